@@ -16,7 +16,7 @@ constexpr std::array<const char*, 12> kMonthAbbreviations = {
 
 // Days since 1 Jan 1970 of a proleptic Gregorian date (H. Hinnant's
 // days_from_civil and civil_from_days), exact for every year.
-std::int64_t DaysFromCivil(std::int64_t year, int month, int day) {
+constexpr std::int64_t DaysFromCivil(std::int64_t year, int month, int day) {
     year -= month <= 2;
     const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
     const std::int64_t year_of_era = year - era * 400;
@@ -38,7 +38,7 @@ void CivilFromDays(std::int64_t days, int& year, int& month, int& day) {
     year = static_cast<int>(year_of_era + era * 400 + (month <= 2));
 }
 
-const std::int64_t kEpochDaysFrom1970 = DaysFromCivil(1899, 12, 30);
+constexpr std::int64_t kEpochDaysFrom1970 = DaysFromCivil(1899, 12, 30);
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
