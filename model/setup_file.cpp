@@ -527,6 +527,48 @@ platform::FileDialogRequest SetupDialogRequest(const char* title, const std::str
 
 }  // namespace
 
+SetupRecord CaptureSetup(const CalcState& state) {
+    SetupRecord r;
+    r.pub_Display = state.pub_Display;
+    r.pub_Mode = state.pub_Mode;
+    r.pub_SpecialOption = state.pub_SpecialOption;
+    for (int i = 0; i < 2; ++i) {
+        const PointRecord& point = state.point[i];
+        r.pub_DatumOption[i] = point.pub_DatumOption;
+        r.pub_Datum[i] = point.pub_Datum;
+        r.pub_GridSystem[i] = point.pub_GridSystem;
+        r.pub_Zone[i] = point.pub_Zone;
+        r.pub_Lat[i] = point.pub_Lat;
+        r.pub_Lon[i] = point.pub_Lon;
+        r.pub_Hgt[i] = point.pub_Hgt;
+    }
+    r.pub_Name = state.pub_Name;
+    r.formats = state.formats;
+    r.pub_SouthLat_Default = state.pub_SouthLat_Default;
+    r.pub_WestLong_Default = state.pub_WestLong_Default;
+    return r;
+}
+
+void ApplySetup(const SetupRecord& r, CalcState& state) {
+    state.pub_Display = r.pub_Display;
+    state.pub_Mode = r.pub_Mode;
+    state.pub_SpecialOption = r.pub_SpecialOption;
+    for (int i = 0; i < 2; ++i) {
+        PointRecord& point = state.point[i];
+        point.pub_DatumOption = r.pub_DatumOption[i];
+        point.pub_Datum = r.pub_Datum[i];
+        point.pub_GridSystem = r.pub_GridSystem[i];
+        point.pub_Zone = r.pub_Zone[i];
+        point.pub_Lat = r.pub_Lat[i];
+        point.pub_Lon = r.pub_Lon[i];
+        point.pub_Hgt = r.pub_Hgt[i];
+    }
+    state.pub_Name = r.pub_Name;
+    state.formats = r.formats;
+    state.pub_SouthLat_Default = r.pub_SouthLat_Default;
+    state.pub_WestLong_Default = r.pub_WestLong_Default;
+}
+
 // ---- Encodings ---------------------------------------------------------------
 
 std::string EncodeSetupNumber(double value) {
@@ -702,6 +744,13 @@ bool ReadSetup(const std::string& path, SetupRecord& record, const platform::Not
         case SetupReadStatus::Error: platform::Show(notices, SetupErrorNotice()); return false;
     }
     return false;
+}
+
+bool ReadSetup(const std::string& path, CalcState& state, const platform::NoticeSink& notices) {
+    SetupRecord record = CaptureSetup(state);
+    const bool read = ReadSetup(path, record, notices);
+    ApplySetup(record, state);
+    return read;
 }
 
 bool SetupNeedsDefaultsForSpecialDatum(const SetupRecord& record, const platform::NoticeSink& notices) {

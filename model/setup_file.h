@@ -17,6 +17,8 @@
 #include <functional>
 #include <string>
 
+#include "datums/datum_record.h"
+#include "model/calc_state.h"
 #include "platform/file_dialogs.h"
 #include "platform/notices.h"
 #include "text/display_formats.h"
@@ -27,19 +29,7 @@ inline constexpr const char* kDefaultSetupFileName = "Polvant.ini";
 
 // A point's datum as the setup file stores it: the applied record (flattening,
 // rotations in radians, the scale as a plain fraction).
-struct SetupDatum {
-    int Option = 0;  // 0 Standard, 1 Special, 2 Molodensky, 3 UserDefined
-    int Index = 0;
-    std::string Name;
-    std::string Ellipsoid;
-    std::string Area;
-    double a = 0, b = 0, f = 0, e2 = 0;
-    std::string Remark;
-    double dx = 0, dy = 0, dz = 0;
-    double rotx = 0, roty = 0, rotz = 0;
-    double ds = 0;
-    friend bool operator==(const SetupDatum&, const SetupDatum&) = default;
-};
+using SetupDatum = datums::DatumRecord;
 
 // Every field of the calculation state that the setup file holds, under the
 // state's own names.
@@ -57,6 +47,12 @@ struct SetupRecord {
     bool pub_SouthLat_Default = false;
     bool pub_WestLong_Default = false;
 };
+
+// The stored fields of the state, and back. ApplySetup leaves every other field
+// (co-ordinates, results, projection constants, the window's tag) alone; the
+// caller rebuilds the projections and recomputes.
+SetupRecord CaptureSetup(const CalcState& state);
+void ApplySetup(const SetupRecord& record, CalcState& state);
 
 // ---- The file text -------------------------------------------------------
 
@@ -118,6 +114,11 @@ bool WriteSetup(const std::string& path, const SetupRecord& record, const platfo
 // "Error in Setup file. Default data loaded". Returns true when the record was
 // read; false when the caller must load the start-up defaults.
 bool ReadSetup(const std::string& path, SetupRecord& record, const platform::NoticeSink& notices);
+
+// ReadSetup into the state: on success every stored field is replaced; on an
+// error only the fields the start-up defaults do not set take what was read.
+// Returns false when the caller must load the start-up defaults.
+bool ReadSetup(const std::string& path, CalcState& state, const platform::NoticeSink& notices);
 
 // The start-up's check after ReadSetup: a stored special mode with the NGO 1948
 // or RT38 datum on Point A cannot be restored; shows the exclamation notice

@@ -568,3 +568,36 @@ TEST(SetupFile, SpecialModesWithNgoOrRt38AreNeitherSavedOnExitNorRestored) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SetupFile, TheStateOfAFreshStartIsTheDefaultFileAndReadsBackIntoAState) {
+    const model::CalcState fresh = model::DefaultState();
+    EXPECT_EQ(model::EncodeSetup(model::CaptureSetup(fresh)), kDefaultFile);
+
+    TempFolder folder;
+    platform::RecordedNotices notices;
+    ASSERT_TRUE(model::WriteSetup(folder.File("Polvant.ini"), Unusual(), notices.Sink()));
+    model::CalcState state = model::DefaultState();
+    state.point[1].pub_X = 1234.5;  // not stored: left alone
+    state.MainWindowTag = "Started";
+    ASSERT_TRUE(model::ReadSetup(folder.File("Polvant.ini"), state, notices.Sink()));
+    ExpectSameRecord(model::CaptureSetup(state), Unusual());
+    EXPECT_EQ(state.point[1].pub_X, 1234.5);
+    EXPECT_EQ(state.MainWindowTag, "Started");
+
+    // An erroneous file changes only the fields the defaults do not set.
+    Spit(folder.File("Polvant.ini"), "\"#pub_SpecialOption\"\r\n\"NGO-ED50\"\r\n\"#pub_Datum(0)\"\r\n0,0,\"X\"\r\n");
+    model::CalcState before = model::DefaultState();
+    state = before;
+    EXPECT_FALSE(model::ReadSetup(folder.File("Polvant.ini"), state, notices.Sink()));
+    EXPECT_EQ(state.pub_SpecialOption, "NGO-ED50");
+    EXPECT_EQ(model::EncodeSetup(model::CaptureSetup(state)),
+              model::EncodeSetup([&] {
+                  model::SetupRecord r = model::CaptureSetup(before);
+                  r.pub_SpecialOption = "NGO-ED50";
+                  return r;
+              }()));
+}
+
+}  // namespace
