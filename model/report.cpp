@@ -4,6 +4,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "text/encoding.h"
+
 namespace model {
 
 namespace {
@@ -22,46 +24,6 @@ void PadTo(std::string& line, int length) {
     if (length > 0 && have < static_cast<std::size_t>(length)) {
         line.append(static_cast<std::size_t>(length) - have, ' ');
     }
-}
-
-// Windows-1252 bytes 0x80 ... 0x9F; 0 where the code page leaves a gap.
-constexpr char32_t kWindows1252High[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-
-char ToWindows1252(char32_t code) {
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
-    for (int i = 0; i < 32; ++i) {
-        if (kWindows1252High[i] == code) return static_cast<char>(0x80 + i);
-    }
-    return '?';
-}
-
-// UTF-8 to Windows-1252; a byte that is not valid UTF-8 is taken as a
-// Windows-1252 byte already, characters outside the code page become '?'.
-std::string Utf8ToWindows1252(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        bool valid = length > 0 && i + length <= text.size();
-        char32_t code = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            out += static_cast<char>(lead);
-            ++i;
-            continue;
-        }
-        out += ToWindows1252(code);
-        i += static_cast<std::size_t>(length);
-    }
-    return out;
 }
 
 std::string SystemErrorText() {
@@ -98,6 +60,17 @@ std::string ReportRow(std::string_view label, std::string_view first, std::strin
     return line;
 }
 
+ReportTexts ReportTextsOf(const Sheet& sheet, const std::string& title, const std::string& name) {
+    return {title,
+            name,
+            sheet.Text(Row::Lat0),
+            sheet.Text(Row::Lat1),
+            sheet.Text(Row::Lon0),
+            sheet.Text(Row::Lon1),
+            sheet.Text(Row::EllHgt0),
+            sheet.Text(Row::EllHgt1)};
+}
+
 std::string BuildReportText(const ReportTexts& texts) {
     std::string rule(kReportRule);
     rule += "\r\n";
@@ -116,7 +89,7 @@ std::optional<std::string> AppendReportText(const std::filesystem::path& file, s
     errno = 0;
     std::ofstream out(file, std::ios::binary | std::ios::app);
     if (!out) return SystemErrorText();
-    const std::string bytes = Utf8ToWindows1252(WithCrLf(text)) + "\r\n";
+    const std::string bytes = text::ToWindows1252(WithCrLf(text)) + "\r\n";
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) return SystemErrorText();

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/sheet.h"
+
 namespace model {
 
 // 47 dashes: lines 2, 4 and 8 of the report.
@@ -29,6 +31,10 @@ struct ReportTexts {
     std::string lonA, lonB;  // lblLon(0), lblLon(1)
     std::string hgtA, hgtB;  // lblEllHgt(0), lblEllHgt(1)
 };
+
+// The report's texts from the sheet as it shows them: title is the main
+// window's caption, name is pub_Name(0).
+ReportTexts ReportTextsOf(const Sheet& sheet, const std::string& title, const std::string& name);
 
 // The eight lines of the report, each ending in CR LF (UTF-8 inside).
 std::string BuildReportText(const ReportTexts& texts);

@@ -89,6 +89,22 @@ TEST(Report, OverflowPutsPointBDirectlyAfterPointA) {
     EXPECT_NE(model::BuildReportText(texts).find("deg 1234" "60.389"), std::string::npos);
 }
 
+TEST(Report, TextsComeFromTheSheetRows) {
+    model::Sheet sheet;
+    sheet[model::Row::Lat0].text = "lat A ";
+    sheet[model::Row::Lat1].text = "lat B ";
+    sheet[model::Row::Lon0].text = "lon A ";
+    sheet[model::Row::Lon1].text = "lon B ";
+    sheet[model::Row::EllHgt0].text = "hgt A ";
+    sheet[model::Row::EllHgt1].text = " n/a ";
+    sheet[model::Row::Name0].text = "not this one";
+    const model::ReportTexts texts = model::ReportTextsOf(sheet, "Title", "Name A");
+    EXPECT_EQ(texts.title, "Title");
+    EXPECT_EQ(texts.name, "Name A");
+    EXPECT_EQ(texts.latA + texts.latB + texts.lonA + texts.lonB + texts.hgtA + texts.hgtB,
+              "lat A lat B lon A lon B hgt A  n/a ");
+}
+
 TEST(Report, NameWithBlanksUnchanged) {
     model::ReportTexts texts = OsloAndBergen();
     texts.name = "  Point   with  blanks ";
