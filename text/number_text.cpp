@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "engine/calc_error.h"
@@ -62,7 +61,9 @@ void AppendRounded(std::string& out, double magnitude, const PatternShape& shape
     int kept = 0;            // how many of the significant digits survive the rounding
     if (magnitude != 0.0) {
         char buffer[40];
-        std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, magnitude);
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, magnitude,
+                                           std::chars_format::scientific, kSignificantDigits - 1);
+        *written.ptr = '\0';
         significant[0] = buffer[0];
         for (int i = 1; i < kSignificantDigits; ++i) significant[i] = buffer[i + 1];
         const int exponent = std::atoi(buffer + kSignificantDigits + 2);
