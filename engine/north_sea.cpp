@@ -63,11 +63,11 @@ Degrees PolynomialShift(const NorthSeaTables& t, int d, double lat_deg, double l
     return {lat_deg + NorthSeaPoly(d, u, v, t.lat_coef), lon_deg + NorthSeaPoly(d, u, v, t.lon_coef)};
 }
 
-GeographicPosition HelmertRoute(const NorthSeaTables& t, int d, double lat, double lon, double h,
-                                double start_lat, double start_h, const CartesianConversion& conv) {
-    const Cartesian xyz = conv.geog_to_cart(lat, lon, h, kInternational1924A, kInternational1924E2);
+Geographic HelmertRoute(const NorthSeaTables& t, int d, double lat, double lon, double h,
+                        double start_lat, double start_h) {
+    const Cartesian xyz = GeogToCart(lat, lon, h, kInternational1924A, kInternational1924E2);
     const Cartesian shifted = HelmertShiftSet(d == 0 ? 1 : -1, t.helmert_ed87, xyz);
-    return conv.cart_to_geog(shifted, start_lat, start_h, kInternational1924A, kInternational1924E2);
+    return CartToGeog(shifted, start_lat, start_h, kInternational1924A, kInternational1924E2);
 }
 
 }  // namespace
@@ -95,22 +95,21 @@ double NorthSeaPoly(int d, double u, double v, const std::array<double, 15>& c) 
     return s * p;
 }
 
-GeographicPosition ShiftED50ED87(const NorthSeaTables& t, int d, double lat, double lon, double h,
-                                 const CartesianConversion& conv) {
+Geographic ShiftED50ED87(const NorthSeaTables& t, int d, double lat, double lon, double h) {
     FloatingPointGuard guard("ShiftED50ED87");
     const double lat_deg = lat * kDegPerRad, lon_deg = lon * kDegPerRad;
-    GeographicPosition out;
+    Geographic out;
     if (lat_deg <= 62) {
         const Degrees p = PolynomialShift(t, d, lat_deg, lon_deg);
         out = {p.lat * kRadPerDeg, p.lon * kRadPerDeg, h};
     } else if (lat_deg >= 65) {
-        out = HelmertRoute(t, d, lat, lon, h, lat, h, conv);
+        out = HelmertRoute(t, d, lat, lon, h, lat, h);
     } else {
         // Between 62° and 65°N the corrections of the polynomial at 62° and of the
         // seven parameters at 65° are blended linearly in latitude, which keeps
         // the transformation continuous at both edges.
         const Degrees p = PolynomialShift(t, d, 62.0, lon_deg);
-        const GeographicPosition s = HelmertRoute(t, d, 1.1344640137963888, lon, h, lat, h, conv);
+        const Geographic s = HelmertRoute(t, d, 1.1344640137963888, lon, h, lat, h);
         const double w = (lat_deg - 62) / 3;
         const double lat_h = s.lat * kDegPerRad, lon_h = s.lon * kDegPerRad;
         out.lat = (p.lat + (lat_h - p.lat) * w) * kRadPerDeg;
@@ -125,20 +124,19 @@ Cartesian ShiftED87Sea(const NorthSeaTables& t, int d, const Cartesian& xyz) {
     return HelmertShiftSet(d == 0 ? 1 : -1, t.helmert_sea, xyz);
 }
 
-GeographicPosition ShiftED50Sea(const NorthSeaTables& t, int d, double lat, double lon, double h,
-                                const CartesianConversion& conv) {
+Geographic ShiftED50Sea(const NorthSeaTables& t, int d, double lat, double lon, double h) {
     FloatingPointGuard guard("ShiftED50Sea");
-    GeographicPosition out;
+    Geographic out;
     if (d == 0) {
-        const GeographicPosition ed87 = ShiftED50ED87(t, 0, lat, lon, h, conv);
-        const Cartesian xyz = conv.geog_to_cart(ed87.lat, ed87.lon, ed87.h, kInternational1924A,
+        const Geographic ed87 = ShiftED50ED87(t, 0, lat, lon, h);
+        const Cartesian xyz = GeogToCart(ed87.lat, ed87.lon, ed87.h, kInternational1924A,
                                                 kInternational1924E2);
-        out = conv.cart_to_geog(ShiftED87Sea(t, 0, xyz), lat, h, kWgs84A, kWgs84E2);
+        out = CartToGeog(ShiftED87Sea(t, 0, xyz), lat, h, kWgs84A, kWgs84E2);
     } else {
-        const Cartesian xyz = conv.geog_to_cart(lat, lon, h, kWgs84A, kWgs84E2);
-        const GeographicPosition ed87 =
-            conv.cart_to_geog(ShiftED87Sea(t, d, xyz), lat, h, kInternational1924A, kInternational1924E2);
-        out = ShiftED50ED87(t, d, ed87.lat, ed87.lon, ed87.h, conv);
+        const Cartesian xyz = GeogToCart(lat, lon, h, kWgs84A, kWgs84E2);
+        const Geographic ed87 =
+            CartToGeog(ShiftED87Sea(t, d, xyz), lat, h, kInternational1924A, kInternational1924E2);
+        out = ShiftED50ED87(t, d, ed87.lat, ed87.lon, ed87.h);
     }
     guard.Check();
     return out;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ellipsoid.h"
 #include "engine/helmert.h"
 
 namespace engine {
@@ -51,24 +52,11 @@ NorthSeaTables LoadNorthSeaFile(const std::string& path);
 // coefficients negated when direction d is not 0.
 double NorthSeaPoly(int d, double u, double v, const std::array<double, 15>& c);
 
-struct GeographicPosition {
-    double lat = 0, lon = 0, h = 0;  // radians, metres
-};
-
-// The geographic <-> cartesian conversions the seven-parameter routes run on.
-struct CartesianConversion {
-    Cartesian (*geog_to_cart)(double lat, double lon, double h, double a, double e2);
-    GeographicPosition (*cart_to_geog)(const Cartesian& xyz, double start_lat, double start_h, double a,
-                                       double e2);
-};
-
 // Direction d = 0: ED50 -> ED87, otherwise ED87 -> ED50. Radians and metres.
-GeographicPosition ShiftED50ED87(const NorthSeaTables& tables, int d, double lat, double lon, double h,
-                                 const CartesianConversion& conversion);
+Geographic ShiftED50ED87(const NorthSeaTables& tables, int d, double lat, double lon, double h);
 // Direction d = 0: ED87 -> WGS84*Sea, otherwise back.
 Cartesian ShiftED87Sea(const NorthSeaTables& tables, int d, const Cartesian& xyz);
 // Direction d = 0: ED50 -> WGS84*Sea through ED87, otherwise back.
-GeographicPosition ShiftED50Sea(const NorthSeaTables& tables, int d, double lat, double lon, double h,
-                                const CartesianConversion& conversion);
+Geographic ShiftED50Sea(const NorthSeaTables& tables, int d, double lat, double lon, double h);
 
 }  // namespace engine
