@@ -8,7 +8,9 @@
 // datums use. Each Molodensky row names its ellipsoid by the same text, so the
 // two files always match. A datum name "NAME, AREA" is split at its first ", "
 // into Name and Area. The station counts are not in the source: Stations = 0.
-// A sigma of -1 (not published) is kept as -1.
+// A sigma of -1 (not published) is kept as -1. Where NIMA lists one name twice
+// (two parameter sets for one area), both rows get their NIMA code appended to
+// the Area, " [INH-A]", so that every datum's listed name is unique.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -80,10 +82,17 @@ int main(int argc, char** argv) {
 
     std::ifstream datum_source(reference + "/nima-local-datums.dat");
     if (!datum_source) Fail("cannot open nima-local-datums.dat");
-    std::ofstream molodensky_file(output + "/Molodens.vdx", std::ios::binary);
-    std::size_t rows = 0;
+    std::vector<std::string> datum_lines;
+    std::map<std::string, int> uses_of_name;
     while (std::getline(datum_source, line)) {
         if (Trim(line).empty()) continue;
+        datum_lines.push_back(line);
+        const auto open = line.find('"'), close = line.find('"', open + 1);
+        if (open != std::string::npos && close != std::string::npos) ++uses_of_name[line.substr(open, close - open)];
+    }
+    std::ofstream molodensky_file(output + "/Molodens.vdx", std::ios::binary);
+    std::size_t rows = 0;
+    for (const std::string& line : datum_lines) {
         const auto open = line.find('"'), close = line.find('"', open + 1);
         if (open == std::string::npos || close == std::string::npos) Fail("bad datum line: " + line);
         const std::string full_name = line.substr(open + 1, close - open - 1);
@@ -98,6 +107,10 @@ int main(int argc, char** argv) {
         if (!(rest >> code >> dx >> sx >> dy >> sy >> dz >> sz)) Fail("bad datum line: " + line);
         const auto ellipsoid = name_by_code.find(code);
         if (ellipsoid == name_by_code.end()) Fail("unknown ellipsoid code " + code + " in: " + line);
+        if (uses_of_name[line.substr(open, close - open)] > 1) {
+            const std::string nima_code = Trim(line.substr(0, open));
+            area = area.empty() ? "[" + nima_code + "]" : area + " [" + nima_code + "]";
+        }
         if (++rows > kMolodenskyCapacity) Fail("more datums than the program's table holds");
         molodensky_file << '"' << name << "\",\"" << ellipsoid->second << "\"," << Number(dx) << ',' << Number(dy)
                         << ',' << Number(dz) << ",\"" << area << "\"," << Number(sx) << ',' << Number(sy) << ','
