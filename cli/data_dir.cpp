@@ -16,4 +16,8 @@ std::filesystem::path DataDirectory(const Arguments& args) {
     return ProgramFolder() / "data";
 }
 
+std::string ProgramDataDir() { return (ProgramFolder() / "data").string(); }
+
+std::string DataDir(const Arguments& args) { return DataDirectory(args).string(); }
+
 }  // namespace cli

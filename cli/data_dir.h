@@ -1,7 +1,8 @@
 #pragma once
-// The folders twopoint-calc reads from: --data-dir, or the `data` folder beside
-// the executable.
+// The folder of the read-only data files: --data-dir when given, else the
+// folder "data" beside the running executable.
 #include <filesystem>
+#include <string>
 
 #include "cli/operation.h"
 
@@ -13,5 +14,9 @@ std::filesystem::path ProgramFolder();
 
 // --data-dir DIR, else ProgramFolder() / "data".
 std::filesystem::path DataDirectory(const Arguments& args);
+
+// The same two as texts.
+std::string ProgramDataDir();
+std::string DataDir(const Arguments& args);
 
 }  // namespace cli
