@@ -1,0 +1,175 @@
+#include "model/program.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "model/layout.h"
+#include "model/startup_steps.h"
+#include "model/state_access.h"
+
+#if __has_include("model/setup_file.h")
+#include "model/setup_file.h"
+#define TWOPOINT_HAVE_SETUP_FILE 1
+#endif
+
+namespace model {
+
+namespace {
+
+constexpr const char* kSettingsSection = "Settings";
+constexpr int kDefaultWindowPosition = 1000;
+constexpr int kStartHeight = 9400;
+constexpr int kStartWidth = 10400;
+
+int StoredPosition(const Program& program, const char* key) {
+    if (!program.platform.settings.get) return kDefaultWindowPosition;
+    const auto value = program.platform.settings.get(kSettingsApplication, kSettingsSection, key);
+    if (!value) return kDefaultWindowPosition;
+    char* end = nullptr;
+    const long position = std::strtol(value->c_str(), &end, 10);
+    if (end == value->c_str()) return kDefaultWindowPosition;
+    return static_cast<int>(position);
+}
+
+std::string SetupPath(const Program& program) {
+    return (std::filesystem::path(program.folders.user_data) / kSetupFileName).string();
+}
+
+#ifdef TWOPOINT_HAVE_SETUP_FILE
+SetupDatum ToSetupDatum(const datums::DatumRecord& d) {
+    return {d.Option, d.Index, d.Name, d.Ellipsoid, d.Area, d.a, d.b, d.f, d.e2, d.Remark,
+            d.dx, d.dy, d.dz, d.rotx, d.roty, d.rotz, d.ds};
+}
+datums::DatumRecord FromSetupDatum(const SetupDatum& d) {
+    return {d.Option, d.Index, d.Name, d.Ellipsoid, d.Area, d.a, d.b, d.f, d.e2, d.Remark,
+            d.dx, d.dy, d.dz, d.rotx, d.roty, d.rotz, d.ds};
+}
+SetupRecord ToSetupRecord(const CalcState& st) {
+    SetupRecord r;
+    r.pub_Display = st.pub_Display;
+    r.pub_Mode = st.pub_Mode;
+    r.pub_SpecialOption = st.pub_SpecialOption;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const PointRecord& p = st.point[i];
+        r.pub_DatumOption[i] = p.pub_DatumOption;
+        r.pub_Datum[i] = ToSetupDatum(p.pub_Datum);
+        r.pub_GridSystem[i] = p.pub_GridSystem;
+        r.pub_Zone[i] = p.pub_Zone;
+        r.pub_Lat[i] = p.pub_Lat;
+        r.pub_Lon[i] = p.pub_Lon;
+        r.pub_Hgt[i] = p.pub_Hgt;
+    }
+    r.pub_Name = st.pub_Name;
+    r.formats = st.formats;
+    r.pub_SouthLat_Default = st.pub_SouthLat_Default;
+    r.pub_WestLong_Default = st.pub_WestLong_Default;
+    return r;
+}
+void FromSetupRecord(const SetupRecord& r, CalcState& st) {
+    st.pub_Display = r.pub_Display;
+    st.pub_Mode = r.pub_Mode;
+    st.pub_SpecialOption = r.pub_SpecialOption;
+    for (std::size_t i = 0; i < 2; ++i) {
+        PointRecord& p = st.point[i];
+        p.pub_DatumOption = r.pub_DatumOption[i];
+        p.pub_Datum = FromSetupDatum(r.pub_Datum[i]);  // stored in the applied form
+        p.pub_GridSystem = r.pub_GridSystem[i];
+        p.pub_Zone = r.pub_Zone[i];
+        p.pub_Lat = r.pub_Lat[i];
+        p.pub_Lon = r.pub_Lon[i];
+        p.pub_Hgt = r.pub_Hgt[i];
+    }
+    st.pub_Name = r.pub_Name;
+    st.formats = r.formats;
+    st.pub_SouthLat_Default = r.pub_SouthLat_Default;
+    st.pub_WestLong_Default = r.pub_WestLong_Default;
+}
+#endif
+
+}  // namespace
+
+std::string DefaultUserDataFolder() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return (std::filesystem::path(xdg) / "Polvant").string();
+    const char* home = std::getenv("HOME");
+    return (std::filesystem::path(home ? home : ".") / ".local" / "share" / "Polvant").string();
+}
+
+platform::Folders FileSystemFolders() {
+    platform::Folders folders;
+    folders.exists = [](const std::string& path) {
+        std::error_code error;
+        return std::filesystem::is_directory(path, error);
+    };
+    folders.create = [](const std::string& path) {
+        std::error_code error;
+        std::filesystem::create_directories(path, error);
+        return !error && std::filesystem::is_directory(path, error);
+    };
+    return folders;
+}
+
+platform::SettingsStore MemorySettings::Store() {
+    platform::SettingsStore store;
+    store.get = [this](const std::string& application, const std::string& section,
+                       const std::string& key) -> std::optional<std::string> {
+        const auto it = values.find(application + "/" + section + "/" + key);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    };
+    store.set = [this](const std::string& application, const std::string& section, const std::string& key,
+                       const std::string& value) { values[application + "/" + section + "/" + key] = value; };
+    return store;
+}
+
+void ReportFailure(Program& program, const std::exception& failure) {
+    platform::Show(program.platform.notices, failure.what());
+}
+
+namespace detail {
+
+void LoadCatalogue(Program& program) {
+    program.catalogue = datums::LoadDatumCatalogue(program.folders.program_data);
+    SetGeoidFolder(program.special, program.folders.program_data);
+    // The user datum file joins the catalogue here once its reader is in the program.
+}
+
+void ReadStartUpSetup(Program& program) {
+    ApplyDefaults(program);
+#ifdef TWOPOINT_HAVE_SETUP_FILE
+    SetupRecord record = ToSetupRecord(program.state);
+    if (ReadSetup(SetupPath(program), record, program.platform.notices)) FromSetupRecord(record, program.state);
+#endif
+}
+
+void LoadNorthSeaTables(Program& program) { LoadNorthSea(program.special, program.folders.program_data); }
+
+}  // namespace detail
+
+void StartUp(Program& program) {
+    program.window.caption = std::string(kProgramTitle) + " " + kVersionText;
+    if (program.folders.user_data.empty()) program.folders.user_data = DefaultUserDataFolder();
+    const platform::Folders& folders = program.platform.folders;
+    if (folders.exists && !folders.exists(program.folders.user_data) && folders.create)
+        folders.create(program.folders.user_data);
+    program.window.left = StoredPosition(program, "MainLeft");
+    program.window.top = StoredPosition(program, "MainTop");
+    program.state.MainWindowHeight = kStartHeight;
+    program.state.MainWindowWidth = kStartWidth;
+    LoadSheet(program);
+}
+
+void ShutDown(Program& program) {
+#ifdef TWOPOINT_HAVE_SETUP_FILE
+    SaveSetupOnExit(program.folders.user_data, ToSetupRecord(program.state), program.platform.notices);
+#endif
+    // The user datum file is written here when user datums changed, once its writer is in the program.
+    if (!program.window.minimised && program.platform.settings.set) {
+        program.platform.settings.set(kSettingsApplication, kSettingsSection, "MainLeft",
+                                      std::to_string(program.window.left));
+        program.platform.settings.set(kSettingsApplication, kSettingsSection, "MainTop",
+                                      std::to_string(program.window.top));
+    }
+}
+
+}  // namespace model
