@@ -165,8 +165,12 @@ void SwitchMode(Program& program, int k) {
 }
 
 void ApplyDefaults(Program& program) {
-    // The window's tag and size are not part of the setup.
+    // The window's tag and size are not part of the setup, nor are the special
+    // option and the hemisphere defaults.
     CalcState defaults = DefaultState();
+    defaults.pub_SpecialOption = program.state.pub_SpecialOption;
+    defaults.pub_SouthLat_Default = program.state.pub_SouthLat_Default;
+    defaults.pub_WestLong_Default = program.state.pub_WestLong_Default;
     defaults.MainWindowTag = program.state.MainWindowTag;
     defaults.MainWindowHeight = program.state.MainWindowHeight;
     defaults.MainWindowWidth = program.state.MainWindowWidth;

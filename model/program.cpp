@@ -7,10 +7,7 @@
 #include "model/startup_steps.h"
 #include "model/state_access.h"
 
-#if __has_include("model/setup_file.h")
 #include "model/setup_file.h"
-#define TWOPOINT_HAVE_SETUP_FILE 1
-#endif
 
 namespace model {
 
@@ -32,59 +29,9 @@ int StoredPosition(const Program& program, const char* key) {
 }
 
 std::string SetupPath(const Program& program) {
-    return (std::filesystem::path(program.folders.user_data) / kSetupFileName).string();
+    return DefaultSetupPath(program.folders.user_data);
 }
 
-#ifdef TWOPOINT_HAVE_SETUP_FILE
-SetupDatum ToSetupDatum(const datums::DatumRecord& d) {
-    return {d.Option, d.Index, d.Name, d.Ellipsoid, d.Area, d.a, d.b, d.f, d.e2, d.Remark,
-            d.dx, d.dy, d.dz, d.rotx, d.roty, d.rotz, d.ds};
-}
-datums::DatumRecord FromSetupDatum(const SetupDatum& d) {
-    return {d.Option, d.Index, d.Name, d.Ellipsoid, d.Area, d.a, d.b, d.f, d.e2, d.Remark,
-            d.dx, d.dy, d.dz, d.rotx, d.roty, d.rotz, d.ds};
-}
-SetupRecord ToSetupRecord(const CalcState& st) {
-    SetupRecord r;
-    r.pub_Display = st.pub_Display;
-    r.pub_Mode = st.pub_Mode;
-    r.pub_SpecialOption = st.pub_SpecialOption;
-    for (std::size_t i = 0; i < 2; ++i) {
-        const PointRecord& p = st.point[i];
-        r.pub_DatumOption[i] = p.pub_DatumOption;
-        r.pub_Datum[i] = ToSetupDatum(p.pub_Datum);
-        r.pub_GridSystem[i] = p.pub_GridSystem;
-        r.pub_Zone[i] = p.pub_Zone;
-        r.pub_Lat[i] = p.pub_Lat;
-        r.pub_Lon[i] = p.pub_Lon;
-        r.pub_Hgt[i] = p.pub_Hgt;
-    }
-    r.pub_Name = st.pub_Name;
-    r.formats = st.formats;
-    r.pub_SouthLat_Default = st.pub_SouthLat_Default;
-    r.pub_WestLong_Default = st.pub_WestLong_Default;
-    return r;
-}
-void FromSetupRecord(const SetupRecord& r, CalcState& st) {
-    st.pub_Display = r.pub_Display;
-    st.pub_Mode = r.pub_Mode;
-    st.pub_SpecialOption = r.pub_SpecialOption;
-    for (std::size_t i = 0; i < 2; ++i) {
-        PointRecord& p = st.point[i];
-        p.pub_DatumOption = r.pub_DatumOption[i];
-        p.pub_Datum = FromSetupDatum(r.pub_Datum[i]);  // stored in the applied form
-        p.pub_GridSystem = r.pub_GridSystem[i];
-        p.pub_Zone = r.pub_Zone[i];
-        p.pub_Lat = r.pub_Lat[i];
-        p.pub_Lon = r.pub_Lon[i];
-        p.pub_Hgt = r.pub_Hgt[i];
-    }
-    st.pub_Name = r.pub_Name;
-    st.formats = r.formats;
-    st.pub_SouthLat_Default = r.pub_SouthLat_Default;
-    st.pub_WestLong_Default = r.pub_WestLong_Default;
-}
-#endif
 
 }  // namespace
 
@@ -136,10 +83,7 @@ void LoadCatalogue(Program& program) {
 
 void ReadStartUpSetup(Program& program) {
     ApplyDefaults(program);
-#ifdef TWOPOINT_HAVE_SETUP_FILE
-    SetupRecord record = ToSetupRecord(program.state);
-    if (ReadSetup(SetupPath(program), record, program.platform.notices)) FromSetupRecord(record, program.state);
-#endif
+    if (!ReadSetup(SetupPath(program), program.state, program.platform.notices)) ApplyDefaults(program);
 }
 
 void LoadNorthSeaTables(Program& program) { LoadNorthSea(program.special, program.folders.program_data); }
@@ -160,9 +104,7 @@ void StartUp(Program& program) {
 }
 
 void ShutDown(Program& program) {
-#ifdef TWOPOINT_HAVE_SETUP_FILE
-    SaveSetupOnExit(program.folders.user_data, ToSetupRecord(program.state), program.platform.notices);
-#endif
+    SaveSetupOnExit(program.folders.user_data, CaptureSetup(program.state), program.platform.notices);
     // The user datum file is written here when user datums changed, once its writer is in the program.
     if (!program.window.minimised && program.platform.settings.set) {
         program.platform.settings.set(kSettingsApplication, kSettingsSection, "MainLeft",
