@@ -1,7 +1,6 @@
 // shift: the general datum shift through WGS84 with the seven parameters of
 // two catalogue datums, as the datum-shift mode computes it.
-#include <filesystem>
-
+#include "cli/data_dir.h"
 #include "cli/operation.h"
 #include "datums/catalogue.h"
 #include "engine/constants.h"
@@ -9,14 +8,6 @@
 #include "engine/helmert.h"
 
 namespace {
-
-std::string DataFolder(const cli::Arguments& args) {
-    if (auto dir = args.Get("data-dir")) return *dir;
-    // The read-only data files lie in data/ beside the program.
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string("data") : (program.parent_path() / "data").string();
-}
 
 datums::DatumRecord AppliedDatum(const datums::DatumCatalogue& catalogue, const std::string& name) {
     auto found = datums::FindDatumByName(catalogue, name);
@@ -29,7 +20,7 @@ int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
     const auto from_name = args.Get("from");
     const auto to_name = args.Get("to");
     if (!from_name || !to_name) throw cli::RecordError("--from NAME and --to NAME are required");
-    const auto catalogue = datums::LoadDatumCatalogue(DataFolder(args));
+    const auto catalogue = datums::LoadDatumCatalogue(cli::DataDir(args));
     const datums::DatumRecord from = AppliedDatum(catalogue, *from_name);
     const datums::DatumRecord to = AppliedDatum(catalogue, *to_name);
     const bool full = args.Has("full");

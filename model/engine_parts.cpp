@@ -7,15 +7,6 @@ namespace {
     throw engine::CalcError(std::string(part) + " is not available in this build");
 }
 
-#ifdef TWOPOINT_HAVE_SPECIAL
-engine::GeographicPosition ToPosition(const engine::Geographic& g) { return {g.lat, g.lon, g.h}; }
-engine::Geographic FromPosition(const engine::GeographicPosition& g) { return {g.lat, g.lon, g.h}; }
-engine::GeographicPosition CartToGeogPosition(const engine::Cartesian& xyz, double start_lat, double start_h,
-                                              double a, double e2) {
-    return ToPosition(engine::CartToGeog(xyz, start_lat, start_h, a, e2));
-}
-const engine::CartesianConversion kConversion{&engine::GeogToCart, &CartToGeogPosition};
-#endif
 
 }  // namespace
 
@@ -51,13 +42,13 @@ Sphere GreatCircleRhumbLine(double lat1, double lon1, double lat2, double lon2) 
 
 #ifdef TWOPOINT_HAVE_SPECIAL
 engine::Geographic NorthSeaED50ED87(const SpecialTables& tables, int d, const engine::Geographic& in) {
-    return FromPosition(engine::ShiftED50ED87(tables.north_sea, d, in.lat, in.lon, in.h, kConversion));
+    return engine::ShiftED50ED87(tables.north_sea, d, in.lat, in.lon, in.h);
 }
 engine::Cartesian NorthSeaED87Sea(const SpecialTables& tables, int d, const engine::Cartesian& in) {
     return engine::ShiftED87Sea(tables.north_sea, d, in);
 }
 engine::Geographic NorthSeaED50Sea(const SpecialTables& tables, int d, const engine::Geographic& in) {
-    return FromPosition(engine::ShiftED50Sea(tables.north_sea, d, in.lat, in.lon, in.h, kConversion));
+    return engine::ShiftED50Sea(tables.north_sea, d, in.lat, in.lon, in.h);
 }
 GridResult NgoGridToUtm(const SpecialTables& tables, double northing, double easting, int axis_code,
                         int wanted_zone) {

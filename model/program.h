@@ -50,7 +50,7 @@ struct Platform {
 struct Program {
     CalcState state;
     datums::DatumCatalogue catalogue;
-    Sheet sheet;
+    Sheet sheet = MakeSheet();
     MenuBar menus = InitialMenuBar();
     MainWindow window;
     ProgramFolders folders;
