@@ -68,7 +68,8 @@ RawField ReadRaw(FieldReader& r, const std::string& field_name) {
     RawField field;
     field.line = r.line;
     if (r.position >= r.text.size())
-        throw DataFileError(r.file_name, r.line, "the file ends before field " + field_name);
+        throw DataFileError(r.file_name, r.last_field_line, "the file ends before field " + field_name);
+    r.last_field_line = r.line;
     if (r.text[r.position] == '"') {
         const std::size_t close = r.text.find('"', r.position + 1);
         if (close == std::string::npos)

@@ -27,6 +27,7 @@ struct FieldReader {
     std::string file_name;  // as shown in messages
     std::size_t position = 0;
     int line = 1;
+    int last_field_line = 1;  // line of the last field read, for "the file ends" messages
 };
 
 // The whole file as one reader; raises DataFileError when it cannot be opened or read.
