@@ -3,7 +3,7 @@
 namespace model::detail {
 namespace {
 
-[[noreturn]] void Missing(const char* part) {
+[[noreturn, maybe_unused]] void Missing(const char* part) {
     throw engine::CalcError(std::string(part) + " is not available in this build");
 }
 
@@ -12,7 +12,8 @@ namespace {
 
 Inverse GeodesicInverse(double lat1, double lon1, double lat2, double lon2, int mode, double b, double f) {
 #ifdef TWOPOINT_HAVE_GEODESIC
-    const auto r = engine::GeodeticInverse(lat1, lon1, lat2, lon2, mode, b, f);
+    engine::GeodeticLine r;
+    engine::GeodeticInverse(lat1, lon1, lat2, lon2, static_cast<engine::InverseMode>(mode), r, b, f);
     return {r.distance, r.azimuth};
 #else
     (void)lat1, (void)lon1, (void)lat2, (void)lon2, (void)mode, (void)b, (void)f;
@@ -23,7 +24,7 @@ Inverse GeodesicInverse(double lat1, double lon1, double lat2, double lon2, int 
 Direct GeodesicDirect(double lat1, double lon1, double distance, double azimuth, double a, double e2) {
 #ifdef TWOPOINT_HAVE_GEODESIC
     const auto r = engine::GeodeticDirect(lat1, lon1, distance, azimuth, a, e2);
-    return {r.lat, r.lon};
+    return {r.latitude, r.longitude};
 #else
     (void)lat1, (void)lon1, (void)distance, (void)azimuth, (void)a, (void)e2;
     Missing("The geodetic direct problem");
@@ -32,8 +33,10 @@ Direct GeodesicDirect(double lat1, double lon1, double distance, double azimuth,
 
 Sphere GreatCircleRhumbLine(double lat1, double lon1, double lat2, double lon2) {
 #ifdef TWOPOINT_HAVE_SPHERE
-    const auto r = engine::GreatCircleRhumbLine(lat1, lon1, lat2, lon2);
-    return {r.gc_distance, r.gc_course, r.rl_distance, r.rl_course};
+    engine::SphereCourses r;
+    const engine::SphereWritten written = engine::GreatCircleRhumbLine(lat1, lon1, lat2, lon2, r);
+    return {r.great_circle_distance, r.great_circle_course, r.rhumb_line_distance, r.rhumb_line_course,
+            written.great_circle, written.rhumb_line};
 #else
     (void)lat1, (void)lon1, (void)lat2, (void)lon2;
     Missing("The great circle and rhumb line");

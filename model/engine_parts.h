@@ -52,6 +52,9 @@ Direct GeodesicDirect(double lat1, double lon1, double distance, double azimuth,
 // Great circle and rhumb line: distances in nautical miles, courses in radians (single precision).
 struct Sphere {
     float gc_distance = 0, gc_course = 0, rl_distance = 0, rl_course = 0;
+    // False where the computation keeps the previous values (coincident points; the
+    // rhumb line when a point is at a pole).
+    bool gc_written = true, rl_written = true;
 };
 Sphere GreatCircleRhumbLine(double lat1, double lon1, double lat2, double lon2);
 

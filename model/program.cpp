@@ -100,7 +100,12 @@ void StartUp(Program& program) {
     program.window.top = StoredPosition(program, "MainTop");
     program.state.MainWindowHeight = kStartHeight;
     program.state.MainWindowWidth = kStartWidth;
-    LoadSheet(program);
+    // A failure in the first recompute is shown; the program starts with what was computed.
+    try {
+        LoadSheet(program);
+    } catch (const std::exception& failure) {
+        ReportFailure(program, failure);
+    }
 }
 
 void ShutDown(Program& program) {
