@@ -6,7 +6,6 @@
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -16,9 +15,9 @@ struct Run {
 };
 
 Run Calc(const std::string& arguments, const std::string& input) {
-    // One file per test process: ctest runs the tests of this file side by side.
-    const std::string input_file =
-        testing::TempDir() + "twopoint_calc_input_" + std::to_string(getpid()) + ".txt";
+    // One file per test: ctest runs the tests of this program in parallel.
+    const std::string input_file = testing::TempDir() + "twopoint_calc_" +
+                                   testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     std::ofstream(input_file, std::ios::binary) << input;
     const std::string command = std::string(TWOPOINT_CALC_PROGRAM) + " " + arguments + " < " + input_file + " 2>&1";
     Run run;
