@@ -258,6 +258,7 @@ struct Session {
             {"open", &Session::Open},
             {"sheet", [](Session& s, const std::string&) { cli::PrintSheet(s.program.sheet, s.out); }},
             {"state", [](Session& s, const std::string&) { cli::PrintState(s.program.state, s.out); }},
+            {"menus", [](Session& s, const std::string&) { cli::PrintMenus(s.program.menus, s.out); }},
             {"datum", [](Session&, const std::string&) { NotYet("datum"); }},
             {"gridsys", [](Session&, const std::string&) { NotYet("gridsys"); }},
             {"opposite", [](Session&, const std::string&) { NotYet("opposite"); }},
@@ -322,7 +323,7 @@ const bool registered = cli::Register({
     "The whole program without its windows: starts as the desktop program does,\n"
     "performs one user action per script line (geog, grid, cart, name, mode, view,\n"
     "option, trueoffset, gridoffset, cartoffset, save, saveas, open), prints the\n"
-    "result sheet (sheet) or the calculation state (state), and shuts down as the\n"
+    "result sheet (sheet), the calculation state (state) or the menu bar (menus), and shuts down as the\n"
     "program does. Every notice is printed as 'notice: [ICON] TITLE: TEXT' and\n"
     "answered with OK. See docs/session.md.",
     Run});

@@ -80,6 +80,21 @@ void PrintSheet(const model::Sheet& sheet, std::ostream& out) {
     }
 }
 
+void PrintMenus(const model::MenuBar& bar, std::ostream& out) {
+    model::ForEachMenuEntry(bar, [&](const model::MenuEntry& entry, int) {
+        std::string marks;
+        const auto mark = [&](bool applies, const char* word) {
+            if (!applies) return;
+            if (!marks.empty()) marks += ' ';
+            marks += word;
+        };
+        mark(entry.checked, "ticked");
+        mark(!entry.enabled, "disabled");
+        mark(!entry.visible, "hidden");
+        out << entry.name << '\t' << Printable(entry.caption) << '\t' << (marks.empty() ? "-" : marks) << '\n';
+    });
+}
+
 void PrintState(const model::CalcState& state, std::ostream& out) {
     FieldPrinter p{out};
     for (int i = 0; i < 2; ++i) {

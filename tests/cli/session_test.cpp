@@ -636,4 +636,41 @@ TEST_F(Session, AFailedWriteOnExitShowsTheNotStoredNoticeAndKeepsWhatWasThere) {
     EXPECT_FALSE(fs::exists(user_dir / "Polvant.ini.tmp"));
 }
 
+
+TEST_F(Session, TheMenuBarFollowsTheModeTheViewAndTheOptions) {
+    const SessionResult result = Run(
+        "mode 1\n"
+        "option south\n"
+        "view 2\n"
+        "# datum shift\n"
+        "menus\n"
+        "mode 0\n"
+        "view 2\n"
+        "option south\n"
+        "# range bearing\n"
+        "menus\n",
+        "--no-save");
+    EXPECT_EQ(result.status, 0) << result.output;
+    const auto shift = Sheet(result, "datum shift");
+    EXPECT_EQ(shift.at("mnuPointA"), "Datum&A\t-");
+    EXPECT_EQ(shift.at("mnuPointB"), "Datum&B\t-");
+    EXPECT_EQ(shift.at("mnuOffset"), "&Offset\tdisabled");
+    EXPECT_EQ(shift.at("mnuRoute"), "&Route schedule\tdisabled");
+    EXPECT_EQ(shift.at("mnuModeMode(0)"), "&Range/Bearing calculations ('green mode')\t-");
+    EXPECT_EQ(shift.at("mnuModeMode(1)"), "&Datumshift calculations         ('violet mode')\tticked");
+    EXPECT_EQ(shift.at("mnuViewDisplay(2)"), "G&rid Co-ordinates\t-");
+    EXPECT_EQ(shift.at("mnuViewDisplay(0)"), "&Geographic Co-ordinates\tticked");
+    EXPECT_EQ(shift.at("mnuOptionSLatitude"), "Southern Latitude default\tticked");
+    EXPECT_EQ(shift.at("mnuViewDisplay(4)").substr(0, 1), "\t");  // never shown
+    EXPECT_NE(shift.at("mnuViewDisplay(4)").find("hidden"), std::string::npos);
+
+    const auto range = Sheet(result, "range bearing");
+    EXPECT_EQ(range.at("mnuPointA"), "Point&A\t-");
+    EXPECT_EQ(range.at("mnuOffset"), "&Offset\t-");
+    EXPECT_EQ(range.at("mnuRoute"), "&Route schedule\t-");
+    EXPECT_EQ(range.at("mnuModeMode(0)"), "&Range/Bearing calculations ('green mode')\tticked");
+    EXPECT_EQ(range.at("mnuViewDisplay(2)"), "G&rid Co-ordinates\tticked");
+    EXPECT_EQ(range.at("mnuOptionSLatitude"), "Southern Latitude default\t-");
+}
+
 }  // namespace
