@@ -1,5 +1,6 @@
 #include "model/setup_file.h"
 
+#include "datums/user_datums.h"
 #include "model/layout.h"
 #include "model/program.h"
 #include "text/encoding.h"
@@ -736,6 +737,8 @@ bool SaveSetupOnExit(const std::string& user_data_folder, const SetupRecord& rec
 
 void FileSave(Program& program) {
     SaveSetup(program.folders.user_data, CaptureSetup(program.state), program.platform.notices);
+    if (!program.catalogue.UserDatums.empty())
+        datums::SaveUserDatums(program.catalogue.UserDatums, program.folders.user_data, program.platform.notices);
 }
 
 void FileSaveAs(Program& program) {

@@ -161,7 +161,8 @@ bool SaveSetupOnExit(const std::string& user_data_folder, const SetupRecord& rec
 
 struct Program;
 
-// mnuFileSave: SaveSetup of the program's state into its data folder.
+// mnuFileSave: SaveSetup of the program's state into its data folder, then
+// the user datum file when at least one user datum exists.
 void FileSave(Program& program);
 // mnuFileSaveAs: SaveSetupAs through the program's file dialogs.
 void FileSaveAs(Program& program);
