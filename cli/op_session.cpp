@@ -219,16 +219,15 @@ struct Session {
         model::FileSave(program);
     }
 
+    // Without a PATH the dialog is cancelled.
     void SaveAs(const std::string& rest) {
-        if (rest.empty()) throw cli::RecordError("saveas needs a PATH");
-        next_file_answer = rest;
+        if (!rest.empty()) next_file_answer = rest;
         model::FileSaveAs(program);
         next_file_answer.reset();
     }
 
     void Open(const std::string& rest) {
-        if (rest.empty()) throw cli::RecordError("open needs a PATH");
-        next_file_answer = rest;
+        if (!rest.empty()) next_file_answer = rest;
         model::FileOpen(program);
         next_file_answer.reset();
     }
