@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>

@@ -675,4 +675,38 @@ TEST_F(Session, TheMenuBarFollowsTheModeTheViewAndTheOptions) {
     EXPECT_EQ(range.at("mnuOptionSLatitude"), "Southern Latitude default\t-");
 }
 
+
+TEST_F(Session, TheNorthSeaPolynomialRouteOfARestoredSpecialMode) {
+    // ED50 - North Sea on Point A, ED87 - North Sea on Point B, mode "ED50-ED87",
+    // seconds with four decimals.
+    const std::string hayford = "\"International 1924 (Hayford)\",6378388,6356911.94612795,.00336700336700337,"
+                                ".00672267002233332\r\n";
+    // Groups given again after the defaults' file: the last wins.
+    std::string file = WithGroup("#pub_Mode", "\"SPECIAL\"\r\n");
+    file += "\"#pub_DatumOption\"\r\n\"Special\",\"Special\"\r\n"
+            "\"#pub_SpecialOption\"\r\n\"ED50-ED87\"\r\n"
+            "\"#pub_Datum(0)\"\r\n1,1,\"ED50 - North Sea\",\"Norwegian waters\"\r\n" + hayford +
+            "\"Special polynomial transformation. Only valid to/from ED87\",0,0,0,0,0,0,0\r\n"
+            "\"#pub_Datum(1)\"\r\n1,2,\"ED87 - North Sea\",\"Norwegian waters\"\r\n" + hayford +
+            "\"'Sundby's formula' published by Norwegian Mapping Authority\",0,0,0,0,0,0,0\r\n"
+            "\"#pub_GeogFormat\"\r\n\"Degrees\",0,4,\" deg\",57.2957795130785,\"0.0000\"\r\n";
+    WriteSetup(file);
+    const SessionResult result = Run(
+        "geog 0 52 30 30N; 2 00 00E; 12.5\n"
+        "# ED87\n"
+        "sheet\n",
+        "--no-save");
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.Notices(), std::vector<std::string>{}) << result.output;
+    const auto sheet = Sheet(result, "ED87");
+    EXPECT_EQ(sheet.at("lblDatum(0)"), "ED50 - North Sea");
+    EXPECT_EQ(sheet.at("lblDatum(1)"), "ED87 - North Sea");
+    // The published worked example: 52 30 29.9887 N, 2 00 00.0353 E, the height kept.
+    EXPECT_EQ(sheet.at("lblLat(1)"), "52\xC2\xB0 30' 29.9887\" N ");
+    EXPECT_EQ(sheet.at("lblLon(1)"), "002\xC2\xB0 00' 00.0353\" E ");
+    EXPECT_EQ(sheet.at("lblEllHgt(1)"), "12.5 m ");
+    // No geoid in this mode.
+    EXPECT_EQ(sheet.at("lblGeoideHgt(1)"), "n/a");
+}
+
 }  // namespace
