@@ -15,8 +15,8 @@ struct Run {
 };
 
 Run Calc(const std::string& arguments, const std::string& input) {
-    // One input file per test: CTest runs the tests of this program in parallel.
-    const std::string input_file = testing::TempDir() + "twopoint_calc_input_" +
+    // One file per test: ctest runs the tests of this program in parallel.
+    const std::string input_file = testing::TempDir() + "twopoint_calc_" +
                                    testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     std::ofstream(input_file, std::ios::binary) << input;
     const std::string command = std::string(TWOPOINT_CALC_PROGRAM) + " " + arguments + " < " + input_file + " 2>&1";
