@@ -1,0 +1,34 @@
+// format-angle: decimal degrees to the program's degree texts.
+#include "cli/operation.h"
+#include "text/angle_text.h"
+
+namespace {
+
+std::string FormatByForm(const std::string& form, double degrees, const std::string& kind, int decimals) {
+    if (form == "dms") return text::FormatDMS(degrees, kind, decimals);
+    if (form == "dm") return text::FormatDM(degrees, kind, decimals);
+    if (form == "dms-compact") return text::FormatDMSCompact(degrees, kind, decimals);
+    if (form == "dm-compact") return text::FormatDMCompact(degrees, kind, decimals);
+    throw cli::RecordError("--form must be dms, dm, dms-compact or dm-compact");
+}
+
+int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+    const std::string kind = args.GetOr("kind", "LAT");
+    const std::string form = args.GetOr("form", "dms");
+    const int decimals = cli::ParseIntegerField(args.GetOr("decimals", "4"), "--decimals");
+    FormatByForm(form, 0.0, kind, decimals);  // rejects a wrong --form before any input
+    return cli::ForEachRecord(in, out, [&](const std::string& line) {
+        const auto value = cli::ParseNumbers(cli::SplitFields(line), {"value"});
+        return FormatByForm(form, value[0], kind, decimals);
+    });
+}
+
+const bool registered = cli::Register({
+    "format-angle", "value (degrees)", "text",
+    {{"kind", true, "LAT, LON or BRG (default LAT)"},
+     {"form", true, "dms, dm, dms-compact or dm-compact (default dms)"},
+     {"decimals", true, "decimals of the last field (default 4)"}},
+    "Degrees to degree-minute-second or degree-minute text, as the program shows them.",
+    Run});
+
+}  // namespace

@@ -1,0 +1,34 @@
+// grid2geog: UTM grid to geographic co-ordinates by the program's Newton iteration.
+#include "cli/datum_option.h"
+#include "cli/geodetic_fields.h"
+#include "cli/operation.h"
+#include "engine/transverse_mercator.h"
+
+namespace {
+
+// The program's notice when the inverse projection does not settle.
+constexpr const char* kBadConversion = "BAD GEOGRAPHICAL TO GRID CONVERSION";
+
+int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+    const auto datum = cli::DatumFromArguments(args).applied;
+    const bool full = args.Has("full");
+    const auto zone_text = args.Get("zone");
+    if (!zone_text) throw cli::RecordError("--zone Z is required");
+    const auto pc = engine::SetupProjection(cli::ZoneOption(*zone_text), args.Has("south"), datum.a, datum.e2);
+    return cli::ForEachRecord(in, out, [&](const std::string& line) {
+        const auto v = cli::ParseNumbers(cli::SplitFields(line), {"N", "E"});
+        const auto r = engine::GridToGeog(pc, v[0], v[1]);
+        if (!r.settled) throw cli::RecordError(kBadConversion);
+        return cli::JoinFields({cli::FormatNumber(cli::RadiansToDegrees(r.lat), cli::Quantity::Angle, full),
+                                cli::FormatNumber(cli::RadiansToDegrees(r.lon), cli::Quantity::Angle, full)});
+    });
+}
+
+const bool registered = cli::Register(
+    {"grid2geog", "N E", "lat lon",
+     {cli::DatumOptionSpec(),
+      {"zone", true, "UTM zone 1..60 (required)"},
+      {"south", false, "grid system \"UTM - Southern Latitudes\" (false northing 10000000)"}},
+     "Transverse Mercator grid co-ordinates in a UTM zone to geographic co-ordinates.", Run});
+
+}  // namespace

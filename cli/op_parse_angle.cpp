@@ -1,0 +1,37 @@
+// parse-angle: typed degree text to decimal degrees, the normalised text and
+// every notice the parse raises.
+#include "cli/operation.h"
+#include "platform/notices.h"
+#include "text/angle_text.h"
+
+namespace {
+
+int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+    const std::string kind = args.GetOr("kind", "LAT");
+    const std::string form = args.GetOr("form", "dms");
+    if (form != "dms" && form != "dm") throw cli::RecordError("--form must be dms or dm");
+    const int decimals = cli::ParseIntegerField(args.GetOr("decimals", "4"), "--decimals");
+    const bool full = args.Has("full");
+    return cli::ForEachRecord(in, out, [&](const std::string& line) {
+        platform::RecordedNotices recorded;
+        std::string typed = line;
+        const double degrees = form == "dms" ? text::ParseDMS(typed, kind, decimals, recorded.Sink())
+                                             : text::ParseDM(typed, kind, decimals, recorded.Sink());
+        std::string result = cli::FormatNumber(degrees, cli::Quantity::Angle, full) + "\t" + typed;
+        for (const platform::Notice& notice : recorded.notices) {
+            result += "\t[" + notice.title + "] " + notice.text;
+        }
+        return result;
+    });
+}
+
+const bool registered = cli::Register({
+    "parse-angle", "the rest of the line, as typed",
+    "value, TAB, normalised text, then TAB and [TITLE] TEXT for each notice",
+    {{"kind", true, "LAT, LON or BRG (default LAT)"},
+     {"form", true, "dms or dm (default dms)"},
+     {"decimals", true, "decimals of the normalised text (default 4)"}},
+    "Typed degree text to degrees, as the program's point and offset dialogs read it.",
+    Run});
+
+}  // namespace

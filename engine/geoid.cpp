@@ -1,0 +1,94 @@
+#include "engine/geoid.h"
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+
+#include "engine/calc_error.h"
+
+namespace engine {
+
+namespace {
+
+float FromLittleEndian(const unsigned char* b) {
+    const std::uint32_t bits = std::uint32_t{b[0]} | (std::uint32_t{b[1]} << 8) |
+                               (std::uint32_t{b[2]} << 16) | (std::uint32_t{b[3]} << 24);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+void CloseQuadrant(GeoidFiles& files) {
+    files.open_quadrant = 0;
+    files.records.clear();
+}
+
+void OpenQuadrant(GeoidFiles& files, int quadrant) {
+    CloseQuadrant(files);
+    const std::string path = files.folder + "/" + GeoidQuadrantFileName(quadrant);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw CalcError("Cannot open the geoid file " + path);
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::int64_t count = static_cast<std::int64_t>(bytes.size() / 4);
+    if (count < kGeoidMinimumRecords)
+        throw CalcError("The geoid file " + path + " is too short: it holds " + std::to_string(count) +
+                        " records, " + std::to_string(kGeoidRows) + " rows need " +
+                        std::to_string(kGeoidMinimumRecords));
+    std::vector<float> records(static_cast<std::size_t>(count));
+    for (std::int64_t k = 0; k < count; ++k) records[k] = FromLittleEndian(&bytes[4 * k]);
+    files.records = std::move(records);
+    files.open_quadrant = quadrant;
+    ++files.opens;
+}
+
+// Node index at or below a non-negative angle in 15' steps, as degrees * 4 plus whole quarters.
+int CellIndex(double angle) {
+    const double whole = std::floor(angle);
+    return 4 * static_cast<int>(whole) + static_cast<int>(std::floor((angle - whole) * 60 / 15));
+}
+
+float CellFraction(double angle) {
+    const float minutes = static_cast<float>((angle - std::floor(angle)) * 60);
+    return (minutes - std::floor(minutes / 15.0f) * 15.0f) / 15.0f;
+}
+
+}  // namespace
+
+const char* GeoidQuadrantFileName(int quadrant) {
+    switch (quadrant) {
+        case 1: return "Egm96_ne.rnd";
+        case 2: return "Egm96_nw.rnd";
+        case 3: return "Egm96_se.rnd";
+        case 4: return "Egm96_sw.rnd";
+        default: throw CalcError("No geoid quadrant " + std::to_string(quadrant));
+    }
+}
+
+float GeoidEGM96(GeoidFiles& files, double latitude, double longitude) {
+    FloatingPointGuard guard("GeoidEGM96");
+    if (!(std::fabs(latitude) <= 90.0) || !(std::fabs(longitude) <= 180.0))
+        throw CalcError("Geoid position outside the grid: latitude " + std::to_string(latitude) +
+                        ", longitude " + std::to_string(longitude));
+    if (std::fabs(latitude) == 90.0) latitude -= std::copysign(1e-6, latitude);
+    if (std::fabs(longitude) == 180.0) longitude -= std::copysign(1e-6, longitude);
+
+    const int quadrant = latitude >= 0 ? (longitude >= 0 ? 1 : 2) : (longitude >= 0 ? 3 : 4);
+    if (quadrant != files.open_quadrant) OpenQuadrant(files, quadrant);
+
+    const double a = std::fabs(latitude), o = std::fabs(longitude);
+    const int r = CellIndex(a), c = CellIndex(o);
+    const std::size_t n00 = static_cast<std::size_t>(r) * kGeoidRecordsPerRow + c;
+    const std::size_t n10 = n00 + kGeoidRecordsPerRow;
+    if (n10 + 1 >= files.records.size()) throw CalcError("Geoid record outside the file");
+    const float h00 = files.records[n00], h01 = files.records[n00 + 1];
+    const float h10 = files.records[n10], h11 = files.records[n10 + 1];
+
+    const float fa = CellFraction(a), fo = CellFraction(o);
+    const float t1 = h00 + (h01 - h00) * fo;
+    const float t2 = h10 + (h11 - h10) * fo;
+    const float undulation = t1 + (t2 - t1) * fa;
+    guard.Check();
+    return undulation;
+}
+
+}  // namespace engine

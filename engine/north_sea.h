@@ -1,0 +1,62 @@
+#pragma once
+// The North Sea transformations between ED50, ED87 and WGS84*Sea, with their
+// tables from "NorthSea.vdx": ED50 -> ED87 by a polynomial of degree 4 south
+// of 62°N, by seven parameters north of 65°N and by a linear blend of the two
+// between; ED87 -> WGS84*Sea by a second seven-parameter set.
+#include <array>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/ellipsoid.h"
+#include "engine/helmert.h"
+
+namespace engine {
+
+// Reader of the program's text data files: whole caption lines, and numbers
+// as free fields separated by commas, blanks or line breaks. Every failure
+// (missing file, early end, a field that is not a number) raises CalcError
+// naming the file.
+struct DataFileReader {
+    explicit DataFileReader(const std::string& path);
+    void Caption();
+    double Number();
+
+    std::string path;
+    std::vector<std::string> lines;
+    std::size_t line = 0;            // next line to read
+    std::vector<std::string> fields; // fields left on the current line
+    std::size_t field = 0;
+};
+
+// Fixed ellipsoids of the transformations, whatever the points' datums.
+inline constexpr double kInternational1924A = 6378388.0;
+inline constexpr double kInternational1924E2 = 0.006722670022333322;
+inline constexpr double kWgs84A = 6378137.0;
+inline constexpr double kWgs84E2 = 0.0066943799901413165;
+
+struct NorthSeaTables {
+    std::array<double, 15> lat_coef{};  // latitude correction, degrees
+    std::array<double, 15> lon_coef{};  // longitude correction, degrees
+    // dx, dy, dz (m), rx, ry, rz (radians), scale (fraction) after loading.
+    std::array<double, 7> helmert_ed87{};  // ED50 -> ED87 north of 65°N
+    std::array<double, 7> helmert_sea{};   // ED87 -> WGS84*Sea
+};
+
+// Reads "NorthSea.vdx": caption, 15 latitude coefficients, caption, 15
+// longitude coefficients, caption, 7 parameters ED50 -> ED87, caption,
+// 7 parameters ED87 -> WGS84*Sea (m, arc seconds, ppm in the file).
+NorthSeaTables LoadNorthSeaFile(const std::string& path);
+
+// c0 + c1 u + c2 v + c3 u² + c4 uv + c5 v² + c6 u³ + ... + c14 v⁴, with the
+// coefficients negated when direction d is not 0.
+double NorthSeaPoly(int d, double u, double v, const std::array<double, 15>& c);
+
+// Direction d = 0: ED50 -> ED87, otherwise ED87 -> ED50. Radians and metres.
+Geographic ShiftED50ED87(const NorthSeaTables& tables, int d, double lat, double lon, double h);
+// Direction d = 0: ED87 -> WGS84*Sea, otherwise back.
+Cartesian ShiftED87Sea(const NorthSeaTables& tables, int d, const Cartesian& xyz);
+// Direction d = 0: ED50 -> WGS84*Sea through ED87, otherwise back.
+Geographic ShiftED50Sea(const NorthSeaTables& tables, int d, double lat, double lon, double h);
+
+}  // namespace engine

@@ -1,0 +1,95 @@
+#pragma once
+// The logic of the point edit dialogs and the offset dialogs: what each shows
+// when it opens, what leaving a box does, and what OK calls. A dialog value
+// holds the texts of its boxes while it is open; Cancel simply drops it (and
+// the view calls CloseDialog to enable the main window again). Every OK
+// returns false when a failure stopped it: the failure's description has then
+// been shown, and the state and sheet are as before the OK.
+#include <array>
+#include <string>
+
+namespace model {
+
+struct Program;
+
+// EditGeog: caption "Geographic co-ordinates".
+struct GeographicDialog {
+    int point = 0;
+    std::string caption = "Geographic co-ordinates";
+    std::string header;  // "Select geographic co-ordinates for Point A "
+    std::string latitude, longitude, height;  // txtLat, txtLon, txtEllHgt
+};
+GeographicDialog OpenGeographicDialog(Program& program, int i);
+void LeaveLatitude(Program& program, GeographicDialog& dialog);   // hemisphere default, reformat
+void LeaveLongitude(Program& program, GeographicDialog& dialog);
+bool GeographicDialogOK(Program& program, GeographicDialog& dialog);
+
+// EditGrid: caption "Grid Co-ordinates".
+struct GridDialog {
+    int point = 0;
+    std::string caption = "Grid Co-ordinates";
+    std::string header;
+    std::string northing, easting;  // txtNorthing, txtEasting
+};
+GridDialog OpenGridDialog(Program& program, int i);
+bool GridDialogOK(Program& program, GridDialog& dialog);
+
+// EditCart: caption "Cartesian co-ordinates".
+struct CartesianDialog {
+    int point = 0;
+    std::string caption = "Cartesian co-ordinates";
+    std::string header;
+    std::string x, y, z;  // txtX, txtY, txtZ
+};
+CartesianDialog OpenCartesianDialog(Program& program, int i);
+bool CartesianDialogOK(Program& program, CartesianDialog& dialog);
+
+// EditName: caption "Name of point"; index 2 is the location.
+struct NameDialog {
+    int point = 0;
+    std::string caption = "Name of point";
+    std::string header;  // "Select name for point A" / "... point B" / "... location"
+    std::string name;    // txtName
+};
+NameDialog OpenNameDialog(Program& program, int i);
+bool NameDialogOK(Program& program, NameDialog& dialog);
+
+// EditTrueOffset: caption "True Range / Bearing".
+struct TrueOffsetDialog {
+    std::string caption = "True Range / Bearing";
+    std::string range;                       // txtTrueRange
+    std::array<std::string, 2> bearing;      // txtTrueBrg(0), txtTrueBrg(1)
+    std::array<bool, 2> bearing_enabled{true, false};
+    int frozen = 0;                          // optFreeze(0) / optFreeze(1)
+};
+TrueOffsetDialog OpenTrueOffsetDialog(Program& program);
+void ChooseTrueFreeze(TrueOffsetDialog& dialog, int k);
+void LeaveTrueBearing(Program& program, TrueOffsetDialog& dialog, int k);
+bool TrueOffsetDialogOK(Program& program, TrueOffsetDialog& dialog);
+
+// EditGridOffset: caption "GRID Range / Bearing".
+struct GridOffsetDialog {
+    std::string caption = "GRID Range / Bearing";
+    std::string range;                   // txtGridRange
+    std::array<std::string, 2> bearing;  // txtGridBrg(0), txtGridBrg(1)
+    int frozen = 0;
+};
+GridOffsetDialog OpenGridOffsetDialog(Program& program);
+void LeaveGridBearing(Program& program, GridOffsetDialog& dialog, int k);
+bool GridOffsetDialogOK(Program& program, GridOffsetDialog& dialog);
+
+// EditCartOffset: caption "Cartesian Offset"; always moves Point B.
+struct CartOffsetDialog {
+    std::string caption = "Cartesian Offset";
+    std::string dx, dy, dz;  // txtDeltaX, txtDeltaY, txtDeltaZ
+};
+CartOffsetDialog OpenCartOffsetDialog(Program& program);
+bool CartOffsetDialogOK(Program& program, CartOffsetDialog& dialog);
+
+// OK and Cancel of any modal dialog: the main window is enabled again.
+void CloseDialog(Program& program);
+
+// ReadNumber(text) divided by the record's factor: a length in metres.
+double ReadValue(const std::string& text, double factor);
+
+}  // namespace model

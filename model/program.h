@@ -1,0 +1,101 @@
+#pragma once
+// The running program without its windows: the calculation state, the datum
+// catalogue, the result sheet, the dynamic marks of the menu bar, the main
+// window's small state and the platform interfaces. One Program exists from
+// StartUp to ShutDown; the desktop window and `twopoint-calc session` are two
+// views over it and call the actions of model/actions.h.
+#include <array>
+#include <map>
+#include <string>
+
+#include "datums/datum_catalogue.h"
+#include "model/calc_state.h"
+#include "model/sheet.h"
+#include "platform/file_dialogs.h"
+#include "platform/folders.h"
+#include "platform/notices.h"
+#include "platform/settings_store.h"
+
+namespace model {
+
+inline constexpr const char* kVersionText = "v 1.12 Nov 2009";
+inline constexpr const char* kProgramTitle = "Twopoint";
+inline constexpr const char* kSettingsApplication = "Twopoint";
+inline constexpr const char* kSetupFileName = "Polvant.ini";
+
+// The marks of the menu bar that change while the program runs. The menu bar
+// itself (every entry with its name and caption, model/menus.h) reads them.
+struct MenuMarks {
+    std::array<bool, 2> mode_ticked{true, false};  // mnuModeMode(0), mnuModeMode(1)
+    std::array<bool, 6> display_ticked{true, true, true, true, true, true};  // mnuViewDisplay(k)
+    bool south_latitude_ticked = false;  // mnuOptionSLatitude
+    bool west_longitude_ticked = false;  // mnuOptionWLongitude
+    std::string point_a_caption = "Point&A";  // mnuPointA: "Point&A" / "Datum&A"
+    std::string point_b_caption = "Point&B";
+    bool offset_enabled = true;  // mnuOffset
+    bool route_enabled = true;   // mnuRoute
+};
+
+// The main window as the model sees it (sizes and position in twips).
+struct MainWindow {
+    std::string caption;
+    std::string tag = "Init";  // "Init", "Started", or the kind word of the last format dialog
+    int height = 9400;
+    int width = 10400;
+    int left = 1000;
+    int top = 1000;
+    bool minimised = false;
+    bool enabled = true;  // false while a modal dialog is open
+};
+
+struct ProgramFolders {
+    std::string program_data;  // the read-only data files beside the program
+    std::string user_data;     // the data folder: setup file and user datums
+};
+
+struct Platform {
+    platform::NoticeSink notices;
+    platform::FileDialogs file_dialogs;
+    platform::SettingsStore settings;
+    platform::Folders folders;
+};
+
+struct Program {
+    CalcState state;
+    datums::DatumCatalogue catalogue;
+    Sheet sheet;
+    MenuMarks menus;
+    MainWindow window;
+    ProgramFolders folders;
+    Platform platform;
+    bool user_datums_changed = false;
+};
+
+// The data folder of this platform: $XDG_DATA_HOME/Polvant, or
+// ~/.local/share/Polvant when XDG_DATA_HOME is not set.
+std::string DefaultUserDataFolder();
+
+// Folders through std::filesystem.
+platform::Folders FileSystemFolders();
+
+// A settings store kept in memory, for tests and headless runs.
+struct MemorySettings {
+    std::map<std::string, std::string> values;  // "application/section/key" -> value
+    platform::SettingsStore Store();
+};
+
+// Start-up of the main window: caption, the data folder created when missing,
+// the window position from the settings store, then LoadSheet (catalogue,
+// setup file, display groups, mode, first recompute). Notices go through
+// program.platform.notices, which the caller sets before.
+void StartUp(Program& program);
+
+// Shut-down: the setup file (not in the NGO/RT38 special modes), the user
+// datum file when it changed, the window position unless minimised.
+void ShutDown(Program& program);
+
+// Shows the description of a failure that reached an action, with no icon
+// and the application title.
+void ReportFailure(Program& program, const std::exception& failure);
+
+}  // namespace model

@@ -1,0 +1,239 @@
+#include "datums/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "engine/constants.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using datums::DataFileError;
+
+datums::DatumCatalogue BuiltIn() {
+    datums::DatumCatalogue c;
+    datums::LoadStandardDatums(c);
+    datums::LoadSpecialDatums(c);
+    return c;
+}
+
+// A scratch folder holding an ellipsoid and a Molodensky file.
+struct DataFolder {
+    fs::path path;
+    explicit DataFolder(const std::string& name) : path(fs::temp_directory_path() / ("twopoint_" + name)) {
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~DataFolder() { fs::remove_all(path); }
+    void Write(const std::string& file, const std::string& text) const {
+        std::ofstream(path / file, std::ios::binary) << text;
+    }
+};
+
+const char* kTwoEllipsoids = "\"International 1924 (Hayford)\",6378388,297\r\n\"Clarke 1866\",6378206.4,294.9786982\r\n";
+
+TEST(Catalogue, BuiltInTables) {
+    const auto c = BuiltIn();
+    ASSERT_EQ(c.StandardDatums.size(), 7u);
+    ASSERT_EQ(c.SpecialDatums.size(), 5u);
+    EXPECT_EQ(c.StandardDatums[6].Name, "RT90 - Rikets Nät 1990");
+    EXPECT_EQ(c.StandardDatums[3].Area, "Offshore Noway, North of 62 deg");
+    EXPECT_EQ(c.StandardDatums[4].Area, "Offshore Norway, South of 62 deg.");
+    EXPECT_EQ(c.StandardDatums[5].Remark, "'Sundby's formula' published by Norwegian Mapping Authority");
+    EXPECT_EQ(c.SpecialDatums[3].Name, "NGO - 1948");
+    EXPECT_EQ(c.SpecialDatums[4].Name, "RT38");
+    EXPECT_EQ(c.SpecialDatums[4].Ellipsoid, "Bessel RT38 ????");
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(c.StandardDatums[static_cast<std::size_t>(k)].Number, k);
+}
+
+TEST(Catalogue, Wgs84MadeAndApplied) {
+    const auto c = BuiltIn();
+    auto d = datums::MakeStandardDatum(c, 0);
+    EXPECT_EQ(d.Option, 0);
+    EXPECT_EQ(d.Index, 0);
+    EXPECT_EQ(d.f, 298.257223563);
+    EXPECT_DOUBLE_EQ(d.e2, 0.0066943799901413165);
+    EXPECT_DOUBLE_EQ(d.b, 6356752.314245179);
+    datums::ApplyDatumRecord("Standard", d);
+    EXPECT_DOUBLE_EQ(d.f, 1 / 298.257223563);
+    for (double p : {d.dx, d.dy, d.dz, d.rotx, d.roty, d.rotz, d.ds}) EXPECT_EQ(p, 0.0);
+}
+
+TEST(Catalogue, Ed50NorthOf62Applied) {
+    const auto c = BuiltIn();
+    auto d = datums::MakeStandardDatum(c, 3);
+    EXPECT_EQ(d.rotx, 0.893);
+    EXPECT_EQ(d.ds, -3.52);
+    datums::ApplyDatumRecord("Standard", d);
+    EXPECT_DOUBLE_EQ(d.rotx, 0.893 / 3600 * 0.017453292519944444);
+    EXPECT_DOUBLE_EQ(d.roty, 0.921 / 3600 * 0.017453292519944444);
+    EXPECT_DOUBLE_EQ(d.rotz, -0.917 / 3600 * 0.017453292519944444);
+    EXPECT_DOUBLE_EQ(d.ds, -3.52e-6);
+    EXPECT_EQ(d.dx, -116.641);
+    const auto p = datums::ToSevenParameters(d);
+    EXPECT_EQ(p.rotx, d.rotx);
+    EXPECT_EQ(p.ds, d.ds);
+    // A user datum is converted the same way; a special one loses its parameters.
+    auto user = d;
+    user = datums::MakeStandardDatum(c, 3);
+    datums::ApplyDatumRecord("UserDefined", user);
+    EXPECT_EQ(user.rotx, d.rotx);
+    auto special = datums::MakeSpecialDatum(c, 3);
+    EXPECT_EQ(special.Option, 1);
+    EXPECT_EQ(special.dx, 0.0);
+    datums::ApplyDatumRecord("Special", special);
+    EXPECT_DOUBLE_EQ(special.f, 1 / 299.1528100016);
+    EXPECT_THROW(datums::MakeStandardDatum(c, 7), std::out_of_range);
+    EXPECT_THROW(datums::MakeSpecialDatum(c, -1), std::out_of_range);
+    EXPECT_THROW(datums::MakeUserDatum(c, 0), std::out_of_range);
+}
+
+TEST(Catalogue, MolodenskyRecordAndEllipsoidMatching) {
+    auto c = BuiltIn();
+    auto ellipsoids = datums::FieldReaderFromText(kTwoEllipsoids, "Ellipser.vdx");
+    c.Ellipsoids = datums::ReadEllipsoidRows(ellipsoids);
+    auto rows = datums::FieldReaderFromText(
+        "\"EUROPEAN 1950\",\"International 1924 (Hayford)\",-87,-98,-121,\"Norway, Finland\",3,5,3,20\n"
+        "\"NORTH AMERICAN 1927\",\"clarke 1866\",-8,160,176,\"CONUS\",5,5,6,405\n",
+        "Molodens.vdx");
+    c.MolodenskyDatums = datums::ReadMolodenskyRows(rows);
+    ASSERT_EQ(c.MolodenskyDatums.size(), 2u);
+    EXPECT_EQ(c.MolodenskyDatums[1].Number, 1);
+    EXPECT_EQ(c.MolodenskyDatums[0].Area, "Norway, Finland");
+
+    auto d = datums::MakeMolodenskyDatum(c, 0);
+    EXPECT_EQ(d.Option, 2);
+    EXPECT_EQ(d.Remark, "Molodensky datumshift");
+    EXPECT_EQ(d.a, 6378388.0);
+    EXPECT_EQ(d.f, 297.0);
+    EXPECT_EQ(d.rotx, 3);
+    EXPECT_EQ(d.roty, 5);
+    EXPECT_EQ(d.rotz, 3);
+    EXPECT_EQ(d.ds, 20);
+    datums::ApplyDatumRecord("Molodensky", d);
+    EXPECT_EQ(d.dx, -87);
+    EXPECT_EQ(d.dy, -98);
+    EXPECT_EQ(d.dz, -121);
+    EXPECT_EQ(d.rotx, 0);
+    EXPECT_EQ(d.roty, 0);
+    EXPECT_EQ(d.rotz, 0);
+    EXPECT_EQ(d.ds, 0);
+    EXPECT_DOUBLE_EQ(d.f, 1 / 297.0);
+
+    // "clarke 1866" differs from "Clarke 1866" only in letter case: not matched.
+    try {
+        datums::MakeMolodenskyDatum(c, 1);
+        FAIL() << "no MolodenskyDataError";
+    } catch (const datums::MolodenskyDataError& e) {
+        EXPECT_STREQ(e.what(), "Error in Molodensky datumshift data");
+    }
+}
+
+TEST(Catalogue, FindDatumByListedName) {
+    auto c = BuiltIn();
+    auto ellipsoids = datums::FieldReaderFromText(kTwoEllipsoids, "Ellipser.vdx");
+    c.Ellipsoids = datums::ReadEllipsoidRows(ellipsoids);
+    auto rows = datums::FieldReaderFromText(
+        "\"EUROPEAN 1950\",\"International 1924 (Hayford)\",-87,-98,-121,\"Norway\",3,5,3,0\n", "Molodens.vdx");
+    c.MolodenskyDatums = datums::ReadMolodenskyRows(rows);
+    c.UserDatums.push_back({1, "Site grid", "Clarke 1866", "Yard", 6378206.4, 294.9786982, "", 1, 2, 3, 0, 0, 0, 0});
+
+    const auto ed50 = datums::FindDatumByName(c, "ED50 - Offshore Norway, North of 62 deg");
+    ASSERT_TRUE(ed50);
+    EXPECT_EQ(ed50->option, "Standard");
+    EXPECT_EQ(ed50->made.Index, 3);
+    const auto ngo = datums::FindDatumByName(c, "NGO - 1948");
+    ASSERT_TRUE(ngo);
+    EXPECT_EQ(ngo->option, "Special");
+    const auto mol = datums::FindDatumByName(c, "EUROPEAN 1950 (Norway)");
+    ASSERT_TRUE(mol);
+    EXPECT_EQ(mol->option, "Molodensky");
+    const auto user = datums::FindDatumByName(c, "Site grid (Yard)");
+    ASSERT_TRUE(user);
+    EXPECT_EQ(user->option, "UserDefined");
+    EXPECT_EQ(user->made.Index, 0);
+    EXPECT_FALSE(datums::FindDatumByName(c, "EUROPEAN 1950"));
+    EXPECT_FALSE(datums::FindDatumByName(c, "wgs84 - world geodetic system 1984"));
+}
+
+TEST(Catalogue, LoadEllipsoidFilesAllOrNothing) {
+    DataFolder folder("catalogue_load");
+    auto c = BuiltIn();
+    try {
+        datums::LoadEllipsoidFiles(c, folder.path);
+        FAIL() << "missing files accepted";
+    } catch (const DataFileError& e) {
+        EXPECT_EQ(e.file, "Ellipser.vdx");
+        EXPECT_NE(std::string(e.what()).find("\"Ellipser.vdx\""), std::string::npos) << e.what();
+    }
+    folder.Write("Ellipser.vdx", kTwoEllipsoids);
+    EXPECT_THROW(datums::LoadEllipsoidFiles(c, folder.path), DataFileError);  // Molodens.vdx still missing
+    // A malformed Molodensky row: the ellipsoid table is not half filled either.
+    folder.Write("Molodens.vdx",
+                 "\"A\",\"Clarke 1866\",1,2,3,\"X\",1,1,1,0\n\"B\",\"Clarke 1866\",1,2x,3,\"X\",1,1,1,0\n");
+    try {
+        datums::LoadEllipsoidFiles(c, folder.path);
+        FAIL() << "malformed row accepted";
+    } catch (const DataFileError& e) {
+        EXPECT_STREQ(e.what(), "\"Molodens.vdx\", line 2: field dy: '2x' is not a number");
+        EXPECT_EQ(e.line, 2);
+    }
+    EXPECT_TRUE(c.Ellipsoids.empty());
+    EXPECT_TRUE(c.MolodenskyDatums.empty());
+    folder.Write("Molodens.vdx", "\"A\",\"Clarke 1866\",1,2,3,\"X\",1,1,1,0\n");
+    datums::LoadEllipsoidFiles(c, folder.path);
+    EXPECT_EQ(c.Ellipsoids.size(), 2u);
+    EXPECT_EQ(c.MolodenskyDatums.size(), 1u);
+}
+
+TEST(Catalogue, CapacityLimits) {
+    std::string ellipsoids, molodensky;
+    for (int k = 0; k < 31; ++k) ellipsoids += "\"E" + std::to_string(k) + "\",6378000,298\n";
+    for (int k = 0; k < 251; ++k) molodensky += "\"D" + std::to_string(k) + "\",\"E0\",1,2,3,\"A\",1,1,1,0\n";
+    auto e31 = datums::FieldReaderFromText(ellipsoids, "Ellipser.vdx");
+    EXPECT_EQ(datums::ReadEllipsoidRows(e31).size(), 31u);
+    auto m251 = datums::FieldReaderFromText(molodensky, "Molodens.vdx");
+    const auto rows = datums::ReadMolodenskyRows(m251);
+    ASSERT_EQ(rows.size(), 251u);
+    EXPECT_EQ(rows.back().Number, 250);
+
+    auto e32 = datums::FieldReaderFromText(ellipsoids + "\"E31\",6378000,298\n", "Ellipser.vdx");
+    try {
+        datums::ReadEllipsoidRows(e32);
+        FAIL() << "32nd ellipsoid accepted";
+    } catch (const DataFileError& e) {
+        EXPECT_STREQ(e.what(), "\"Ellipser.vdx\", line 32: more than 31 ellipsoid rows; the table holds 31");
+    }
+    auto m252 = datums::FieldReaderFromText(molodensky + "\"D251\",\"E0\",1,2,3,\"A\",1,1,1,0\n", "Molodens.vdx");
+    try {
+        datums::ReadMolodenskyRows(m252);
+        FAIL() << "252nd Molodensky row accepted";
+    } catch (const DataFileError& e) {
+        EXPECT_STREQ(e.what(), "\"Molodens.vdx\", line 252: more than 251 Molodensky rows; the table holds 251");
+    }
+}
+
+TEST(Catalogue, ShippedDataFiles) {
+    const auto c = datums::LoadDatumCatalogue(TWOPOINT_TEST_DATA_DIR);
+    EXPECT_GT(c.Ellipsoids.size(), 20u);
+    EXPECT_LE(c.Ellipsoids.size(), datums::kEllipsoidCapacity);
+    EXPECT_GT(c.MolodenskyDatums.size(), 200u);
+    EXPECT_LE(c.MolodenskyDatums.size(), datums::kMolodenskyCapacity);
+    // Every Molodensky row finds its ellipsoid, and every listed name is unique.
+    std::set<std::string> listed;
+    for (std::size_t k = 0; k < c.MolodenskyDatums.size(); ++k) {
+        EXPECT_NO_THROW(datums::MakeMolodenskyDatum(c, static_cast<int>(k))) << k;
+        EXPECT_TRUE(listed.insert(datums::ListedName(c.MolodenskyDatums[k])).second)
+            << datums::ListedName(c.MolodenskyDatums[k]);
+        EXPECT_EQ(c.MolodenskyDatums[k].Number, static_cast<int>(k));
+    }
+    bool hayford = false;
+    for (const auto& e : c.Ellipsoids) hayford |= e.Name == "International 1924 (Hayford)" && e.a == 6378388.0 && e.InvF == 297.0;
+    EXPECT_TRUE(hayford);
+}
+
+}  // namespace

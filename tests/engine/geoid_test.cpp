@@ -1,0 +1,136 @@
+#include "engine/geoid.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "engine/calc_error.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A synthetic node value that tells quadrant, row and column apart.
+float NodeValue(int quadrant, int row, int column) {
+    return static_cast<float>(quadrant * 100 + row * 0.25 - column * 0.125);
+}
+
+void WriteQuadrant(const fs::path& folder, int quadrant, std::int64_t records) {
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(records) * 4, 0);
+    for (std::int64_t n = 0; n < records; ++n) {
+        const int r = static_cast<int>(n / 1000), c = static_cast<int>(n % 1000);
+        const float v = c <= 720 ? NodeValue(quadrant, r, c) : 0.0f;
+        std::uint32_t bits;
+        std::memcpy(&bits, &v, 4);
+        for (int k = 0; k < 4; ++k) bytes[4 * n + k] = static_cast<unsigned char>(bits >> (8 * k));
+    }
+    std::ofstream(folder / engine::GeoidQuadrantFileName(quadrant), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+struct SyntheticGeoid : ::testing::Test {
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("twopoint_geoid_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::create_directories(folder);
+        for (int q = 1; q <= 4; ++q) WriteQuadrant(folder, q, 361 * 1000);
+        files.folder = folder.string();
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    fs::path folder;
+    engine::GeoidFiles files;
+};
+
+TEST_F(SyntheticGeoid, NodesMidpointsAndFractions) {
+    EXPECT_EQ(engine::GeoidEGM96(files, 0, 0), NodeValue(1, 0, 0));
+    EXPECT_EQ(engine::GeoidEGM96(files, 10.5, 3.25), NodeValue(1, 42, 13));
+    EXPECT_EQ(engine::GeoidEGM96(files, -10.5, -3.25), NodeValue(4, 42, 13));
+    EXPECT_EQ(engine::GeoidEGM96(files, 10.5, -3.25), NodeValue(2, 42, 13));
+    EXPECT_EQ(engine::GeoidEGM96(files, -10.5, 3.25), NodeValue(3, 42, 13));
+    // Midway between four nodes the value is their mean (the synthetic field is linear).
+    const float mid = engine::GeoidEGM96(files, 10.625, 3.375);
+    EXPECT_NEAR(mid, (NodeValue(1, 42, 13) + NodeValue(1, 42, 14) + NodeValue(1, 43, 13) + NodeValue(1, 43, 14)) / 4,
+                1e-4);
+    // 10.7° lies in rows 42 and 43 with fa = 0.8.
+    const float a107 = engine::GeoidEGM96(files, 10.7, 3.25);
+    EXPECT_NEAR(a107, NodeValue(1, 42, 13) + 0.8f * (NodeValue(1, 43, 13) - NodeValue(1, 42, 13)), 1e-4);
+    // Just south-west of the origin: south-west file, rows and columns 0 and 1.
+    const float sw = engine::GeoidEGM96(files, -0.1, -0.1);
+    EXPECT_NEAR(sw, NodeValue(4, 0, 0) + 0.4f * (NodeValue(4, 1, 1) - NodeValue(4, 0, 0)), 1e-4);
+}
+
+TEST_F(SyntheticGeoid, PolesAndAntimeridianAreNudgedInside) {
+    EXPECT_NEAR(engine::GeoidEGM96(files, 90, 0), NodeValue(1, 360, 0), 1e-3);
+    EXPECT_NEAR(engine::GeoidEGM96(files, -90, 0), NodeValue(3, 360, 0), 1e-3);
+    EXPECT_NEAR(engine::GeoidEGM96(files, 0, 180), NodeValue(1, 0, 720), 1e-3);
+    EXPECT_NEAR(engine::GeoidEGM96(files, 0, -180), NodeValue(2, 0, 720), 1e-3);
+    EXPECT_NEAR(engine::GeoidEGM96(files, -90, -180), NodeValue(4, 360, 720), 1e-3);
+    EXPECT_THROW(engine::GeoidEGM96(files, 90.5, 0), engine::CalcError);
+    EXPECT_THROW(engine::GeoidEGM96(files, 0, -181), engine::CalcError);
+    EXPECT_THROW(engine::GeoidEGM96(files, NAN, 0), engine::CalcError);
+}
+
+TEST_F(SyntheticGeoid, OneOpenPerQuadrantVisit) {
+    engine::GeoidEGM96(files, 10, 10);
+    engine::GeoidEGM96(files, 20, 30);
+    engine::GeoidEGM96(files, 0, 0);
+    EXPECT_EQ(files.opens, 1);
+    EXPECT_EQ(files.open_quadrant, 1);
+    engine::GeoidEGM96(files, 10, -10);
+    engine::GeoidEGM96(files, 11, -10);
+    EXPECT_EQ(files.opens, 2);
+    EXPECT_EQ(files.open_quadrant, 2);
+    engine::GeoidEGM96(files, -10, -10);
+    engine::GeoidEGM96(files, -10, 10);
+    engine::GeoidEGM96(files, 10, 10);
+    EXPECT_EQ(files.opens, 5);
+    EXPECT_EQ(files.open_quadrant, 1);
+}
+
+TEST_F(SyntheticGeoid, MissingAndTruncatedFilesFailClearlyAndResetTheState) {
+    engine::GeoidEGM96(files, 10, 10);
+    fs::remove(folder / "Egm96_nw.rnd");
+    try {
+        engine::GeoidEGM96(files, 10, -10);
+        FAIL() << "a missing file must fail";
+    } catch (const engine::CalcError& e) {
+        EXPECT_NE(std::string(e.what()).find("Egm96_nw.rnd"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(files.open_quadrant, 0);
+    EXPECT_TRUE(files.records.empty());
+    // The next call in the same quadrant tries the file afresh.
+    WriteQuadrant(folder, 2, 360 * 1000);  // one row short
+    try {
+        engine::GeoidEGM96(files, 10, -10);
+        FAIL() << "a short file must fail";
+    } catch (const engine::CalcError& e) {
+        EXPECT_NE(std::string(e.what()).find("Egm96_nw.rnd"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("too short"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(files.open_quadrant, 0);
+    WriteQuadrant(folder, 2, 361 * 1000);
+    EXPECT_EQ(engine::GeoidEGM96(files, 10.5, -3.25), NodeValue(2, 42, 13));
+    EXPECT_EQ(files.open_quadrant, 2);
+}
+
+TEST(GeoidBuiltFiles, PublishedNodeValues) {
+    engine::GeoidFiles files;
+    files.folder = TWOPOINT_TEST_DATA_DIR;
+    EXPECT_NEAR(engine::GeoidEGM96(files, 0, 0), 17.1616, 5e-5);
+    EXPECT_NEAR(engine::GeoidEGM96(files, 60, 3), 45.3675, 5e-5);
+    EXPECT_NEAR(engine::GeoidEGM96(files, 90, 0), 13.6062, 5e-4);
+    EXPECT_NEAR(engine::GeoidEGM96(files, 90, -123.4), 13.6062, 5e-4);
+    EXPECT_NEAR(engine::GeoidEGM96(files, -90, 45), -29.5338, 5e-4);
+    // The ±180 columns of the east and west files are the same grid column.
+    EXPECT_NEAR(engine::GeoidEGM96(files, 12.5, 180), engine::GeoidEGM96(files, 12.5, -180), 1e-4);
+    // Between nodes the value lies within the range of the cell's corners.
+    const float mid = engine::GeoidEGM96(files, 60.125, 3.125);
+    const float corners[4] = {engine::GeoidEGM96(files, 60, 3), engine::GeoidEGM96(files, 60, 3.25),
+                              engine::GeoidEGM96(files, 60.25, 3), engine::GeoidEGM96(files, 60.25, 3.25)};
+    EXPECT_NEAR(mid, (corners[0] + corners[1] + corners[2] + corners[3]) / 4, 1e-4);
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+#include "engine/transverse_mercator.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/calc_error.h"
+#include "engine/constants.h"
+
+namespace {
+
+constexpr double kA = 6378137.0;
+constexpr double kE2 = 0.0066943799901413165;
+constexpr double kDeg = engine::kRadPerDeg;
+
+TEST(TransverseMercator, ZoneCentralMeridians) {
+    EXPECT_EQ(engine::ZoneCentralMeridian(31), 3);
+    EXPECT_EQ(engine::ZoneCentralMeridian(1), -177);
+    EXPECT_EQ(engine::ZoneCentralMeridian(60), 177);
+    // 16-bit arithmetic: 5491 * 6 - 183 = 32763 fits, 5492 gives 32769 and overflows.
+    EXPECT_EQ(engine::ZoneCentralMeridian(5491), 32763);
+    EXPECT_THROW(engine::ZoneCentralMeridian(5492), engine::CalcError);
+    EXPECT_EQ(engine::ZoneCentralMeridian(-5430), -32763);
+    EXPECT_THROW(engine::ZoneCentralMeridian(-5431), engine::CalcError);
+    EXPECT_NEAR(engine::SetupProjection(31, false, kA, kE2).lambda0, 3 * kDeg, 1e-15);
+}
+
+TEST(TransverseMercator, CentralMeridianAndEquator) {
+    const auto north = engine::SetupProjection(31, false, kA, kE2);
+    const auto south = engine::SetupProjection(31, true, kA, kE2);
+    // 60 N on the central meridian: the meridian arc 6654072.819 m times k0.
+    const auto g = engine::GeogToGrid(north, 60 * kDeg, 3 * kDeg);
+    EXPECT_EQ(g.E, 500000.0);
+    EXPECT_NEAR(g.N, 0.9996 * 6654072.819, 0.002);
+    const auto equator_n = engine::GeogToGrid(north, 0, 3 * kDeg);
+    const auto equator_s = engine::GeogToGrid(south, 0, 3 * kDeg);
+    EXPECT_NEAR(equator_n.N, 0.0, 1e-9);
+    EXPECT_NEAR(equator_s.N, 10000000.0, 1e-9);
+    EXPECT_EQ(equator_n.E, 500000.0);
+    // The series is symmetric about the central meridian.
+    const auto west = engine::GeogToGrid(north, 55 * kDeg, 1 * kDeg);
+    const auto east = engine::GeogToGrid(north, 55 * kDeg, 5 * kDeg);
+    EXPECT_NEAR(west.N, east.N, 1e-6);
+    EXPECT_NEAR(west.E - 500000, 500000 - east.E, 1e-6);
+}
+
+TEST(TransverseMercator, PublishedUtmValues) {
+    // WGS84 / UTM zone 31 at the zone's western edge, against Krueger's exact series:
+    // the program's series agrees to a few centimetres there.
+    const auto z31 = engine::SetupProjection(31, false, kA, kE2);
+    const auto london = engine::GeogToGrid(z31, 51.5 * kDeg, 0.0);
+    EXPECT_NEAR(london.E, 291783.128, 0.05);
+    EXPECT_NEAR(london.N, 5709696.984, 0.05);
+    const auto norway = engine::GeogToGrid(z31, 60 * kDeg, 0.0);
+    EXPECT_NEAR(norway.E, 332705.179, 0.05);
+    EXPECT_NEAR(norway.N, 6655205.484, 0.05);
+}
+
+TEST(TransverseMercator, RoundTripOverLatitudesAndZoneWidth) {
+    for (bool southern : {false, true}) {
+        const auto pc = engine::SetupProjection(33, southern, kA, kE2);
+        for (double lat = -80; lat <= 80; lat += 5) {
+            if (southern != (lat < 0) && lat != 0) continue;
+            for (double dlon = -3.0; dlon <= 3.0; dlon += 0.5) {
+                const double lon = (15 + dlon) * kDeg;
+                const auto g = engine::GeogToGrid(pc, lat * kDeg, lon);
+                const auto r = engine::GridToGeog(pc, g.N, g.E);
+                ASSERT_TRUE(r.settled) << lat << " " << dlon;
+                const auto again = engine::GeogToGrid(pc, r.lat, r.lon);
+                EXPECT_LT(std::hypot(again.N - g.N, again.E - g.E), std::sqrt(1e-5)) << lat << " " << dlon;
+                EXPECT_NEAR(r.lat, lat * kDeg, 1e-8);
+                EXPECT_NEAR(r.lon, lon, 1e-8);
+            }
+        }
+    }
+}
+
+TEST(TransverseMercator, DirectionTextAndUnsettledInverse) {
+    const auto pc = engine::SetupProjection(31, false, kA, kE2);
+    double lat = 60 * kDeg, lon = 4 * kDeg, E = 0, N = 0;
+    EXPECT_TRUE(engine::TransverseMercator(pc, lat, lon, E, N, "geog to grid"));
+    const double E_forward = E, N_forward = N;
+    lat = lon = 0;
+    EXPECT_TRUE(engine::TransverseMercator(pc, lat, lon, E, N, "grid to geog"));
+    EXPECT_NEAR(lat, 60 * kDeg, 1e-9);
+    EXPECT_NEAR(lon, 4 * kDeg, 1e-9);
+    EXPECT_EQ(E, E_forward);
+    EXPECT_EQ(N, N_forward);
+    // Far outside the zone the Newton iteration does not settle: reported, not shown.
+    const auto far = engine::GridToGeog(pc, 9000000.0, 3500000.0);
+    EXPECT_FALSE(far.settled);
+    EXPECT_EQ(far.iterations, 21);
+}
+
+TEST(TransverseMercator, ScaleFactorAndConvergence) {
+    const auto pc = engine::SetupProjection(31, false, kA, kE2);
+    EXPECT_DOUBLE_EQ(engine::LineScaleFactor(pc, 500000, 6000000, 500000, 6700000), 0.9996);
+    // 180 km off the central meridian the scale is close to 1.0004 (k0 (1 + x^2 / 2R^2)).
+    const double k = engine::LineScaleFactor(pc, 680000, 6650000, 680000, 6650000);
+    EXPECT_NEAR(k, 0.9996 * (1 + 180000.0 * 180000.0 / (2 * 6388800.0 * 6388800.0)), 2e-6);
+    EXPECT_DOUBLE_EQ(engine::GridConvergence(pc, 60 * kDeg, 3 * kDeg), 0.0);
+    EXPECT_DOUBLE_EQ(engine::GridConvergence(pc, 60 * kDeg, 5 * kDeg), std::sin(60 * kDeg) * (2 * kDeg));
+}
+
+TEST(TransverseMercator, GridRangeBearingQuadrantsAndOffset) {
+    struct Case {
+        double dE, dN, forward;
+    };
+    const Case cases[] = {
+        {100, 0, engine::kHalfPi},               // east
+        {0, -100, engine::kPi},                  // south
+        {0, 100, 0.0},                           // north
+        {-100, 0, engine::kThreeHalfPi},         // west
+        {100, 100, engine::kHalfPi - std::atan(1.0)},
+        {100, -100, engine::kHalfPi + std::atan(1.0)},
+        {-100, -100, engine::kThreeHalfPi - std::atan(1.0)},
+        {-100, 100, engine::kThreeHalfPi + std::atan(1.0)},
+    };
+    for (const auto& c : cases) {
+        const auto r = engine::GridRangeBearing(400000, 6000000, 400000 + c.dE, 6000000 + c.dN);
+        EXPECT_DOUBLE_EQ(r.forward, c.forward) << c.dE << " " << c.dN;
+        // Due south (dE exactly 0) the back bearing is 0, not 2 pi.
+        double back = c.forward + engine::kPi;
+        if (back >= engine::kTwoPi) back -= engine::kTwoPi;
+        EXPECT_DOUBLE_EQ(r.back, back);
+        EXPECT_DOUBLE_EQ(r.distance, std::hypot(c.dE, c.dN));
+        const auto p = engine::GridOffsetPoint(400000, 6000000, r.distance, r.forward);
+        EXPECT_NEAR(p.E, 400000 + c.dE, 1e-6);
+        EXPECT_NEAR(p.N, 6000000 + c.dN, 1e-6);
+    }
+    const auto east = engine::GridRangeBearing(0, 0, 10, 0);
+    EXPECT_EQ(east.back, 1.570796326795 + 3.14159265359);
+    const auto south = engine::GridRangeBearing(0, 0, 0, -10);
+    EXPECT_EQ(south.back, 0.0);
+    const auto same = engine::GridRangeBearing(5, 5, 5, 5);
+    EXPECT_EQ(same.forward, 0.0);
+    EXPECT_EQ(same.back, engine::kPi);
+    EXPECT_EQ(same.distance, 0.0);
+}
+
+}  // namespace

@@ -1,0 +1,472 @@
+#include "text/angle_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "engine/constants.h"
+#include "platform/locale.h"
+#include "text/display_formats.h"
+#include "text/number_text.h"
+
+namespace {
+
+using platform::Icon;
+
+struct Parsed {
+    double value = 0;
+    std::string text;
+    std::vector<platform::Notice> notices;
+};
+
+Parsed Parse(bool seconds_form, const std::string& typed, const std::string& kind, int decimals) {
+    platform::RecordedNotices recorded;
+    Parsed parsed;
+    parsed.text = typed;
+    parsed.value = seconds_form ? text::ParseDMS(parsed.text, kind, decimals, recorded.Sink())
+                                : text::ParseDM(parsed.text, kind, decimals, recorded.Sink());
+    parsed.notices = recorded.notices;
+    return parsed;
+}
+
+Parsed Dms(const std::string& typed, const std::string& kind, int decimals = 4) {
+    return Parse(true, typed, kind, decimals);
+}
+Parsed Dm(const std::string& typed, const std::string& kind, int decimals = 4) {
+    return Parse(false, typed, kind, decimals);
+}
+
+void ExpectNotice(const platform::Notice& notice, const std::string& text, Icon icon,
+                  const std::string& title) {
+    EXPECT_EQ(notice.text, text);
+    EXPECT_EQ(notice.icon, icon);
+    EXPECT_EQ(notice.title, title);
+}
+
+struct CommaLocale {
+    CommaLocale() { platform::SetNumberLocale({','}); }
+    ~CommaLocale() { platform::SetNumberLocale({'.'}); }
+};
+
+TEST(AngleText, CarryThresholds) {
+    EXPECT_EQ(text::CarryThreshold(0), 59.5);
+    EXPECT_NEAR(text::CarryThreshold(4), 59.99995, 1e-12);
+    EXPECT_NEAR(text::CarryThreshold(-1), 64.0, 1e-12);
+}
+
+TEST(AngleText, FormatWorkedExamples) {
+    EXPECT_EQ(text::FormatDM(60.5, "LAT", 4), "60\u00B0 30.0000' N");
+    EXPECT_EQ(text::FormatDM(-3.25, "LON", 4), "003\u00B0 15.0000' W");
+    EXPECT_EQ(text::FormatDMSCompact(-0.0012, "LAT", 4), "04.3200\" S");
+    EXPECT_EQ(text::FormatDMS(359.99999999, "BRG", 4), "360\u00B0 00' 00.0000\"");
+    EXPECT_EQ(text::FormatDMS(59.999999999, "LAT", 4), "60\u00B0 00' 00.0000\" N");
+    EXPECT_EQ(text::FormatDMSCompact(0.5, "LAT", 2), "30' 00.00\" N");
+    EXPECT_EQ(text::FormatDMSCompact(1.0001, "LON", 0), "001\u00B0 00\" E");
+    EXPECT_EQ(text::FormatDM(-0.5, "BRG", 1), "000\u00B0 30.0'");
+    EXPECT_EQ(text::FormatDMCompact(0.5, "lat", 1), "30.0' N");
+    EXPECT_EQ(text::FormatDMS(-10.5, "BRG", 0), "-010\u00B0 30' 00\"");
+    EXPECT_EQ(text::FormatDMS(60.50430555555556, "LAT", 4), "60\u00B0 30' 15.5000\" N");
+    EXPECT_EQ(text::FormatDMS(-60.25, "lon", 1), "060\u00B0 15' 00.0\" W");
+    EXPECT_EQ(text::FormatDM(10.9999995, "LON", 4), "011\u00B0 00.0000' E");
+}
+
+TEST(AngleText, SecondsTableAndNeverSixty) {
+    // Decimals 5 and above show four decimals of seconds; the field never shows 60.
+    EXPECT_EQ(text::FormatDMS(1.5, "LAT", 6), "01\u00B0 30' 00.0000\" N");
+    EXPECT_EQ(text::FormatDMS(0.0 + 59.99997 / 3600.0, "LAT", 5), "00\u00B0 01' 00.0000\" N");
+    EXPECT_EQ(text::FormatDM(0.0 + 59.9999996 / 60.0, "LAT", 7), "01\u00B0 00.000000' N");
+    EXPECT_EQ(text::FormatDM(1.5, "BRG", 5), "001\u00B0 30.00000'");
+    EXPECT_EQ(text::FormatDMS(1.5, "BRG", -1), "001\u00B0 30' 00.0000\"");
+}
+
+TEST(AngleText, FormatWithCommaLocale) {
+    const CommaLocale comma;
+    EXPECT_EQ(text::FormatDMS(60.50430555555556, "LAT", 4), "60\u00B0 30' 15,5000\" N");
+    EXPECT_EQ(text::FormatDM(60.5, "LAT", 2), "60\u00B0 30,00' N");
+    Parsed parsed = Dms("60 30 15,5", "LAT");
+    EXPECT_EQ(parsed.text, "60\u00B0 30' 15,5000\" N");
+    Parsed again = Dms(parsed.text, "LAT");
+    EXPECT_EQ(again.text, parsed.text);
+    EXPECT_EQ(again.value, parsed.value);
+    EXPECT_EQ(Dm("60 30.5", "LAT").text, "60\u00B0 30,5000' N");
+}
+
+TEST(ParseDMS, WorkedExamples) {
+    Parsed p = Dms("60 30 15,5", "LAT");
+    EXPECT_NEAR(p.value, 60.504305555555556, 1e-12);
+    EXPECT_EQ(p.text, "60\u00B0 30' 15.5000\" N");
+    EXPECT_TRUE(p.notices.empty());
+
+    p = Dms("60,30,15", "LAT");
+    EXPECT_NEAR(p.value, 60 + 30 / 60.0 + 15 / 3600.0, 1e-12);
+    EXPECT_TRUE(p.notices.empty());
+
+    p = Dms("60.5", "LAT");
+    EXPECT_NEAR(p.value, 60 + 5 / 60.0, 1e-12);
+    EXPECT_EQ(p.text, "60\u00B0 05' 00.0000\" N");
+
+    p = Dms("-60 30 N", "LAT");
+    EXPECT_NEAR(p.value, 60.5, 1e-12);
+    EXPECT_TRUE(p.notices.empty());
+
+    p = Dms("-60 30", "LAT");
+    EXPECT_NEAR(p.value, -60.5, 1e-12);
+    EXPECT_EQ(p.text, "60\u00B0 30' 00.0000\" S");
+
+    p = Dms("5 v", "LON");
+    EXPECT_EQ(p.value, -5);
+    EXPECT_EQ(p.text, "005\u00B0 00' 00.0000\" W");
+    EXPECT_EQ(Dms("5 \u00F8", "LON").value, 5);      // Norwegian east, typed small
+    EXPECT_EQ(Dms("5 \u00D8", "LON").value, 5);
+    EXPECT_EQ(Dms("12 30 s", "lat").value, -12.5);
+
+    p = Dms("  10\u00B0 20' 30\" E ", "LON", 0);
+    EXPECT_NEAR(p.value, 10 + 20 / 60.0 + 30 / 3600.0, 1e-12);
+    EXPECT_EQ(p.text, "010\u00B0 20' 30\" E");
+    EXPECT_TRUE(p.notices.empty());
+}
+
+TEST(ParseDMS, DegreeMarks) {
+    // The degree sign last is taken as the letter: the letter message, then north.
+    Parsed p = Dms("60\u00B0", "LAT");
+    EXPECT_EQ(p.value, 60);
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "LATITUDE FORMAT ERROR. Default, N, used", Icon::None, "Twopoint");
+    // As a bearing the same text gives 60 without a message.
+    p = Dms("60\u00B0", "BRG");
+    EXPECT_EQ(p.value, 60);
+    EXPECT_TRUE(p.notices.empty());
+    EXPECT_EQ(p.text, "060\u00B0 00' 00.0000\"");
+    // Code 248 closes the degrees: as UTF-8 "ø" and as the raw Windows-1252 byte.
+    p = Dms("60\u00F8", "LAT");
+    EXPECT_EQ(p.value, 60);
+    EXPECT_TRUE(p.notices.empty());
+    p = Dms("60\xF8", "LAT");
+    EXPECT_EQ(p.value, 60);
+    EXPECT_TRUE(p.notices.empty());
+    // The degree sign as a raw Windows-1252 byte separates like the UTF-8 one.
+    p = Dms("60\xB0 30' 15\" N", "LAT");
+    EXPECT_NEAR(p.value, 60 + 30 / 60.0 + 15 / 3600.0, 1e-12);
+    EXPECT_TRUE(p.notices.empty());
+    // The apostrophe closes whole minutes, the quote closes seconds.
+    EXPECT_EQ(Dms("10 30'", "BRG").value, 10.5);
+    EXPECT_EQ(Dms("10 30 36\"", "BRG").value, 10.51);
+    EXPECT_EQ(Dm("10 30.6'", "BRG").value, 10.51);
+}
+
+TEST(ParseDMS, CharacterMessageWithRest) {
+    Parsed p = Dms("", "LAT");
+    EXPECT_EQ(p.value, 0);
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "!   LATITUDE CHARACTER FORMAT ERROR. Default, N, used",
+                 Icon::Exclamation, "Illegal input");
+    EXPECT_EQ(p.text, "00\u00B0 00' 00.0000\" N");
+
+    p = Dms("60 30 15 x y", "LAT");
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "x y!   LATITUDE CHARACTER FORMAT ERROR. Default, N, used",
+                 Icon::Exclamation, "Illegal input");
+    EXPECT_NEAR(p.value, 60 + 30 / 60.0 + 15 / 3600.0, 1e-12);
+
+    p = Dms("-5 10 20 West", "LON");
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "West!   LONGITUDE CHARACTER FORMAT ERROR. Default, E, used",
+                 Icon::Exclamation, "Illegal input");
+    EXPECT_LT(p.value, 0);  // the letter from the minus is kept
+
+    p = Dms("5 Q", "LON");
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "LONGITUDE FORMAT ERROR. Default, E, used", Icon::None, "Twopoint");
+    EXPECT_EQ(p.value, 5);
+}
+
+TEST(ParseDMS, MessageSequences) {
+    Parsed p = Dms("89 59 60", "LAT");
+    EXPECT_EQ(p.value, 90);
+    ASSERT_EQ(p.notices.size(), 2u);
+    ExpectNotice(p.notices[0], "LATITUDE SECOND FORMAT ERROR. Max 59.9999 allowed", Icon::None,
+                 "Twopoint");
+    ExpectNotice(p.notices[1], "LATITUDE MINUTE FORMAT ERROR. Max 59 allowed", Icon::None, "Twopoint");
+    EXPECT_EQ(p.text, "90\u00B0 00' 00.0000\" N");
+
+    // Range, seconds, minutes in that order: a bearing past 360 with 60 seconds and 59 minutes.
+    p = Dms("400 59 75", "BRG");
+    ASSERT_EQ(p.notices.size(), 3u);
+    ExpectNotice(p.notices[0],
+                 "AZIMUTH FORMAT ERROR. Max value 360 deg. Automatic adjustment to range 0-360 deg",
+                 Icon::Exclamation, "Illegal input");
+    ExpectNotice(p.notices[1], "AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed", Icon::None, "Twopoint");
+    ExpectNotice(p.notices[2], "AZIMUTH MINUTE FORMAT ERROR. Max 59 allowed", Icon::None, "Twopoint");
+    EXPECT_EQ(p.value, 41);
+
+    p = Dms("91 10", "LAT");
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "LATITUDE FORMAT ERROR. Max 90 deg allowed", Icon::Exclamation,
+                 "Illegal input");
+    EXPECT_EQ(p.value, 90);
+    EXPECT_EQ(Dms("-91", "LAT").value, -90);  // letter kept
+
+    p = Dms("180 0 1 w", "LON");
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "LONGITUDE FORMAT ERROR. Max 180 deg allowed", Icon::Exclamation,
+                 "Illegal input");
+    EXPECT_EQ(p.value, -180);
+
+    p = Dms("10 75", "LON");
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "LONGITUDE MINUTE FORMAT ERROR. Max 59 allowed", Icon::None, "Twopoint");
+    EXPECT_EQ(p.value, 11);  // the minutes are dropped with the carry
+
+    p = Dm("10 60.5", "LAT");
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "LATITUDE MINUTE FORMAT ERROR. Max 60 allowed", Icon::None, "Twopoint");
+    EXPECT_EQ(p.value, 11);
+}
+
+TEST(ParseDMS, BearingsWrap) {
+    Parsed p = Dms("-10 30", "BRG");
+    EXPECT_NEAR(p.value, 349.5, 1e-12);
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0],
+                 "AZIMUTH FORMAT ERROR. Negative values not allowed. Automatic adjustment to range 0-360 deg",
+                 Icon::Exclamation, "Illegal input");
+    EXPECT_EQ(p.text, "349\u00B0 30' 00.0000\"");
+    EXPECT_NEAR(Dms("-370", "BRG").value, 350, 1e-12);
+    EXPECT_NEAR(Dms("-720", "BRG").value, 360, 1e-12);  // R is greater than 0: a whole turn
+
+    p = Dms("370", "BRG");
+    EXPECT_EQ(p.value, 10);
+    ASSERT_EQ(p.notices.size(), 1u);
+    EXPECT_EQ(Dms("800", "BRG").value, 80);
+    EXPECT_NEAR(Dm("-0 30", "BRG").value, 359.5, 1e-12);
+}
+
+TEST(ParseDMS, SixteenBitOverflowIsAFormatError) {
+    Parsed p = Dms("99999", "LON");
+    EXPECT_EQ(p.value, 0);
+    EXPECT_EQ(p.text, "99999");  // left as typed
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "LONGITUDE FORMAT ERROR. ", Icon::Exclamation, "Illegal input");
+
+    p = Dms("10 40000 5", "LAT");
+    EXPECT_EQ(p.value, 0);
+    ASSERT_EQ(p.notices.size(), 1u);
+    EXPECT_EQ(p.notices[0].text, "LATITUDE FORMAT ERROR. ");
+
+    p = Dm("70000", "BRG");
+    EXPECT_EQ(p.value, 0);
+    EXPECT_EQ(p.notices[0].text, "AZIMUTH FORMAT ERROR. ");
+
+    // 32767 fits; the seconds carry that pushes the minutes past it fails after its message.
+    p = Dms("0 32767 60", "BRG");
+    EXPECT_EQ(p.value, 0);
+    ASSERT_EQ(p.notices.size(), 2u);
+    EXPECT_EQ(p.notices[0].text, "AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed");
+    EXPECT_EQ(p.notices[1].text, "AZIMUTH FORMAT ERROR. ");
+
+    // Seconds too long for any double cannot be wrapped into the circle.
+    p = Dms("-0 0 " + std::string(400, '9'), "BRG");
+    EXPECT_EQ(p.value, 0);
+    EXPECT_EQ(p.notices.back().text, "AZIMUTH FORMAT ERROR. ");
+}
+
+text::FormatRecord Geographic(int option, int decimals) {
+    text::FormatRecord record = text::DefaultFormats().pub_GeogFormat;
+    record.Option = option;
+    record.Decimals = decimals;
+    record.Pattern = decimals == 0 ? "0" : "0." + std::string(decimals, '0');
+    return record;
+}
+
+TEST(LatLon, FormatByRecord) {
+    const double lat = 60.5 * engine::kRadPerDeg;
+    EXPECT_EQ(text::FormatLatLon(lat, "LAT", false, Geographic(0, 3)), "60\u00B0 30' 00.000\" N ");
+    EXPECT_EQ(text::FormatLatLon(lat, "LAT", false, Geographic(1, 2)), "60\u00B0 30.00' N ");
+    EXPECT_EQ(text::FormatLatLon(-lat, "LAT", false, Geographic(2, 4)), "-60.5000 deg ");
+    EXPECT_EQ(text::FormatLatLon(lat, "LAT", false, Geographic(7, 4)), " ");
+    const double small = -0.0012 * engine::kRadPerDeg;
+    EXPECT_EQ(text::FormatLatLon(small, "LAT", true, Geographic(0, 4)), "04.3200\" S ");
+    EXPECT_EQ(text::FormatLatLon(small, "LON", true, Geographic(1, 4)), "00.0720' W ");
+    EXPECT_EQ(text::FormatLatLon(small, "LON", false, Geographic(1, 4)), "000\u00B0 00.0720' W ");
+}
+
+TEST(LatLon, ParseByRecord) {
+    platform::RecordedNotices recorded;
+    std::string typed = "-95";
+    double value = text::ParseLatLon(typed, "LAT", Geographic(2, 4), recorded.Sink());
+    EXPECT_EQ(value, -90 * engine::kRadPerDeg);
+    EXPECT_EQ(typed, "-95");
+    ASSERT_EQ(recorded.notices.size(), 1u);
+    ExpectNotice(recorded.notices[0], "Latitude max value 90 degrees !", Icon::Question,
+                 "Illegal coordinate");
+
+    recorded.notices.clear();
+    typed = "190.5";
+    EXPECT_EQ(text::ParseLatLon(typed, "LON", Geographic(2, 4), recorded.Sink()), 180 * engine::kRadPerDeg);
+    ASSERT_EQ(recorded.notices.size(), 1u);
+    ExpectNotice(recorded.notices[0], "Longitude max value 180 degrees !", Icon::Question,
+                 "Illegal coordinate");
+
+    recorded.notices.clear();
+    typed = "12,5";
+    EXPECT_EQ(text::ParseLatLon(typed, "LAT", Geographic(2, 4), recorded.Sink()), 12.5 * engine::kRadPerDeg);
+    typed = "12.5";
+    EXPECT_EQ(text::ParseLatLon(typed, "LAT", Geographic(2, 4), recorded.Sink()), 12.5 * engine::kRadPerDeg);
+    EXPECT_TRUE(recorded.notices.empty());
+
+    typed = "60 30 15,5";
+    value = text::ParseLatLon(typed, "LAT", Geographic(0, 4), recorded.Sink());
+    EXPECT_NEAR(value, 60.504305555555556 * engine::kRadPerDeg, 1e-15);
+    EXPECT_EQ(typed, "60\u00B0 30' 15.5000\" N");
+    typed = "60 30,25";
+    value = text::ParseLatLon(typed, "LAT", Geographic(1, 2), recorded.Sink());
+    EXPECT_EQ(value, (60 + 30.25 / 60) * engine::kRadPerDeg);
+    EXPECT_EQ(typed, "60\u00B0 30.25' N");
+    typed = "60";
+    EXPECT_EQ(text::ParseLatLon(typed, "LAT", Geographic(5, 2), recorded.Sink()), 0);
+    EXPECT_TRUE(recorded.notices.empty());
+}
+
+TEST(LatLon, HemisphereDefaults) {
+    const text::LatLon parsed{0.5, 0.25};
+    auto r = text::ApplyHemisphereDefaults(parsed, "30 0 0", "15", true, true);
+    EXPECT_EQ(r.latitude, -0.5);
+    EXPECT_EQ(r.longitude, -0.25);
+    r = text::ApplyHemisphereDefaults(parsed, "30 0 0 n", "15 E", true, true);
+    EXPECT_EQ(r.latitude, 0.5);
+    EXPECT_EQ(r.longitude, 0.25);
+    r = text::ApplyHemisphereDefaults(parsed, "30", "15", false, false);
+    EXPECT_EQ(r.latitude, 0.5);
+    EXPECT_EQ(r.longitude, 0.25);
+    r = text::ApplyHemisphereDefaults({-0.5, -0.25}, "30 s", "15 w", true, true);
+    EXPECT_EQ(r.latitude, -0.5);
+    EXPECT_EQ(r.longitude, -0.25);
+}
+
+text::FormatRecord Bearing(int option, int decimals) {
+    static const double factors[] = {57.29577951307855, 57.29577951307855, 57.29577951307855, 1.0,
+                                     63.66197723675394};
+    static const char* units[] = {" deg", " deg", " deg", " rad", " gon"};
+    text::FormatRecord record = text::DefaultFormats().pub_BrgFormat;
+    record.Option = option;
+    record.Decimals = decimals;
+    record.Factor = factors[option];
+    record.Unit = units[option];
+    record.Pattern = decimals == 0 ? "0" : "0." + std::string(decimals, '0');
+    return record;
+}
+
+struct BearingParse {
+    double value;
+    std::vector<platform::Notice> notices;
+};
+
+BearingParse ParseBrg(const std::string& typed, const text::FormatRecord& record) {
+    platform::RecordedNotices recorded;
+    std::string t = typed;
+    const double value = text::ParseBearing(t, record, recorded.Sink());
+    EXPECT_EQ(t, record.Option >= 2 ? typed : t);
+    return {value, recorded.notices};
+}
+
+TEST(Bearing, FormatByRecord) {
+    const double brg = 123.5 * engine::kRadPerDeg;
+    EXPECT_EQ(text::FormatBearing(brg, Bearing(0, 1)), "123\u00B0 30' 00.0\" ");
+    EXPECT_EQ(text::FormatBearing(brg, Bearing(1, 2)), "123\u00B0 30.00' ");
+    EXPECT_EQ(text::FormatBearing(brg, Bearing(2, 1)), "123.5 deg ");
+    EXPECT_EQ(text::FormatBearing(1.25, Bearing(3, 3)), "1.250 rad ");
+    EXPECT_EQ(text::FormatBearing(engine::kPi, Bearing(4, 2)), "200.00 gon ");
+}
+
+TEST(Bearing, DecimalFormsWrap) {
+    BearingParse p = ParseBrg("-90", Bearing(2, 1));
+    EXPECT_NEAR(p.value * engine::kDegPerRad, 270, 1e-9);
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "Negative bearing -90 automatic adjusted to 270.0 deg ",
+                 Icon::Exclamation, "Illegal Bearing Format");
+
+    p = ParseBrg("725", Bearing(2, 1));
+    EXPECT_NEAR(p.value * engine::kDegPerRad, 5, 1e-9);
+    ASSERT_EQ(p.notices.size(), 1u);
+    ExpectNotice(p.notices[0], "Overflow bearing 725 automatic adjusted to 5.0 deg ",
+                 Icon::Exclamation, "Illegal Bearing Format");
+
+    p = ParseBrg("360", Bearing(2, 1));
+    EXPECT_EQ(p.value, 0);
+    EXPECT_TRUE(p.notices.empty());
+    p = ParseBrg("400", Bearing(4, 2));
+    EXPECT_EQ(p.value, 0);
+    EXPECT_TRUE(p.notices.empty());
+    p = ParseBrg("6.28318530718", Bearing(3, 4));
+    EXPECT_EQ(p.value, 0);
+    EXPECT_TRUE(p.notices.empty());
+
+    p = ParseBrg("-100", Bearing(4, 1));
+    EXPECT_NEAR(p.value * 63.66197723675394, 300, 1e-9);
+    ASSERT_EQ(p.notices.size(), 1u);
+    EXPECT_EQ(p.notices[0].text, "Negative bearing -100 automatic adjusted to 300.0 gon ");
+    p = ParseBrg("450,5", Bearing(4, 1));
+    EXPECT_NEAR(p.value * 63.66197723675394, 50.5, 1e-9);
+    EXPECT_EQ(p.notices[0].text, "Overflow bearing 450,5 automatic adjusted to 50.5 gon ");
+
+    p = ParseBrg("-1", Bearing(3, 3));
+    EXPECT_NEAR(p.value, engine::kTwoPi - 1, 1e-12);
+    EXPECT_EQ(p.notices[0].text, "Negative bearing -1 automatic adjusted to 5.283 rad ");
+    p = ParseBrg("7", Bearing(3, 3));
+    EXPECT_NEAR(p.value, 7 - engine::kTwoPi, 1e-12);
+    EXPECT_EQ(p.notices[0].text, "Overflow bearing 7 automatic adjusted to 0.717 rad ");
+
+    // Far outside the circle the wrap still ends inside it.
+    p = ParseBrg("-1e300", Bearing(3, 3));
+    EXPECT_GE(p.value, 0);
+    EXPECT_LT(p.value, engine::kTwoPi);
+
+    p = ParseBrg("12.5", Bearing(2, 1));
+    EXPECT_EQ(p.value, 12.5 / 57.29577951307855);
+    EXPECT_TRUE(p.notices.empty());
+}
+
+TEST(Bearing, DegreeForms) {
+    BearingParse p = ParseBrg("-90", Bearing(0, 1));
+    EXPECT_NEAR(p.value * engine::kDegPerRad, 270, 1e-9);
+    ASSERT_EQ(p.notices.size(), 1u);
+    EXPECT_EQ(p.notices[0].icon, Icon::Exclamation);
+    p = ParseBrg("45 30", Bearing(1, 1));
+    EXPECT_NEAR(p.value, 45.5 * engine::kRadPerDeg, 1e-15);
+}
+
+// Format then parse gives back the shown value, and the parse leaves the text as it was.
+TEST(AngleText, FormatParseRoundTrip) {
+    std::mt19937_64 random(20240501);
+    struct Kind {
+        const char* name;
+        double low, high;
+    };
+    const Kind kinds[] = {{"LAT", -90, 90}, {"LON", -180, 180}, {"BRG", 0, 359.9}};
+    for (const char separator : {'.', ','}) {
+        platform::SetNumberLocale({separator});
+        for (const Kind& kind : kinds) {
+            std::uniform_real_distribution<double> angle(kind.low, kind.high);
+            for (int decimals = 0; decimals <= 7; ++decimals) {
+                for (int i = 0; i < 300; ++i) {
+                    const double a = angle(random);
+                    for (const bool seconds_form : {true, false}) {
+                        const int shown = seconds_form ? std::min(decimals, 4) : std::min(decimals, 6);
+                        const double unit = seconds_form ? 1.0 / 3600 : 1.0 / 60;
+                        if (std::fabs(a) < unit * std::pow(10.0, -shown)) continue;  // shows as zero
+                        const std::string formatted = seconds_form ? text::FormatDMS(a, kind.name, decimals)
+                                                                   : text::FormatDM(a, kind.name, decimals);
+                        const Parsed p = Parse(seconds_form, formatted, kind.name, decimals);
+                        ASSERT_TRUE(p.notices.empty()) << formatted << " " << p.notices[0].text;
+                        ASSERT_EQ(p.text, formatted);
+                        ASSERT_NEAR(p.value, a, 0.5 * unit * std::pow(10.0, -shown) + 1e-9) << formatted;
+                    }
+                }
+            }
+        }
+    }
+    platform::SetNumberLocale({'.'});
+}
+
+}  // namespace

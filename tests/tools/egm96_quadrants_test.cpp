@@ -1,0 +1,84 @@
+// The EGM96 converter on a small synthetic grid in the GTX layout.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "engine/geoid.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void PutBigEndian(std::ofstream& out, std::uint64_t bits, int bytes) {
+    for (int k = bytes - 1; k >= 0; --k) out.put(static_cast<char>((bits >> (8 * k)) & 0xff));
+}
+void PutDouble(std::ofstream& out, double d) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &d, 8);
+    PutBigEndian(out, bits, 8);
+}
+
+// Linear in latitude and longitude away from the antimeridian cell.
+double Field(double lat, double lon) { return 2 * lat + 0.125 * lon; }
+
+void WriteGrid(const fs::path& path, double step) {
+    std::ofstream out(path, std::ios::binary);
+    const int rows = static_cast<int>(180 / step) + 1, columns = static_cast<int>(360 / step);
+    PutDouble(out, -90);
+    PutDouble(out, -180);
+    PutDouble(out, step);
+    PutDouble(out, step);
+    PutBigEndian(out, static_cast<std::uint32_t>(rows), 4);
+    PutBigEndian(out, static_cast<std::uint32_t>(columns), 4);
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j < columns; ++j) {
+            const float v = static_cast<float>(Field(-90 + i * step, -180 + j * step));
+            std::uint32_t bits;
+            std::memcpy(&bits, &v, 4);
+            PutBigEndian(out, bits, 4);
+        }
+}
+
+int RunConverter(const fs::path& input, const fs::path& folder) {
+    const std::string program = std::string(TWOPOINT_TEST_DATA_DIR) + "/../egm96_quadrants";
+    return std::system(("\"" + program + "\" \"" + input.string() + "\" \"" + folder.string() + "\"").c_str());
+}
+
+TEST(Egm96Quadrants, SyntheticGridGivesTheFourQuadrantFiles) {
+    const fs::path dir = fs::temp_directory_path() / "twopoint_egm96_convert";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    WriteGrid(dir / "coarse.gtx", 45);
+    ASSERT_EQ(RunConverter(dir / "coarse.gtx", dir), 0);
+    for (int q = 1; q <= 4; ++q)
+        EXPECT_EQ(fs::file_size(dir / engine::GeoidQuadrantFileName(q)), 361u * 1000u * 4u);
+
+    engine::GeoidFiles files;
+    files.folder = dir.string();
+    for (double lat : {0.0, 10.5, -33.25, 60.0, -89.75, 89.0})
+        for (double lon : {0.0, 3.0, -3.25, 120.5, -179.5, -100.0}) {
+            // Nodes of the 15' grid carry the coarse grid interpolated; between them
+            // the program interpolates again, exact for a linear field.
+            EXPECT_NEAR(engine::GeoidEGM96(files, lat, lon), Field(lat, lon), 1e-4) << lat << " " << lon;
+        }
+    EXPECT_NEAR(engine::GeoidEGM96(files, 30, 180), engine::GeoidEGM96(files, 30, -180), 1e-6);
+
+    // A grid that does not cover the globe is refused.
+    {
+        std::ofstream out(dir / "bad.gtx", std::ios::binary);
+        PutDouble(out, 0);
+        PutDouble(out, 0);
+        PutDouble(out, 1);
+        PutDouble(out, 1);
+        PutBigEndian(out, 2, 4);
+        PutBigEndian(out, 2, 4);
+    }
+    EXPECT_NE(RunConverter(dir / "bad.gtx", dir / "out"), 0);
+    fs::remove_all(dir);
+}
+
+}  // namespace

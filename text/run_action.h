@@ -1,0 +1,17 @@
+#pragma once
+// The convention for run-time failures that reach a user action: the action's
+// handler catches whatever escapes (an engine::CalcError from an arithmetic
+// fault, a failed file or dialog operation), shows its description in a notice
+// without icon under the application title, and abandons the action. The
+// program never ends because of bad input or a fault.
+#include <functional>
+
+#include "platform/notices.h"
+
+namespace text {
+
+// Runs action; returns true when it completed, false when a failure escaped it
+// and was reported through notices.
+bool RunAction(const platform::NoticeSink& notices, const std::function<void()>& action);
+
+}  // namespace text
