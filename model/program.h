@@ -8,8 +8,10 @@
 #include <map>
 #include <string>
 
-#include "datums/datum_catalogue.h"
+#include "datums/catalogue.h"
 #include "model/calc_state.h"
+#include "model/engine_parts.h"
+#include "model/menus.h"
 #include "model/sheet.h"
 #include "platform/file_dialogs.h"
 #include "platform/folders.h"
@@ -23,25 +25,10 @@ inline constexpr const char* kProgramTitle = "Twopoint";
 inline constexpr const char* kSettingsApplication = "Twopoint";
 inline constexpr const char* kSetupFileName = "Polvant.ini";
 
-// The marks of the menu bar that change while the program runs. The menu bar
-// itself (every entry with its name and caption, model/menus.h) reads them.
-struct MenuMarks {
-    std::array<bool, 2> mode_ticked{true, false};  // mnuModeMode(0), mnuModeMode(1)
-    std::array<bool, 6> display_ticked{true, true, true, true, true, true};  // mnuViewDisplay(k)
-    bool south_latitude_ticked = false;  // mnuOptionSLatitude
-    bool west_longitude_ticked = false;  // mnuOptionWLongitude
-    std::string point_a_caption = "Point&A";  // mnuPointA: "Point&A" / "Datum&A"
-    std::string point_b_caption = "Point&B";
-    bool offset_enabled = true;  // mnuOffset
-    bool route_enabled = true;   // mnuRoute
-};
-
-// The main window as the model sees it (sizes and position in twips).
+// The main window as the model sees it (position in twips; its tag text and
+// size are fields of the calculation state).
 struct MainWindow {
     std::string caption;
-    std::string tag = "Init";  // "Init", "Started", or the kind word of the last format dialog
-    int height = 9400;
-    int width = 10400;
     int left = 1000;
     int top = 1000;
     bool minimised = false;
@@ -63,11 +50,12 @@ struct Platform {
 struct Program {
     CalcState state;
     datums::DatumCatalogue catalogue;
-    Sheet sheet;
-    MenuMarks menus;
+    Sheet sheet = MakeSheet();
+    MenuBar menus = InitialMenuBar();
     MainWindow window;
     ProgramFolders folders;
     Platform platform;
+    SpecialTables special;
     bool user_datums_changed = false;
 };
 

@@ -1,10 +1,14 @@
 #include "model/setup_file.h"
 
+#include "datums/user_datums.h"
+#include "model/layout.h"
+#include "model/program.h"
+#include "text/encoding.h"
+
 #include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -21,101 +25,6 @@ namespace fs = std::filesystem;
 constexpr const char* kNgoDatumName = "NGO - 1948";
 constexpr const char* kRt38DatumName = "RT38";
 
-// ---- Windows-1252 <-> UTF-8 ----------------------------------------------
-// Bytes 0x80 ... 0x9F of Windows-1252; the five unassigned bytes map to the C1
-// control characters of the same value, so every byte reads back.
-constexpr char32_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at `pos`; nullopt when the bytes are not UTF-8.
-std::optional<char32_t> NextUtf8(const std::string& s, std::size_t& pos) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = byte(pos);
-    int length = 0;
-    char32_t c = 0;
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, c = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    if (pos + length > s.size()) return std::nullopt;
-    for (int k = 1; k < length; ++k) {
-        if ((byte(pos + k) & 0xC0) != 0x80) return std::nullopt;
-        c = (c << 6) | (byte(pos + k) & 0x3F);
-    }
-    static constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-    pos += length;
-    return c;
-}
-
-bool IsUtf8(const std::string& s) {
-    for (std::size_t pos = 0; pos < s.size();)
-        if (!NextUtf8(s, pos)) return false;
-    return true;
-}
-
-std::string Windows1252ToUtf8(const std::string& bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) out += ch;
-        else if (b < 0xA0) AppendUtf8(out, kWindows1252High[b - 0x80]);
-        else AppendUtf8(out, b);
-    }
-    return out;
-}
-
-// Characters Windows-1252 cannot hold become "?".
-std::string Utf8ToWindows1252(const std::string& utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const std::optional<char32_t> c = NextUtf8(utf8, pos);
-        if (!c) {  // not UTF-8 after all: keep the byte as it is
-            out += utf8[pos++];
-            continue;
-        }
-        if (*c < 0x80 || (*c >= 0xA0 && *c <= 0xFF)) {
-            out += static_cast<char>(*c);
-            continue;
-        }
-        char replacement = '?';
-        for (int k = 0; k < 32; ++k)
-            if (kWindows1252High[k] == *c) replacement = static_cast<char>(0x80 + k);
-        out += replacement;
-    }
-    return out;
-}
-
 // ---- Writing -----------------------------------------------------------------
 
 struct LineWriter {
@@ -129,7 +38,7 @@ struct LineWriter {
     void Text(std::string value) {
         for (char& c : value)
             if (c == '"') c = '\'';  // the line format cannot hold a double quote
-        Item('"' + Utf8ToWindows1252(value) + '"');
+        Item('"' + text::ToWindows1252(value) + '"');
     }
     void Integer(int value) { Item(std::to_string(value)); }
     void Number(double value) { Item(EncodeSetupNumber(value)); }
@@ -338,7 +247,7 @@ public:
         return *item;
     }
     std::string Text(const char* what) {
-        return Windows1252OrUtf8(Next(what).text);
+        return Next(what).text;
     }
     double Number(const char* what) {
         Item item = Next(what);
@@ -366,13 +275,7 @@ public:
     }
     std::string Here() const { return "line " + std::to_string(last_line_) + ": "; }
 
-    bool utf8 = false;
-
 private:
-    std::string Windows1252OrUtf8(const std::string& bytes) const {
-        return utf8 ? bytes : Windows1252ToUtf8(bytes);
-    }
-
     ItemReader& items_;
     int last_line_ = 0;
 };
@@ -613,11 +516,9 @@ std::string EncodeSetup(const SetupRecord& record) {
 }
 
 SetupReadResult DecodeSetup(const std::string& file_bytes, SetupRecord& record) {
-    std::string bytes = file_bytes;
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
-    ItemReader items(bytes);
+    const std::string text = text::FromFileText(file_bytes);
+    ItemReader items(text);
     GroupReader groups(items);
-    groups.utf8 = IsUtf8(bytes);
     SetupRecord copy = record;
     try {
         while (std::optional<Item> item = items.Next()) {
@@ -831,6 +732,29 @@ bool SaveSetupOnExit(const std::string& user_data_folder, const SetupRecord& rec
         }
     }
     return WriteSetup(DefaultSetupPath(user_data_folder), record, notices);
+}
+
+void FileSave(Program& program) {
+    SaveSetup(program.folders.user_data, CaptureSetup(program.state), program.platform.notices);
+    if (!program.catalogue.UserDatums.empty())
+        datums::SaveUserDatums(program.catalogue.UserDatums, program.folders.user_data, program.platform.notices);
+}
+
+void FileSaveAs(Program& program) {
+    SaveSetupAs(program.folders.user_data, CaptureSetup(program.state), program.platform.file_dialogs,
+                program.platform.notices);
+}
+
+bool FileOpen(Program& program) {
+    if (!OpenSetup(program.folders.user_data, program.platform.file_dialogs, program.platform.notices))
+        return false;
+    program.sheet = MakeSheet();
+    try {
+        LoadSheet(program);
+    } catch (const std::exception& failure) {
+        ReportFailure(program, failure);
+    }
+    return true;
 }
 
 }  // namespace model

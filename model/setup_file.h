@@ -157,6 +157,20 @@ bool OpenSetup(const std::string& user_data_folder, const platform::FileDialogs&
 bool SaveSetupOnExit(const std::string& user_data_folder, const SetupRecord& record,
                      const platform::NoticeSink& notices);
 
+// ---- The File menu's entries on the running program ---------------------------
+
+struct Program;
+
+// mnuFileSave: SaveSetup of the program's state into its data folder, then
+// the user datum file when at least one user datum exists.
+void FileSave(Program& program);
+// mnuFileSaveAs: SaveSetupAs through the program's file dialogs.
+void FileSaveAs(Program& program);
+// mnuFileOpen: OpenSetup through the program's file dialogs, then the result
+// sheet closed and loaded again from the default file (LoadSheet). Returns
+// whether the sheet was reloaded.
+bool FileOpen(Program& program);
+
 // The notices, exactly as the program shows them.
 platform::Notice SetupNotFoundNotice();
 platform::Notice SetupErrorNotice();

@@ -15,7 +15,9 @@ struct Run {
 };
 
 Run Calc(const std::string& arguments, const std::string& input) {
-    const std::string input_file = testing::TempDir() + "twopoint_calc_input.txt";
+    // One file per test: ctest runs the tests of this program in parallel.
+    const std::string input_file = testing::TempDir() + "twopoint_calc_" +
+                                   testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     std::ofstream(input_file, std::ios::binary) << input;
     const std::string command = std::string(TWOPOINT_CALC_PROGRAM) + " " + arguments + " < " + input_file + " 2>&1";
     Run run;

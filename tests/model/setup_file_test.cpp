@@ -1,5 +1,7 @@
 #include "model/setup_file.h"
 
+#include "model/program.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -598,6 +600,35 @@ TEST(SetupFile, TheStateOfAFreshStartIsTheDefaultFileAndReadsBackIntoAState) {
                   r.pub_SpecialOption = "NGO-ED50";
                   return r;
               }()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SetupFile, FileSaveOfTheProgramWritesTheSetupAndTheUserDatums) {
+    TempFolder folder;
+    platform::RecordedNotices notices;
+    model::Program program;
+    program.state = model::DefaultState();
+    program.folders.user_data = folder.path.string();
+    program.platform.notices = notices.Sink();
+    model::FileSave(program);
+    EXPECT_EQ(Slurp(folder.File("Polvant.ini")), kDefaultFile);
+    EXPECT_FALSE(fs::exists(folder.File("UserDatums.vdx")));  // no user datums, no file
+    ASSERT_EQ(notices.notices.size(), 1u);
+
+    datums::DatumEntry mine;
+    mine.Number = 1;
+    mine.Name = "Local grid";
+    mine.a = 6378388.0;
+    mine.InvF = 297.0;
+    program.catalogue.UserDatums.push_back(mine);
+    program.state.pub_Name[2] = "Site";
+    model::FileSave(program);
+    EXPECT_NE(Slurp(folder.File("Polvant.ini")).find("\"#pub_Name(2)\"\r\n\"Site\"\r\n"), std::string::npos);
+    EXPECT_NE(Slurp(folder.File("UserDatums.vdx")).find("Local grid"), std::string::npos);
+    EXPECT_EQ(notices.notices.size(), 2u);
 }
 
 }  // namespace

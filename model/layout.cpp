@@ -1,0 +1,233 @@
+#include "model/layout.h"
+
+#include "model/pipeline.h"
+#include "model/program.h"
+#include "model/startup_steps.h"
+#include "model/state_access.h"
+#include "model/text_calls.h"
+
+namespace model {
+
+using detail::Pt;
+
+namespace {
+
+constexpr int kSheetTop = 480;
+constexpr int kGroupStep = 1320;
+constexpr int kShownGroupHeight = 1335;
+constexpr int kWindowFrameHeight = 1220;
+constexpr int kGeoidGroupSaving = 280;
+// Column widths of the sheet in twips; only the width rule of the window is fixed.
+constexpr int kPointColumnWidth = 3900;
+constexpr int kOffsetColumnWidth = 2900;
+constexpr int kDatumShiftColumnWidth = 3100;
+constexpr int kWindowFrameWidth = 300;
+
+constexpr const char* kNotInSetupFile = "NGO and RT38 datum not stored in setup file. Default data loaded";
+
+void WriteColumnHeadings(Program& program, bool datum_shift) {
+    Sheet& sheet = program.sheet;
+    sheet[Row::ColumnHeading0].text = datum_shift ? "Datum A " : "Point A ";
+    sheet[Row::ColumnHeading1].text = datum_shift ? "Datum B " : "Point B ";
+    const Colour colour = datum_shift ? kDatumShiftColour : kOffsetColour;
+    sheet[Row::ColumnHeading0].colour = colour;
+    sheet[Row::ColumnHeading1].colour = colour;
+    sheet[Row::Title].colour = colour;
+}
+
+// A point whose grid row still names the NGO or RT38 grid is set back to its
+// own grid system and takes Point B's zone.
+void RepairGridSystem(Program& program) {
+    const std::string& shown = program.sheet.Text(Row::GridSystem0);
+    if (shown != "RT38 2.5 gon West (Sweden)" && shown != "NGO 1948 (Norway)") return;
+    program.sheet[Row::GridSystem0].text = Pt(program, 0).pub_GridSystem;
+    Pt(program, 0).pub_Zone = Pt(program, 1).pub_Zone;
+    program.sheet[Row::Zone0].text = ZoneText(Pt(program, 0).pub_Zone);
+}
+
+}  // namespace
+
+void ArrangeSheet(Program& program) {
+    int top = kSheetTop;
+    int shown = 0;
+    for (int k = 0; k < 6; ++k) {
+        const bool on = program.state.pub_Display[static_cast<std::size_t>(k)];
+        const std::string entry = "mnuViewDisplay(" + std::to_string(k) + ")";
+        SetMenuChecked(program.menus, entry, on);
+        program.sheet.group_visible[static_cast<std::size_t>(k)] = on;
+        if (!on) continue;
+        for (std::size_t r = 0; r < kRowCount; ++r)
+            if (GroupOf(static_cast<Row>(r)) == k) program.sheet.rows[r].top = top;
+        top += kGroupStep;
+        ++shown;
+    }
+    int height = shown * kShownGroupHeight + kWindowFrameHeight;
+    if (program.state.pub_Display[5]) height -= kGeoidGroupSaving;
+    program.state.MainWindowHeight = height;
+    UpdateVisibility(program.sheet, program.state.pub_Mode != "OFFSET");
+}
+
+void ToggleDisplay(Program& program, int k) {
+    if (k < 0 || k > 5) throw std::out_of_range("display group outside 0 ... 5");
+    auto& display = program.state.pub_Display;
+    display[static_cast<std::size_t>(k)] = !display[static_cast<std::size_t>(k)];
+    if (k == 2) display[3] = display[2];
+    ArrangeSheet(program);
+    if (k == 5)
+        for (int i = 0; i < 2; ++i) {
+            program.sheet[At(Row::GeoideHgt0, i)].text = "n/a";
+            program.sheet[At(Row::GeoideUndulation0, i)].text = "n/a";
+        }
+}
+
+void WriteNameRow(Program& program, int i) {
+    if (i < 0 || i > 2) throw std::out_of_range("name index outside 0 ... 2");
+    const Row row = i == 2 ? Row::Name2 : At(Row::Name0, i);
+    program.sheet[row].text = program.state.pub_Name[static_cast<std::size_t>(i)] + " ";
+}
+
+void WriteDatumRows(Program& program, int i) {
+    const PointRecord& p = Pt(program, i);
+    Sheet& sheet = program.sheet;
+    sheet[At(Row::Datum0, i)].text = p.pub_Datum.Name;
+    sheet[At(Row::DatumInfo0, i)].text = p.pub_Datum.Remark;
+    sheet[At(Row::Area0, i)].text = p.pub_Datum.Area;
+    sheet[At(Row::GridSystem0, i)].text = p.pub_GridSystem + " ";
+    sheet[At(Row::Zone0, i)].text = ZoneText(p.pub_Zone);
+    sheet[At(Row::NameLabel0, i)].text = program.state.pub_Mode == "OFFSET" ? "Name :" : p.pub_Datum.Name;
+}
+
+void SwitchMode(Program& program, int k) {
+    CalcState& st = program.state;
+    if (st.pub_Mode == "SPECIAL" && (k == 0 || k == 1)) {
+        platform::Show(program.platform.notices,
+                       "Not allowed to change mode when a special datumshift is in use! Select a standard "
+                       "datumshift first !",
+                       platform::Icon::Information, "Illegal selection");
+        return;
+    }
+    Sheet& sheet = program.sheet;
+    if (k == 1 || k == 2) {
+        st.pub_Mode = k == 1 ? "DATUMSHIFT" : "SPECIAL";
+        program.state.MainWindowWidth = 2 * kPointColumnWidth + kDatumShiftColumnWidth + kWindowFrameWidth;
+        sheet[Row::Title].text = "MODE : Datum shift";
+        WriteColumnHeadings(program, true);
+        SetMenuCaption(program.menus, "mnuPointA", "Datum&A");
+        SetMenuCaption(program.menus, "mnuPointB", "Datum&B");
+        SetMenuEnabled(program.menus, "mnuOffset", false);
+        SetMenuEnabled(program.menus, "mnuRoute", false);
+        sheet.offset_column_visible = false;
+        sheet.datum_shift_column_visible = true;
+        for (int i = 0; i < 2; ++i) {
+            const datums::DatumRecord& datum = Pt(program, i).pub_Datum;
+            sheet[At(Row::NameLabel0, i)].text = datum.Name;
+            sheet[At(Row::Datum0, i)].text = datum.Name;
+            sheet[At(Row::Area0, i)].text = datum.Area;
+            sheet[At(Row::DatumInfo0, i)].text = datum.Remark;
+        }
+        RepairGridSystem(program);
+        SetMenuChecked(program.menus, "mnuModeMode(0)", false);
+        SetMenuChecked(program.menus, "mnuModeMode(1)", true);
+        UpdateVisibility(sheet, true);
+    } else if (k == 0) {
+        st.pub_Mode = "OFFSET";
+        program.state.MainWindowWidth = 2 * kPointColumnWidth + kOffsetColumnWidth + kWindowFrameWidth;
+        sheet[Row::Title].text = "MODE : Range/Bearing Calculations";
+        WriteColumnHeadings(program, false);
+        SetMenuCaption(program.menus, "mnuPointA", "Point&A");
+        SetMenuCaption(program.menus, "mnuPointB", "Point&B");
+        SetMenuEnabled(program.menus, "mnuOffset", true);
+        SetMenuEnabled(program.menus, "mnuRoute", true);
+        sheet.offset_column_visible = true;
+        sheet.datum_shift_column_visible = false;
+        for (int i = 0; i < 2; ++i) {
+            sheet[At(Row::NameLabel0, i)].text = "Name :";
+            sheet[At(Row::Datum0, i)].text = Pt(program, i).pub_Datum.Name;
+        }
+        SetMenuChecked(program.menus, "mnuModeMode(0)", true);
+        SetMenuChecked(program.menus, "mnuModeMode(1)", false);
+        RepairGridSystem(program);
+        UpdateVisibility(sheet, false);
+        if (Pt(program, 0).pub_Datum.Name != Pt(program, 1).pub_Datum.Name)
+            platform::Show(program.platform.notices,
+                           "NB! You have to select the same Geodetic Datum for PointA and PointB !",
+                           platform::Icon::Exclamation, "Different Geodetic Datums defined");
+    } else {
+        throw std::out_of_range("mode outside 0 ... 2");
+    }
+    if (program.state.MainWindowTag != "Init")
+        platform::Show(program.platform.notices,
+                       "No calculations will be done until a set of co-ordinates are edited\n"
+                       "or Geodetic Datum / Grid Co-ordinate System are changed",
+                       platform::Icon::Exclamation, "Co-ordinate data are not valid");
+    ClearResults(program, "Offset");
+    program.state.MainWindowTag = "Started";
+}
+
+void ApplyDefaults(Program& program) {
+    // The window's tag and size are not part of the setup, nor are the special
+    // option and the hemisphere defaults.
+    CalcState defaults = DefaultState();
+    defaults.pub_SpecialOption = program.state.pub_SpecialOption;
+    defaults.pub_SouthLat_Default = program.state.pub_SouthLat_Default;
+    defaults.pub_WestLong_Default = program.state.pub_WestLong_Default;
+    defaults.MainWindowTag = program.state.MainWindowTag;
+    defaults.MainWindowHeight = program.state.MainWindowHeight;
+    defaults.MainWindowWidth = program.state.MainWindowWidth;
+    program.state = std::move(defaults);
+    std::string latitude = "60\xC2\xB0 00' 00.0000N";
+    std::string longitude = "003\xC2\xB0 00' 00.0000E";
+    for (int i = 0; i < 2; ++i) {
+        Pt(program, i).pub_Lat = detail::ParseLatLonText(program, latitude, "LAT");
+        Pt(program, i).pub_Lon = detail::ParseLatLonText(program, longitude, "LON");
+        Pt(program, i).pub_Hgt = 0.0;
+    }
+}
+
+void SetUTMAutomatic(Program& program, int i, bool ticked) {
+    detail::RequirePoint(i);
+    program.sheet[At(Row::UTMAutomatic0, i)].checked = ticked;
+    program.sheet[At(Row::GridSystem0, i)].enabled = !ticked;
+    program.sheet[At(Row::Zone0, i)].enabled = !ticked;
+}
+
+void LoadSheet(Program& program) {
+    detail::LoadCatalogue(program);
+    detail::ReadStartUpSetup(program);
+    ArrangeSheet(program);
+    CalcState& st = program.state;
+    if (st.pub_Mode == "OFFSET") {
+        SwitchMode(program, 0);
+    } else if (st.pub_Mode == "DATUMSHIFT") {
+        SwitchMode(program, 1);
+    } else if (st.pub_Mode == "SPECIAL") {
+        const std::string& name = Pt(program, 0).pub_Datum.Name;
+        if (name != "RT38" && name != "NGO - 1948") {
+            SwitchMode(program, 2);
+            detail::LoadNorthSeaTables(program);
+        } else {
+            platform::Show(program.platform.notices, kNotInSetupFile, platform::Icon::Exclamation);
+            ApplyDefaults(program);
+        }
+    }
+    SetMenuChecked(program.menus, "mnuOptionSLatitude", st.pub_SouthLat_Default);
+    SetMenuChecked(program.menus, "mnuOptionWLongitude", st.pub_WestLong_Default);
+    WriteNameRow(program, 2);
+    for (int i = 0; i < 2; ++i) {
+        WriteNameRow(program, i);
+        program.sheet[At(Row::Datum0, i)].text = Pt(program, i).pub_Datum.Name;
+        program.sheet[At(Row::GridSystem0, i)].text = Pt(program, i).pub_GridSystem + " ";
+        program.sheet[At(Row::Zone0, i)].text = ZoneText(Pt(program, i).pub_Zone);
+    }
+    SetupProjection(Pt(program, 0));
+    SetupProjection(Pt(program, 1));
+    SetGeographic(program, 0, Pt(program, 0).pub_Lat, Pt(program, 0).pub_Lon, Pt(program, 0).pub_Hgt);
+    SetGeographic(program, 1, Pt(program, 1).pub_Lat, Pt(program, 1).pub_Lon, Pt(program, 1).pub_Hgt);
+    Recompute(program, 0);
+    for (int i = 0; i < 2; ++i) {
+        program.sheet[At(Row::DatumInfo0, i)].text = Pt(program, i).pub_Datum.Remark;
+        program.sheet[At(Row::Area0, i)].text = Pt(program, i).pub_Datum.Area;
+    }
+}
+
+}  // namespace model

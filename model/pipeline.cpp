@@ -1,0 +1,362 @@
+#include "model/pipeline.h"
+
+#include <cmath>
+
+#include "engine/calc_error.h"
+#include "engine/constants.h"
+#include "engine/ellipsoid.h"
+#include "engine/transverse_mercator.h"
+#include "model/engine_parts.h"
+#include "model/program.h"
+#include "model/state_access.h"
+#include "model/text_calls.h"
+
+namespace model {
+
+using detail::Pt;
+
+namespace {
+
+// The WGS84 ellipsoid on which the geoid is entered, whatever the points' datums.
+constexpr double kWgs84A = 6378137.0;
+constexpr double kWgs84E2 = 0.0066943799901413165;
+constexpr double kMetresPerNauticalMile = 1852.0;
+
+SheetRow& RowOf(Program& program, Row first, int i) { return program.sheet[At(first, i)]; }
+
+void Write(Program& program, Row row, std::string text) { program.sheet[row].text = std::move(text); }
+
+const text::DisplayFormats& F(const Program& program) { return detail::Formats(program); }
+
+void WriteGeographicRows(Program& program, int i) {
+    const PointRecord& p = Pt(program, i);
+    RowOf(program, Row::Lat0, i).text = detail::LatLonText(program, p.pub_Lat, "LAT", false);
+    RowOf(program, Row::Lon0, i).text = detail::LatLonText(program, p.pub_Lon, "LON", false);
+    RowOf(program, Row::EllHgt0, i).text = detail::ValueText(p.pub_Hgt, F(program).pub_HgtFormat);
+}
+
+void WriteCartesianRows(Program& program, int i) {
+    const PointRecord& p = Pt(program, i);
+    const auto& format = F(program).pub_CartFormat;
+    RowOf(program, Row::X0, i).text = detail::ValueText(p.pub_X, format);
+    RowOf(program, Row::Y0, i).text = detail::ValueText(p.pub_Y, format);
+    RowOf(program, Row::Z0, i).text = detail::ValueText(p.pub_Z, format);
+}
+
+void WriteGridRows(Program& program, int i) {
+    const PointRecord& p = Pt(program, i);
+    RowOf(program, Row::Northing0, i).text = detail::ValueText(p.pub_Northing, F(program).pub_GridFormat);
+    RowOf(program, Row::Easting0, i).text = detail::ValueText(p.pub_Easting, F(program).pub_GridFormat);
+}
+
+void GeographicToCartesian(Program& program, int i) {
+    PointRecord& p = Pt(program, i);
+    const engine::Cartesian xyz = engine::GeogToCart(p.pub_Lat, p.pub_Lon, p.pub_Hgt, p.pub_Datum.a, p.pub_Datum.e2);
+    p.pub_X = xyz.X;
+    p.pub_Y = xyz.Y;
+    p.pub_Z = xyz.Z;
+}
+
+void GeographicToGrid(Program& program, int i) {
+    PointRecord& p = Pt(program, i);
+    const engine::GridPoint grid = engine::GeogToGrid(p.projection, p.pub_Lat, p.pub_Lon);
+    p.pub_Northing = grid.N;
+    p.pub_Easting = grid.E;
+}
+
+void GeoidRowsNotApplicable(Program& program) {
+    for (int i = 0; i < 2; ++i) {
+        RowOf(program, Row::GeoideHgt0, i).text = "n/a";
+        RowOf(program, Row::GeoideUndulation0, i).text = "n/a";
+    }
+}
+
+// The auxiliary rows of both points: display only, not kept in the state.
+void WriteAuxiliaryRows(Program& program) {
+    for (int i = 0; i < 2; ++i) {
+        const PointRecord& p = Pt(program, i);
+        const double scale = engine::LineScaleFactor(p.projection, p.pub_Easting, p.pub_Northing, p.pub_Easting,
+                                                     p.pub_Northing);
+        RowOf(program, Row::ScaleFactor0, i).text = detail::PatternText(scale, "0.000000000");
+    }
+    for (int i = 0; i < 2; ++i) {
+        const PointRecord& p = Pt(program, i);
+        RowOf(program, Row::Convergence0, i).text =
+            detail::BearingText(program, engine::GridConvergence(p.projection, p.pub_Lat, p.pub_Lon));
+    }
+    for (int i = 0; i < 2; ++i) {
+        const PointRecord& p = Pt(program, i);
+        RowOf(program, Row::NRadius0, i).text =
+            detail::GroupedText(engine::RadiusPrimeVertical(p.pub_Datum.a, p.pub_Datum.e2, p.pub_Lat), "0.00") +
+            " m";
+        RowOf(program, Row::MRadius0, i).text =
+            detail::GroupedText(engine::RadiusMeridian(p.pub_Datum.a, p.pub_Datum.e2, p.pub_Lat), "0.00") + " m";
+    }
+}
+
+}  // namespace
+
+void WritePointRows(Program& program, int i) {
+    WriteGeographicRows(program, i);
+    WriteCartesianRows(program, i);
+    WriteGridRows(program, i);
+}
+
+void SetGeographic(Program& program, int i, double latitude, double longitude, double height) {
+    PointRecord& p = Pt(program, i);
+    p.pub_Lat = latitude;
+    p.pub_Lon = longitude;
+    p.pub_Hgt = height;
+    WriteGeographicRows(program, i);
+    GeographicToCartesian(program, i);
+    WriteCartesianRows(program, i);
+    GeographicToGrid(program, i);
+    WriteGridRows(program, i);
+}
+
+void SetGrid(Program& program, int i, double northing, double easting) {
+    PointRecord& p = Pt(program, i);
+    p.pub_Northing = northing;
+    p.pub_Easting = easting;
+    WriteGridRows(program, i);
+    const engine::InverseResult geographic = engine::GridToGeog(p.projection, northing, easting);
+    if (!geographic.settled)
+        platform::Show(program.platform.notices, "BAD GEOGRAPHICAL TO GRID CONVERSION");
+    p.pub_Lat = geographic.lat;
+    p.pub_Lon = geographic.lon;
+    WriteGeographicRows(program, i);
+    GeographicToCartesian(program, i);
+    WriteCartesianRows(program, i);
+}
+
+void SetCartesian(Program& program, int i, double x, double y, double z) {
+    PointRecord& p = Pt(program, i);
+    p.pub_X = x;
+    p.pub_Y = y;
+    p.pub_Z = z;
+    WriteCartesianRows(program, i);
+    // The iteration starts from the point as displayed before the edit.
+    std::string latitude_text = RowOf(program, Row::Lat0, i).text;
+    const double start_latitude = detail::ParseLatLonText(program, latitude_text, "LAT");
+    const double start_height = detail::ReadNumberText(RowOf(program, Row::EllHgt0, i).text);
+    const engine::Geographic g =
+        engine::CartToGeog({x, y, z}, start_latitude, start_height, p.pub_Datum.a, p.pub_Datum.e2);
+    p.pub_Lat = g.lat;
+    p.pub_Lon = g.lon;
+    p.pub_Hgt = g.h;
+    WriteGeographicRows(program, i);
+    GeographicToGrid(program, i);
+    WriteGridRows(program, i);
+}
+
+namespace {
+
+void FinishSpecialGridEdit(Program& program) {
+    SetGrid(program, 1, Pt(program, 1).pub_Northing, Pt(program, 1).pub_Easting);
+    if (program.state.pub_Display[5]) GeoidRowsNotApplicable(program);
+}
+
+}  // namespace
+
+void SetNGOGrid(Program& program, double northing, double easting) {
+    PointRecord& a = Pt(program, 0);
+    a.pub_Northing = northing;
+    a.pub_Easting = easting;
+    WriteGridRows(program, 0);
+    PointRecord& b = Pt(program, 1);
+    // Point A's zone holds the NGO axis code; Point B's zone is the wanted UTM zone.
+    const detail::GridResult utm = detail::NgoGridToUtm(program.special, northing, easting, a.pub_Zone, b.pub_Zone);
+    b.pub_Easting = utm.easting;
+    b.pub_Northing = utm.northing;
+    FinishSpecialGridEdit(program);
+}
+
+void SetRT38Grid(Program& program, double northing, double easting) {
+    PointRecord& a = Pt(program, 0);
+    a.pub_Northing = northing;
+    a.pub_Easting = easting;
+    WriteGridRows(program, 0);
+    const detail::GridResult utm = detail::Rt38GridToUtm33(northing, easting);
+    Pt(program, 1).pub_Northing = utm.northing;
+    Pt(program, 1).pub_Easting = utm.easting;
+    FinishSpecialGridEdit(program);
+}
+
+void Recompute(Program& program, int s) {
+    detail::RequirePoint(s);
+    if (program.state.pub_Mode == "OFFSET") {
+        RangeBearingCalc(program);
+    } else {
+        const engine::Cartesian shift_wgs84 = DatumShiftCalc(program, s);
+        DatumShiftDisplay(program, s, shift_wgs84);
+    }
+    WriteAuxiliaryRows(program);
+}
+
+void ClearResults(Program& program, std::string_view scope) {
+    if (scope == "All") {
+        for (int i = 0; i < 2; ++i)
+            for (Row first : {Row::Lat0, Row::Lon0, Row::EllHgt0, Row::X0, Row::Y0, Row::Z0, Row::Northing0,
+                              Row::Easting0})
+                RowOf(program, first, i).text = " n/a ";
+    }
+    if (scope != "All" && scope != "Offset") return;
+    for (Row row : {Row::TrueDist, Row::TrueBrg0, Row::TrueBrg1, Row::TrueDN, Row::TrueDE, Row::DHgt,
+                    Row::DeltaX, Row::DeltaY, Row::DeltaZ, Row::DeltaXYZ, Row::GrCircleDist, Row::RhLineDist,
+                    Row::GridDist, Row::GridBrg0, Row::GridBrg1, Row::GridDN, Row::GridDE, Row::DeltaLat,
+                    Row::DeltaLon, Row::DeltaHgt, Row::dx, Row::dy, Row::dz, Row::DeltaNorthing,
+                    Row::DeltaEasting})
+        Write(program, row, " n/a ");
+}
+
+void RangeBearingCalc(Program& program) {
+    CalcState& st = program.state;
+    const PointRecord& a = Pt(program, 0);
+    const PointRecord& b = Pt(program, 1);
+    if (a.pub_Datum.Name != b.pub_Datum.Name) {
+        platform::Show(program.platform.notices,
+                       "NB! You have to select the same Geodetic Datum for PointA and PointB !\n"
+                       "No distance/bearing calculations will be done.",
+                       platform::Icon::Exclamation, "Different Geodetic Datums defined");
+        return;
+    }
+    const double semi_minor = a.pub_Datum.b;
+    const double flattening = a.pub_Datum.f;
+    const auto& dist = F(program).pub_DistFormat;
+
+    const detail::Inverse ab =
+        detail::GeodesicInverse(a.pub_Lat, a.pub_Lon, b.pub_Lat, b.pub_Lon, 0, semi_minor, flattening);
+    const detail::Inverse ba =
+        detail::GeodesicInverse(b.pub_Lat, b.pub_Lon, a.pub_Lat, a.pub_Lon, 2, semi_minor, flattening);
+    st.pub_TrueDist = ab.distance;
+    st.pub_TrueBrg[0] = ab.azimuth;
+    st.pub_TrueBrg[1] = ba.azimuth;
+    Write(program, Row::TrueDist, detail::ValueText(st.pub_TrueDist, dist));
+    Write(program, Row::TrueBrg0, detail::BearingText(program, st.pub_TrueBrg[0]));
+    Write(program, Row::TrueBrg1, detail::BearingText(program, st.pub_TrueBrg[1]));
+
+    const detail::Inverse north =
+        detail::GeodesicInverse(a.pub_Lat, a.pub_Lon, b.pub_Lat, a.pub_Lon, 0, semi_minor, flattening);
+    st.pub_TrueDN = b.pub_Lat < a.pub_Lat ? -north.distance : north.distance;
+    Write(program, Row::TrueDN, detail::ValueText(st.pub_TrueDN, dist));
+
+    const detail::Inverse east =
+        detail::GeodesicInverse(a.pub_Lat, a.pub_Lon, a.pub_Lat, b.pub_Lon, 0, semi_minor, flattening);
+    // An azimuth between pi and 2 pi points into the western half.
+    st.pub_TrueDE = std::abs(east.azimuth - engine::kThreeHalfPi) < engine::kHalfPi ? -east.distance
+                                                                                   : east.distance;
+    Write(program, Row::TrueDE, detail::ValueText(st.pub_TrueDE, dist));
+
+    st.pub_DeltaHgt = b.pub_Hgt - a.pub_Hgt;
+    Write(program, Row::DHgt, detail::ValueText(st.pub_DeltaHgt, F(program).pub_HgtFormat));
+
+    st.pub_DeltaX = b.pub_X - a.pub_X;
+    st.pub_DeltaY = b.pub_Y - a.pub_Y;
+    st.pub_DeltaZ = b.pub_Z - a.pub_Z;
+    st.pub_DeltaXYZ = std::sqrt(st.pub_DeltaX * st.pub_DeltaX + st.pub_DeltaY * st.pub_DeltaY +
+                                st.pub_DeltaZ * st.pub_DeltaZ);
+    const auto& cart = F(program).pub_CartFormat;
+    Write(program, Row::DeltaX, detail::ValueText(st.pub_DeltaX, cart));
+    Write(program, Row::DeltaY, detail::ValueText(st.pub_DeltaY, cart));
+    Write(program, Row::DeltaZ, detail::ValueText(st.pub_DeltaZ, cart));
+    Write(program, Row::DeltaXYZ, detail::ValueText(st.pub_DeltaXYZ, cart));
+
+    if (detail::SameGrid(program)) {
+        const engine::RangeBearing grid =
+            engine::GridRangeBearing(a.pub_Easting, a.pub_Northing, b.pub_Easting, b.pub_Northing);
+        st.pub_GridDist = grid.distance;
+        st.pub_GridBrg[0] = grid.forward;
+        st.pub_GridBrg[1] = grid.back;
+        Write(program, Row::GridDist, detail::ValueText(st.pub_GridDist, dist));
+        Write(program, Row::GridBrg0, detail::BearingText(program, st.pub_GridBrg[0]));
+        Write(program, Row::GridBrg1, detail::BearingText(program, st.pub_GridBrg[1]));
+        st.pub_GridDN = b.pub_Northing - a.pub_Northing;
+        st.pub_GridDE = b.pub_Easting - a.pub_Easting;
+        Write(program, Row::GridDN, detail::ValueText(st.pub_GridDN, dist));
+        Write(program, Row::GridDE, detail::ValueText(st.pub_GridDE, dist));
+    }
+
+    const detail::Sphere sphere = detail::GreatCircleRhumbLine(a.pub_Lat, a.pub_Lon, b.pub_Lat, b.pub_Lon);
+    const auto& gc = F(program).pub_GCFormat;
+    Write(program, Row::GrCircleDist, detail::ValueText(sphere.gc_distance * kMetresPerNauticalMile, gc));
+    Write(program, Row::GrCircleBrg, detail::BearingText(program, static_cast<double>(sphere.gc_course)));
+    Write(program, Row::RhLineDist, detail::ValueText(sphere.rl_distance * kMetresPerNauticalMile, gc));
+    Write(program, Row::RhLineBrg, detail::BearingText(program, static_cast<double>(sphere.rl_course)));
+
+    if (st.pub_Display[5]) GeoidRowsNotApplicable(program);
+}
+
+engine::Cartesian DatumShiftCalc(Program& program, int s) {
+    detail::RequirePoint(s);
+    const int t = 1 - s;
+    const CalcState& st = program.state;
+    if (st.pub_Mode != "SPECIAL") {
+        const PointRecord& source = Pt(program, s);
+        const engine::Cartesian wgs84 = engine::HelmertShift(datums::ToSevenParameters(source.pub_Datum), 1.0,
+                                                             {source.pub_X, source.pub_Y, source.pub_Z});
+        const engine::Cartesian target =
+            engine::HelmertShift(datums::ToSevenParameters(Pt(program, t).pub_Datum), -1.0, wgs84);
+        SetCartesian(program, t, target.X, target.Y, target.Z);
+        return wgs84;
+    }
+    const PointRecord& source = Pt(program, s);
+    const std::string& option = st.pub_SpecialOption;
+    if (option == "ED50-ED87") {
+        const engine::Geographic g =
+            detail::NorthSeaED50ED87(program.special, s, {source.pub_Lat, source.pub_Lon, source.pub_Hgt});
+        SetGeographic(program, t, g.lat, g.lon, g.h);
+    } else if (option == "ED87-WGS84*Sea") {
+        const engine::Cartesian c =
+            detail::NorthSeaED87Sea(program.special, s, {source.pub_X, source.pub_Y, source.pub_Z});
+        SetCartesian(program, t, c.X, c.Y, c.Z);
+    } else if (option == "ED50-WGS84*Sea") {
+        const engine::Geographic g =
+            detail::NorthSeaED50Sea(program.special, s, {source.pub_Lat, source.pub_Lon, source.pub_Hgt});
+        SetGeographic(program, t, g.lat, g.lon, g.h);
+    }
+    // "NGO-ED50" and "RT38-ED50" move Point B in their grid setters.
+    const PointRecord& b = Pt(program, 1);
+    return {b.pub_X, b.pub_Y, b.pub_Z};
+}
+
+void DatumShiftDisplay(Program& program, int s, const engine::Cartesian& shift_wgs84) {
+    const PointRecord& a = Pt(program, 0);
+    const PointRecord& b = Pt(program, 1);
+    const auto& hgt = F(program).pub_HgtFormat;
+    const engine::OffsetNE ne = engine::GeodeticOffsetNE(a.pub_Lat, a.pub_Lon, b.pub_Lat, b.pub_Lon);
+    Write(program, Row::DeltaLat,
+          detail::LatLonText(program, b.pub_Lat - a.pub_Lat, "LAT", true) + " / " +
+              detail::ValueText(ne.north, hgt));
+    Write(program, Row::DeltaLon,
+          detail::LatLonText(program, b.pub_Lon - a.pub_Lon, "LON", true) + " / " +
+              detail::ValueText(ne.east, hgt));
+    Write(program, Row::DeltaHgt, detail::ValueText(b.pub_Hgt - a.pub_Hgt, hgt));
+    const auto& cart = F(program).pub_CartFormat;
+    Write(program, Row::dx, detail::ValueText(b.pub_X - a.pub_X, cart));
+    Write(program, Row::dy, detail::ValueText(b.pub_Y - a.pub_Y, cart));
+    Write(program, Row::dz, detail::ValueText(b.pub_Z - a.pub_Z, cart));
+    if (detail::SameGrid(program)) {
+        Write(program, Row::DeltaNorthing, detail::ValueText(b.pub_Northing - a.pub_Northing, F(program).pub_GridFormat));
+        Write(program, Row::DeltaEasting, detail::ValueText(b.pub_Easting - a.pub_Easting, F(program).pub_GridFormat));
+    } else {
+        Write(program, Row::DeltaNorthing, " n/a ");
+        Write(program, Row::DeltaEasting, " n/a ");
+    }
+    if (!program.state.pub_Display[5]) return;
+    if (detail::IsSpecial(program, "ED50-ED87")) {
+        GeoidRowsNotApplicable(program);
+        return;
+    }
+    const PointRecord& source = Pt(program, s);
+    const engine::Geographic g84 = engine::CartToGeog(shift_wgs84, source.pub_Lat, source.pub_Hgt, kWgs84A, kWgs84E2);
+    const float undulation =
+        detail::GeoidUndulation(program.special, g84.lat * engine::kDegPerRad, g84.lon * engine::kDegPerRad);
+    const float orthometric = static_cast<float>(g84.h) - undulation;
+    for (int i = 0; i < 2; ++i) {
+        const double column_undulation = (Pt(program, i).pub_Hgt - g84.h) + undulation;
+        RowOf(program, Row::GeoideHgt0, i).text = detail::PatternText(orthometric, "0.0") + " m";
+        RowOf(program, Row::GeoideUndulation0, i).text = detail::PatternText(column_undulation, "0.0") + " m";
+    }
+}
+
+}  // namespace model

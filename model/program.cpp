@@ -1,0 +1,122 @@
+#include "model/program.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "model/layout.h"
+#include "model/startup_steps.h"
+#include "model/state_access.h"
+
+#include "model/setup_file.h"
+
+namespace model {
+
+namespace {
+
+constexpr const char* kSettingsSection = "Settings";
+constexpr int kDefaultWindowPosition = 1000;
+constexpr int kStartHeight = 9400;
+constexpr int kStartWidth = 10400;
+
+int StoredPosition(const Program& program, const char* key) {
+    if (!program.platform.settings.get) return kDefaultWindowPosition;
+    const auto value = program.platform.settings.get(kSettingsApplication, kSettingsSection, key);
+    if (!value) return kDefaultWindowPosition;
+    char* end = nullptr;
+    const long position = std::strtol(value->c_str(), &end, 10);
+    if (end == value->c_str()) return kDefaultWindowPosition;
+    return static_cast<int>(position);
+}
+
+std::string SetupPath(const Program& program) {
+    return DefaultSetupPath(program.folders.user_data);
+}
+
+
+}  // namespace
+
+std::string DefaultUserDataFolder() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return (std::filesystem::path(xdg) / "Polvant").string();
+    const char* home = std::getenv("HOME");
+    return (std::filesystem::path(home ? home : ".") / ".local" / "share" / "Polvant").string();
+}
+
+platform::Folders FileSystemFolders() {
+    platform::Folders folders;
+    folders.exists = [](const std::string& path) {
+        std::error_code error;
+        return std::filesystem::is_directory(path, error);
+    };
+    folders.create = [](const std::string& path) {
+        std::error_code error;
+        std::filesystem::create_directories(path, error);
+        return !error && std::filesystem::is_directory(path, error);
+    };
+    return folders;
+}
+
+platform::SettingsStore MemorySettings::Store() {
+    platform::SettingsStore store;
+    store.get = [this](const std::string& application, const std::string& section,
+                       const std::string& key) -> std::optional<std::string> {
+        const auto it = values.find(application + "/" + section + "/" + key);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    };
+    store.set = [this](const std::string& application, const std::string& section, const std::string& key,
+                       const std::string& value) { values[application + "/" + section + "/" + key] = value; };
+    return store;
+}
+
+void ReportFailure(Program& program, const std::exception& failure) {
+    platform::Show(program.platform.notices, failure.what());
+}
+
+namespace detail {
+
+void LoadCatalogue(Program& program) {
+    program.catalogue = datums::LoadDatumCatalogue(program.folders.program_data);
+    SetGeoidFolder(program.special, program.folders.program_data);
+    // The user datum file joins the catalogue here once its reader is in the program.
+}
+
+void ReadStartUpSetup(Program& program) {
+    ApplyDefaults(program);
+    if (!ReadSetup(SetupPath(program), program.state, program.platform.notices)) ApplyDefaults(program);
+}
+
+void LoadNorthSeaTables(Program& program) { LoadNorthSea(program.special, program.folders.program_data); }
+
+}  // namespace detail
+
+void StartUp(Program& program) {
+    program.window.caption = std::string(kProgramTitle) + " " + kVersionText;
+    if (program.folders.user_data.empty()) program.folders.user_data = DefaultUserDataFolder();
+    const platform::Folders& folders = program.platform.folders;
+    if (folders.exists && !folders.exists(program.folders.user_data) && folders.create)
+        folders.create(program.folders.user_data);
+    program.window.left = StoredPosition(program, "MainLeft");
+    program.window.top = StoredPosition(program, "MainTop");
+    program.state.MainWindowHeight = kStartHeight;
+    program.state.MainWindowWidth = kStartWidth;
+    // A failure in the first recompute is shown; the program starts with what was computed.
+    try {
+        LoadSheet(program);
+    } catch (const std::exception& failure) {
+        ReportFailure(program, failure);
+    }
+}
+
+void ShutDown(Program& program) {
+    SaveSetupOnExit(program.folders.user_data, CaptureSetup(program.state), program.platform.notices);
+    // The user datum file is written here when user datums changed, once its writer is in the program.
+    if (!program.window.minimised && program.platform.settings.set) {
+        program.platform.settings.set(kSettingsApplication, kSettingsSection, "MainLeft",
+                                      std::to_string(program.window.left));
+        program.platform.settings.set(kSettingsApplication, kSettingsSection, "MainTop",
+                                      std::to_string(program.window.top));
+    }
+}
+
+}  // namespace model

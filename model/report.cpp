@@ -1,0 +1,108 @@
+#include "model/report.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "text/encoding.h"
+
+namespace model {
+
+namespace {
+
+// UTF-8 continuation bytes (10xxxxxx) do not start a character.
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (unsigned char c : text) {
+        if ((c & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
+
+void PadTo(std::string& line, int length) {
+    const std::size_t have = CharacterCount(line);
+    if (length > 0 && have < static_cast<std::size_t>(length)) {
+        line.append(static_cast<std::size_t>(length) - have, ' ');
+    }
+}
+
+std::string SystemErrorText() {
+    return errno != 0 ? std::string(std::strerror(errno)) : std::string("Write error");
+}
+
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (text[i] == '\n') {
+            out += "\r\n";
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string ReportRow(std::string_view label, std::string_view first, std::string_view second,
+                      int p1, int p2, int p3) {
+    std::string line(static_cast<std::size_t>(p1 > 0 ? p1 : 0), ' ');
+    line += label;
+    PadTo(line, p2);
+    line += first;
+    PadTo(line, p3);
+    line += second;
+    line += "\r\n";
+    return line;
+}
+
+ReportTexts ReportTextsOf(const Sheet& sheet, const std::string& title, const std::string& name) {
+    return {title,
+            name,
+            sheet.Text(Row::Lat0),
+            sheet.Text(Row::Lat1),
+            sheet.Text(Row::Lon0),
+            sheet.Text(Row::Lon1),
+            sheet.Text(Row::EllHgt0),
+            sheet.Text(Row::EllHgt1)};
+}
+
+std::string BuildReportText(const ReportTexts& texts) {
+    std::string rule(kReportRule);
+    rule += "\r\n";
+    std::string report = texts.title + "\r\n";
+    report += rule;
+    report += "Name : " + texts.name + "\r\n";
+    report += rule;
+    report += ReportRow("Latitude", texts.latA, texts.latB, 1, 21, 51);
+    report += ReportRow("Longitude", texts.lonA, texts.lonB, 1, 20, 50);
+    report += ReportRow("Ellipsoidal Height", texts.hgtA, texts.hgtB, 1, 24, 54);
+    report += rule;
+    return report;
+}
+
+std::optional<std::string> AppendReportText(const std::filesystem::path& file, std::string_view text) {
+    errno = 0;
+    std::ofstream out(file, std::ios::binary | std::ios::app);
+    if (!out) return SystemErrorText();
+    const std::string bytes = text::ToWindows1252(WithCrLf(text)) + "\r\n";
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) return SystemErrorText();
+    return std::nullopt;
+}
+
+std::optional<std::string> PrintToTextFile(ReportDocument& document, const std::string& freshReport,
+                                           const std::filesystem::path& file) {
+    if (!document.open) {
+        document.open = true;
+        document.text = freshReport;
+    }
+    return AppendReportText(file, document.text);
+}
+
+}  // namespace model

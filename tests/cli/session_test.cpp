@@ -1,0 +1,712 @@
+// End-to-end sessions: the built twopoint-calc driven by scripts, with a fresh
+// data folder per test, checking the exact sheet texts, notices and files.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SessionResult {
+    std::string output;
+    int status = -1;
+    std::vector<std::string> lines;
+
+    // The lines that start with `prefix`.
+    std::vector<std::string> Starting(const std::string& prefix) const {
+        std::vector<std::string> found;
+        for (const auto& line : lines)
+            if (line.rfind(prefix, 0) == 0) found.push_back(line);
+        return found;
+    }
+    std::vector<std::string> Notices() const { return Starting("notice: "); }
+    std::vector<std::string> Errors() const { return Starting("error: "); }
+};
+
+class Session : public ::testing::Test {
+protected:
+    fs::path user_dir;
+
+    void SetUp() override {
+        static int counter = 0;
+        user_dir = fs::temp_directory_path() /
+                   ("twopoint_session_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+        fs::remove_all(user_dir);
+    }
+    void TearDown() override { fs::remove_all(user_dir); }
+
+    std::string SetupPath() const { return (user_dir / "Polvant.ini").string(); }
+
+    SessionResult Run(const std::string& script, const std::string& options = "") const {
+        const fs::path script_file = user_dir.string() + ".script";
+        std::ofstream(script_file, std::ios::binary) << script;
+        const std::string command = std::string("'") + TWOPOINT_CALC_PROGRAM + "' session --data-dir '" +
+                                    TWOPOINT_TEST_DATA_DIR + "' --user-dir '" + user_dir.string() + "' " +
+                                    options + " < '" + script_file.string() + "' 2>&1";
+        SessionResult result;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (!pipe) return result;
+        char buffer[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
+        const int raw = ::pclose(pipe);
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        fs::remove(script_file);
+        std::istringstream lines(result.output);
+        for (std::string line; std::getline(lines, line);) result.lines.push_back(line);
+        return result;
+    }
+
+    // The rows a `sheet` printed after the marker line "# NAME", as ROW -> TEXT.
+    static std::map<std::string, std::string> Sheet(const SessionResult& result, const std::string& marker) {
+        std::map<std::string, std::string> rows;
+        bool inside = false;
+        for (const auto& line : result.lines) {
+            if (line == "# " + marker) {
+                inside = true;
+                continue;
+            }
+            if (!inside) continue;
+            if (line.rfind("# ", 0) == 0) break;
+            const auto tab = line.find('\t');
+            if (tab == std::string::npos) continue;
+            rows[line.substr(0, tab)] = line.substr(tab + 1);
+        }
+        return rows;
+    }
+
+    void WriteSetup(const std::string& bytes) const {
+        fs::create_directories(user_dir);
+        std::ofstream(SetupPath(), std::ios::binary) << bytes;
+    }
+    std::string ReadFile(const std::string& path) const {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+};
+
+
+const char* const kNotFoundNotice =
+    "notice: [information] Twopoint: Setup file do not exist. Default data loaded.\\r(A new setupfile will be "
+    "generated when exiting program the first time.)";
+const char* const kErrorNotice = "notice: [exclamation] Twopoint: Error in Setup file. Default data loaded";
+const char* const kNotValidNotice =
+    "notice: [exclamation] Co-ordinate data are not valid: No calculations will be done until a set of "
+    "co-ordinates are edited\\nor Geodetic Datum / Grid Co-ordinate System are changed";
+
+// The setup file of the start-up defaults, byte for byte.
+const char* const kDefaultSetupFile =
+    "\"#pub_Display\"\r\n"
+    "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#\r\n"
+    "\"#pub_Mode\"\r\n"
+    "\"OFFSET\"\r\n"
+    "\"#pub_DatumOption\"\r\n"
+    "\"Standard\",\"Standard\"\r\n"
+    "\"#pub_SpecialOption\"\r\n"
+    "\"\"\r\n"
+    "\"#pub_Datum(0)\"\r\n"
+    "0,0,\"WGS84 - World Geodetic system 1984\",\"Global\"\r\n"
+    "\"WGS84\",6378137,6356752.31424518,.00335281066474748,.00669437999014132\r\n"
+    "\"\",0,0,0,0,0,0,0\r\n"
+    "\"#pub_GridSystem(0)\"\r\n"
+    "\"UTM - Northern Latitudes\",31\r\n"
+    "\"#pub_Datum(1)\"\r\n"
+    "0,0,\"WGS84 - World Geodetic system 1984\",\"Global\"\r\n"
+    "\"WGS84\",6378137,6356752.31424518,.00335281066474748,.00669437999014132\r\n"
+    "\"\",0,0,0,0,0,0,0\r\n"
+    "\"#pub_GridSystem(1)\"\r\n"
+    "\"UTM - Northern Latitudes\",31\r\n"
+    "\"#pub_Name(0)\"\r\n"
+    "\" n/a \",1.04719755119667,.0523598775598333,0\r\n"
+    "\"#pub_Name(1)\"\r\n"
+    "\" n/a \",1.04719755119667,.0523598775598333,0\r\n"
+    "\"#pub_Name(2)\"\r\n"
+    "\"n/a\"\r\n"
+    "\"#pub_GeogFormat\"\r\n"
+    "\"Degrees\",0,3,\" deg\",57.2957795130785,\"n/a\"\r\n"
+    "\"#pub_HgtFormat\"\r\n"
+    "\"Meter\",0,1,\" m\",1,\"0.0\"\r\n"
+    "\"#pub_CartFormat\"\r\n"
+    "\"Meter\",0,2,\" m\",1,\"0.00\"\r\n"
+    "\"#pub_GridFormat\"\r\n"
+    "\"Meter\",0,1,\" m\",1,\"0.0\"\r\n"
+    "\"#pub_DistFormat\"\r\n"
+    "\"Meter\",0,2,\" m\",1,\"0.00\"\r\n"
+    "\"#pub_BrgFormat\"\r\n"
+    "\"Degrees\",2,1,\" deg\",57.2957795130785,\"0.0\"\r\n"
+    "\"#pub_GCFormat\"\r\n"
+    "\"Nautical Miles\",2,2,\" nmile\",.000539956803455724,\"0.00\"\r\n"
+    "\"#pub_SouthLat_Default\"\r\n"
+    "#FALSE#\r\n"
+    "\"#pub_WestLong_Default\"\r\n"
+    "#FALSE#\r\n";
+
+// The default file with one group's value lines replaced.
+std::string WithGroup(const std::string& key, const std::string& new_lines) {
+    std::string file = kDefaultSetupFile;
+    const std::string key_line = "\"" + key + "\"\r\n";
+    const std::size_t start = file.find(key_line);
+    std::size_t end = file.find("\"#pub_", start + key_line.size());
+    if (end == std::string::npos) end = file.size();
+    return file.replace(start, end - start, key_line + new_lines);
+}
+
+// The "FIELD<TAB>VALUE" lines of a `state` print, as FIELD -> VALUE.
+std::map<std::string, std::string> State(const SessionResult& result) {
+    std::map<std::string, std::string> fields;
+    for (const auto& line : result.lines) {
+        const auto tab = line.find('\t');
+        if (line.rfind("pub_", 0) == 0 || line.rfind("MainWindow", 0) == 0)
+            fields[line.substr(0, tab)] = line.substr(tab + 1);
+    }
+    return fields;
+}
+
+TEST_F(Session, FirstStartWithoutSetupFileRunsOnDefaultsAndLeavesTheTwentyGroupFile) {
+    const SessionResult first = Run("# start\nsheet\nstate\n");
+    EXPECT_EQ(first.status, 0) << first.output;
+    ASSERT_FALSE(first.lines.empty());
+    EXPECT_EQ(first.lines[0], kNotFoundNotice);
+    EXPECT_EQ(first.Notices().size(), 1u) << first.output;
+
+    const auto sheet = Sheet(first, "start");
+    EXPECT_EQ(sheet.at("lblTitle"), "MODE : Range/Bearing Calculations");
+    EXPECT_EQ(sheet.at("lblColumnHeading(0)"), "Point A ");
+    EXPECT_EQ(sheet.at("lblName(0)"), " n/a  ");
+    EXPECT_EQ(sheet.at("lblDatum(1)"), "WGS84 - World Geodetic system 1984");
+    EXPECT_EQ(sheet.at("lblGridSystem(0)"), "UTM - Northern Latitudes ");
+    EXPECT_EQ(sheet.at("lblZone(1)"), "31  ( central meridian 003\xC2\xB0" "E )");
+    EXPECT_EQ(sheet.at("lblLat(0)"), "60\xC2\xB0 00' 00.000\" N ");
+    EXPECT_EQ(sheet.at("lblLon(1)"), "003\xC2\xB0 00' 00.000\" E ");
+    EXPECT_EQ(sheet.at("lblEasting(0)"), "500 000.0 m ");
+    EXPECT_EQ(sheet.count("lblName(2)"), 0u);  // only in the datum-shift modes
+    EXPECT_EQ(sheet.count("lblDeltaLat"), 0u);
+
+    const auto state = State(first);
+    EXPECT_EQ(state.at("pub_Mode"), "OFFSET");
+    EXPECT_EQ(state.at("pub_Lat(0)"), "1.0471975511966667");
+    EXPECT_EQ(state.at("pub_Zone(1)"), "31");
+    EXPECT_EQ(state.at("pub_TrueDist"), "0");
+    EXPECT_EQ(state.at("MainWindowHeight"), "8950");  // 6 x 1335 + 1220 - 280
+
+    EXPECT_EQ(ReadFile(SetupPath()), kDefaultSetupFile);
+
+    // The next start reads it without a notice.
+    // The next start reads it without a notice. Fifteen digits come back within
+    // the last digits (b, e2, the degree factor), and from then on stay.
+    const SessionResult second = Run("state\n");
+    EXPECT_TRUE(second.Notices().empty()) << second.output;
+    EXPECT_EQ(State(second).at("pub_Lat(0)"), "1.04719755119667");
+    EXPECT_EQ(State(second).at("pub_GeogFormat.Factor"), "57.2957795130785");
+    EXPECT_EQ(ReadFile(SetupPath()), kDefaultSetupFile);
+    const SessionResult third = Run("state\n");
+    EXPECT_EQ(State(third), State(second));
+}
+
+TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
+    const SessionResult result = Run(
+        "frobnicate 1\n"
+        "geog 2 1; 2; 3\n"
+        "geog 0 61N; 4E\n"
+        "mode 3\n"
+        "view 4\n"
+        "option north\n"
+        "trueoffset 100; 45; 2\n"
+        "datum 0 0 1\n"
+        "gridsys 0 0 31\n"
+        "opposite close\n"
+        "report /tmp/x.txt\n"
+        "format geog 1 2\n"
+        "name 0 Still here\n"
+        "# done\n"
+        "sheet\n",
+        "--no-save");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.Errors(), (std::vector<std::string>{
+                                   "error: line 1: unknown action 'frobnicate'",
+                                   "error: line 2: point 2 outside 0 ... 1",
+                                   "error: line 3: expected LAT; LON; HGT, got 2 texts",
+                                   "error: line 4: mode 3 outside 0 ... 1",
+                                   "error: line 5: view entry 4 is never visible (0, 1, 2 or 5)",
+                                   "error: line 6: option 'north' (south or west expected)",
+                                   "error: line 7: freeze 2 outside 0 ... 1",
+                                   "error: line 8: the action 'datum' is not available yet",
+                                   "error: line 9: the action 'gridsys' is not available yet",
+                                   "error: line 10: the action 'opposite' is not available yet",
+                                   "error: line 11: the action 'report' is not available yet",
+                                   "error: line 12: the action 'format' is not available yet",
+                               }));
+    EXPECT_EQ(Sheet(result, "done").at("lblName(0)"), "Still here ");
+    EXPECT_FALSE(fs::exists(SetupPath()));  // --no-save
+}
+
+TEST_F(Session, DatumShiftModeEditsOfEachRepresentation) {
+    const SessionResult result = Run(
+        "mode 1\n"
+        "# mode\n"
+        "sheet\n"
+        "geog 0 61 30 00N; 4E; 10\n"
+        "# geog\n"
+        "sheet\n"
+        "grid 1 6 700 000; 450 000\n"
+        "# grid\n"
+        "sheet\n"
+        "cart 0 3100000; 200000; 5500000\n"
+        "# cart\n"
+        "sheet\n"
+        "name 2 Troll, field \"A\"\n"
+        "# name\n"
+        "sheet\n",
+        "--no-save");
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.Notices(), (std::vector<std::string>{kNotFoundNotice, kNotValidNotice}));
+
+    const auto mode = Sheet(result, "mode");
+    EXPECT_EQ(mode.at("lblTitle"), "MODE : Datum shift");
+    EXPECT_EQ(mode.at("lblColumnHeading(1)"), "Datum B ");
+    EXPECT_EQ(mode.at("lblNameLabel(0)"), "WGS84 - World Geodetic system 1984");
+    EXPECT_EQ(mode.at("lblArea(1)"), "Global");
+    EXPECT_EQ(mode.at("lblName(2)"), "n/a ");
+    EXPECT_EQ(mode.count("lblName(0)"), 0u);
+    EXPECT_EQ(mode.count("lblTrueDist"), 0u);
+    for (const char* row : {"lblDeltaLat", "lblDeltaLon", "lblDeltaHgt", "lbldx", "lbldy", "lbldz",
+                            "lblDeltaNorthing", "lblDeltaEasting"})
+        EXPECT_EQ(mode.at(row), " n/a ") << row;
+
+    // The same datum on both sides: Point B is Point A.
+    const auto geog = Sheet(result, "geog");
+    EXPECT_EQ(geog.at("lblLat(0)"), "61\xC2\xB0 30' 00.000\" N ");
+    EXPECT_EQ(geog.at("lblLat(1)"), "61\xC2\xB0 30' 00.000\" N ");
+    EXPECT_EQ(geog.at("lblLon(1)"), "004\xC2\xB0 00' 00.000\" E ");
+    EXPECT_EQ(geog.at("lblEllHgt(1)"), "10.0 m ");
+    EXPECT_EQ(geog.at("lblNorthing(0)"), geog.at("lblNorthing(1)"));
+    EXPECT_EQ(geog.at("lbldx"), "0.00 m ");
+
+    const auto grid = Sheet(result, "grid");
+    EXPECT_EQ(grid.at("lblNorthing(1)"), "6 700 000.0 m ");
+    EXPECT_EQ(grid.at("lblEasting(1)"), "450 000.0 m ");
+    EXPECT_EQ(grid.at("lblNorthing(0)"), "6 700 000.0 m ");
+    EXPECT_EQ(grid.at("lblEasting(0)"), "450 000.0 m ");
+
+    const auto cart = Sheet(result, "cart");
+    EXPECT_EQ(cart.at("lblX(0)"), "3 100 000.00 m ");
+    EXPECT_EQ(cart.at("lblY(1)"), "200 000.00 m ");
+    EXPECT_EQ(cart.at("lblZ(1)"), "5 500 000.00 m ");
+
+    EXPECT_EQ(Sheet(result, "name").at("lblName(2)"), "Troll, field \"A\" ");
+}
+
+TEST_F(Session, DisplaySwitchesHideGroupsAndSetTheHeight) {
+    const SessionResult result = Run(
+        "view 2\n"
+        "# no grid\n"
+        "sheet\n"
+        "state\n"
+        "view 0\n"
+        "view 1\n"
+        "view 5\n"
+        "# geoid only off\n"
+        "sheet\n"
+        "view 0\n"
+        "view 2\n"
+        "# back\n"
+        "sheet\n");
+    EXPECT_EQ(result.status, 0) << result.output;
+    const auto no_grid = Sheet(result, "no grid");
+    EXPECT_EQ(no_grid.count("lblNorthing(0)"), 0u);
+    EXPECT_EQ(no_grid.count("lblScaleFactor(1)"), 0u);  // the companion group goes with it
+    EXPECT_EQ(no_grid.count("lblLabels(2)"), 0u);
+    EXPECT_EQ(no_grid.count("lblX(0)"), 1u);
+    const auto state = State(result);
+    EXPECT_EQ(state.at("pub_Display(2)"), "false");
+    EXPECT_EQ(state.at("pub_Display(3)"), "false");
+
+    const auto nothing = Sheet(result, "geoid only off");
+    EXPECT_EQ(nothing.count("lblLat(0)"), 0u);
+    EXPECT_EQ(nothing.count("lblX(0)"), 0u);
+    EXPECT_EQ(nothing.count("lblGeoideHgt(0)"), 0u);
+    EXPECT_EQ(nothing.count("lblNRadius(0)"), 1u);  // the spare group has no menu entry
+
+    const auto back = Sheet(result, "back");
+    EXPECT_EQ(back.count("lblLat(0)"), 1u);
+    EXPECT_EQ(back.count("lblNorthing(1)"), 1u);
+    EXPECT_EQ(back.count("lblX(0)"), 0u);
+    EXPECT_EQ(back.count("lblGeoideHgt(0)"), 0u);
+
+    // Saved on exit: geographic, grid and spare on; cartesian and geoid off.
+    EXPECT_EQ(ReadFile(SetupPath()).rfind("\"#pub_Display\"\r\n#TRUE#,#FALSE#,#TRUE#,#TRUE#,#TRUE#,#FALSE#\r\n\"#pub_Mode\"", 0),
+              0u);
+    // Restored at the next start, with the height rule: 4 groups x 1335 + 1220.
+    const SessionResult next = Run("state\n", "--no-save");
+    EXPECT_EQ(State(next).at("MainWindowHeight"), "6560");
+}
+
+TEST_F(Session, SaveSaveAsAndOpenRoundTrips) {
+    const fs::path other = user_dir / "elsewhere" / "north sea";
+    fs::create_directories(other.parent_path());
+    const SessionResult result = Run(
+        "name 0 Ekofisk \"2/4\", platform\n"
+        "save\n"
+        "saveas " + other.string() + "\n"
+        "name 0 Changed\n"
+        "name 1 Also changed\n"
+        "open " + other.string() + ".ini\n"
+        "# opened\n"
+        "sheet\n"
+        "open " + (user_dir / "missing.ini").string() + "\n"
+        "saveas\n"
+        "open\n"
+        "open " + SetupPath() + "\n");
+    EXPECT_EQ(result.status, 0) << result.output;
+    const std::vector<std::string> notices = result.Notices();
+    ASSERT_EQ(notices.size(), 7u) << result.output;
+    EXPECT_EQ(notices[1],
+              "notice: [none] Twopoint: Setup data will be stored as default Polvant.ini. If you wan't to save "
+              "setup data with another filename you have to use 'Save As'");
+    EXPECT_EQ(notices[2], "notice: [none] Twopoint: Setup saved as " + other.string() + ".ini");
+    // Reloading the sheet is a change of mode after the start: the program warns.
+    EXPECT_EQ(notices[3], kNotValidNotice);
+    EXPECT_EQ(notices[4], "notice: [none] Twopoint: File not found: " + (user_dir / "missing.ini").string());
+    // Save As cancelled shows nothing; Open cancelled its description.
+    EXPECT_EQ(notices[5], "notice: [none] Twopoint: Cancel was selected.");
+    EXPECT_EQ(notices[6], kNotValidNotice);
+
+    // The double quote is stored as an apostrophe, the comma kept.
+    const std::string saved = ReadFile(other.string() + ".ini");
+    EXPECT_NE(saved.find("\"Ekofisk '2/4', platform\",1.04719755119667"), std::string::npos) << saved;
+    EXPECT_EQ(Sheet(result, "opened").at("lblName(0)"), "Ekofisk '2/4', platform ");
+    EXPECT_EQ(Sheet(result, "opened").at("lblName(1)"), " n/a  ");
+
+    // Opening made it the default setup; shut-down wrote the same state again.
+    EXPECT_EQ(ReadFile(SetupPath()), saved);
+    const SessionResult next = Run("state\n", "--no-save");
+    EXPECT_TRUE(next.Notices().empty()) << next.output;
+    EXPECT_EQ(State(next).at("pub_Name(0)"), "Ekofisk '2/4', platform");
+}
+
+TEST_F(Session, SetupFilesWrittenByHandReadTheSame) {
+    // Groups in reverse order with foreign items between them.
+    std::vector<std::string> groups;
+    const std::string file = WithGroup("#pub_Name(2)", "\"Gullfaks\"\r\n");
+    for (std::size_t pos = 0; pos < file.size();) {
+        std::size_t next = file.find("\"#pub_", pos + 1);
+        if (next == std::string::npos) next = file.size();
+        groups.push_back(file.substr(pos, next - pos));
+        pos = next;
+    }
+    ASSERT_EQ(groups.size(), 20u);
+    std::string reordered = "\"written by hand\",1,2\r\n";
+    for (auto it = groups.rbegin(); it != groups.rend(); ++it) reordered += *it + "\"#unknown\",#TRUE#\r\n";
+    WriteSetup(reordered);
+    const SessionResult reversed = Run("state\n", "--no-save");
+    EXPECT_TRUE(reversed.Notices().empty()) << reversed.output;
+    EXPECT_EQ(State(reversed).at("pub_Name(2)"), "Gullfaks");
+
+    WriteSetup(file);
+    const SessionResult plain = Run("state\n", "--no-save");
+    EXPECT_EQ(State(plain), State(reversed));
+
+    // A missing group keeps the start-up value of its fields.
+    std::string missing = kDefaultSetupFile;
+    const std::string group = "\"#pub_Name(1)\"\r\n\" n/a \",1.04719755119667,.0523598775598333,0\r\n";
+    missing.erase(missing.find(group), group.size());
+    missing = WithGroup("#pub_Name(0)", "\"Kept\",1.04719755119667,.0523598775598333,0\r\n");
+    missing.erase(missing.find(group), group.size());
+    WriteSetup(missing);
+    const SessionResult partial = Run("state\n", "--no-save");
+    EXPECT_TRUE(partial.Notices().empty()) << partial.output;
+    EXPECT_EQ(State(partial).at("pub_Name(0)"), "Kept");
+    EXPECT_EQ(State(partial).at("pub_Name(1)"), " n/a ");
+    EXPECT_EQ(State(partial).at("pub_Lat(1)"), "1.0471975511966667");
+}
+
+TEST_F(Session, UnsoundSetupFilesLoadTheDefaultsWithTheErrorNotice) {
+    const std::string whole = kDefaultSetupFile;
+    const std::vector<std::pair<const char*, std::string>> files = {
+        {"truncated", whole.substr(0, whole.find(",.0523598775598333"))},
+        {"number too large", WithGroup("#pub_Name(0)", "\"Big\",1E+999,0,0\r\n")},
+        {"zone too large", WithGroup("#pub_GridSystem(1)", "\"UTM - Northern Latitudes\",61\r\n")},
+        {"16-bit overflow", WithGroup("#pub_GridSystem(0)", "\"UTM - Northern Latitudes\",40000\r\n")},
+        {"decimals", WithGroup("#pub_GeogFormat", "\"Degrees\",0,9,\" deg\",57.2957795130785,\"n/a\"\r\n")},
+        {"wrong type", WithGroup("#pub_Display", "#TRUE#,#TRUE#,\"yes\",#TRUE#,#TRUE#,#TRUE#\r\n")},
+    };
+    for (const auto& [what, bytes] : files) {
+        WriteSetup(bytes);
+        const SessionResult result = Run("state\n");
+        EXPECT_EQ(result.status, 0) << what << "\n" << result.output;
+        EXPECT_EQ(result.Notices(), std::vector<std::string>{kErrorNotice}) << what << "\n" << result.output;
+        const auto state = State(result);
+        EXPECT_EQ(state.at("pub_Mode"), "OFFSET") << what;
+        EXPECT_EQ(state.at("pub_Zone(0)"), "31") << what;
+        EXPECT_EQ(state.at("pub_Name(0)"), " n/a ") << what;
+        EXPECT_EQ(state.at("pub_GeogFormat.Decimals"), "3") << what;
+        // Shut-down writes the defaults over the unsound file.
+        EXPECT_EQ(ReadFile(SetupPath()), kDefaultSetupFile) << what;
+    }
+}
+
+TEST_F(Session, SpecialModesAtStartUpAndOnExit) {
+    // A stored special mode with NGO 1948 on Point A is not restored.
+    const std::string ngo =
+        WithGroup("#pub_Mode", "\"SPECIAL\"\r\n") + "\"#pub_SpecialOption\"\r\n\"NGO-ED50\"\r\n" +
+        "\"#pub_Datum(0)\"\r\n1,1,\"NGO - 1948\",\"Norway\"\r\n"
+        "\"Bessel 1841\",6377492.018,6356173.5087,.00334277318217481,.00667437223180078\r\n"
+        "\"\",0,0,0,0,0,0,0\r\n";
+    WriteSetup(ngo);
+    const SessionResult ngo_start = Run("state\n");
+    EXPECT_EQ(ngo_start.Notices(),
+              std::vector<std::string>{
+                  "notice: [exclamation] Twopoint: NGO and RT38 datum not stored in setup file. Default data loaded"})
+        << ngo_start.output;
+    EXPECT_EQ(State(ngo_start).at("pub_Mode"), "OFFSET");
+    EXPECT_EQ(State(ngo_start).at("pub_Datum(0).Name"), "WGS84 - World Geodetic system 1984");
+    // The defaults do not set the special option: it keeps what was read.
+    EXPECT_EQ(ReadFile(SetupPath()), WithGroup("#pub_SpecialOption", "\"NGO-ED50\"\r\n"));
+
+    // RT38 likewise.
+    std::string rt38 = ngo;
+    rt38.replace(rt38.find("\"NGO - 1948\""), 12, "\"RT38\"");
+    WriteSetup(rt38);
+    EXPECT_EQ(Run("state\n", "--no-save").Notices(),
+              std::vector<std::string>{
+                  "notice: [exclamation] Twopoint: NGO and RT38 datum not stored in setup file. Default data loaded"});
+
+    // A North Sea special mode is restored; the Mode menu refuses, and exit saves it.
+    const std::string north_sea = WithGroup("#pub_Mode", "\"SPECIAL\"\r\n") +
+                                  "\"#pub_SpecialOption\"\r\n\"ED50-ED87\"\r\n";
+    WriteSetup(north_sea);
+    const SessionResult special = Run("mode 0\nmode 1\n# special\nsheet\nstate\n");
+    EXPECT_EQ(special.status, 0) << special.output;
+    const std::string refusal =
+        "notice: [information] Illegal selection: Not allowed to change mode when a special datumshift is in use! "
+        "Select a standard datumshift first !";
+    EXPECT_EQ(special.Notices(), (std::vector<std::string>{refusal, refusal})) << special.output;
+    EXPECT_EQ(State(special).at("pub_Mode"), "SPECIAL");
+    EXPECT_EQ(Sheet(special, "special").at("lblTitle"), "MODE : Datum shift");
+    const std::string saved = ReadFile(SetupPath());
+    EXPECT_NE(saved.find("\"#pub_Mode\"\r\n\"SPECIAL\"\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\"#pub_SpecialOption\"\r\n\"ED50-ED87\"\r\n"), std::string::npos) << saved;
+}
+
+
+TEST_F(Session, RangeBearingEditsOffsetsAndAModeSwitchBlankingTheRelations) {
+    const SessionResult result = Run(
+        "geog 1 61 00 00N; 003 00 00E; 25\n"
+        "# north\n"
+        "sheet\n"
+        "state\n"
+        "trueoffset 1500; 90; 0\n"
+        "# true east\n"
+        "sheet\n"
+        "trueoffset 1500; 270; 1\n"
+        "# true west of B\n"
+        "sheet\n"
+        "gridoffset 500; 45; 0; 0\n"
+        "# grid A\n"
+        "sheet\n"
+        "gridoffset 500; 0; 200; 1\n"
+        "# grid B\n"
+        "sheet\n"
+        "cartoffset 100; 200; -50\n"
+        "# cart\n"
+        "sheet\n"
+        "grid 0 6 652 000; 501 000\n"
+        "cart 1 3192000; 168000; 5500000\n"
+        "# both edited\n"
+        "sheet\n"
+        "mode 0\n"
+        "# blanked\n"
+        "sheet\n",
+        "--no-save");
+    EXPECT_EQ(result.status, 0) << result.output;
+
+    // One degree of latitude north along the meridian of 3 E: the meridian arc,
+    // 111 420.728 m; the program's inverse series comes within a millimetre.
+    const auto north = Sheet(result, "north");
+    EXPECT_EQ(north.at("lblTrueDist"), "111 420.72 m ");
+    EXPECT_EQ(north.at("lblTrueBrg(0)"), "0.0 deg ");
+    EXPECT_EQ(north.at("lblTrueBrg(1)"), "180.0 deg ");
+    EXPECT_EQ(north.at("lblTrueDN"), "111 420.72 m ");
+    EXPECT_EQ(north.at("lblDHgt"), "25.0 m ");
+    EXPECT_EQ(north.at("lblLat(1)"), "61\xC2\xB0 00' 00.000\" N ");
+    EXPECT_EQ(State(result).at("pub_DeltaHgt"), "25");
+
+    const auto east = Sheet(result, "true east");
+    EXPECT_EQ(east.at("lblTrueDist"), "1 500.00 m ");
+    EXPECT_EQ(east.at("lblTrueBrg(0)"), "90.0 deg ");
+    EXPECT_EQ(east.at("lblLat(0)"), "60\xC2\xB0 00' 00.000\" N ");  // frozen
+    EXPECT_EQ(east.at("lblEllHgt(1)"), "25.0 m ");                 // the moved point keeps its height
+
+    const auto west = Sheet(result, "true west of B");
+    EXPECT_EQ(west.at("lblTrueDist"), "1 500.00 m ");
+    EXPECT_EQ(west.at("lblTrueBrg(1)"), "270.0 deg ");
+    EXPECT_EQ(west.at("lblLat(1)"), east.at("lblLat(1)"));  // B frozen
+    EXPECT_EQ(west.at("lblLon(1)"), east.at("lblLon(1)"));
+
+    const auto grid_a = Sheet(result, "grid A");
+    EXPECT_EQ(grid_a.at("lblGridDist"), "500.00 m ");
+    EXPECT_EQ(grid_a.at("lblGridBrg(0)"), "45.0 deg ");
+    EXPECT_EQ(grid_a.at("lblGridBrg(1)"), "225.0 deg ");
+    EXPECT_EQ(grid_a.at("lblNorthing(0)"), west.at("lblNorthing(0)"));
+
+    const auto grid_b = Sheet(result, "grid B");
+    EXPECT_EQ(grid_b.at("lblGridDist"), "500.00 m ");
+    EXPECT_EQ(grid_b.at("lblGridBrg(1)"), "200.0 deg ");
+    EXPECT_EQ(grid_b.at("lblGridBrg(0)"), "20.0 deg ");
+    EXPECT_EQ(grid_b.at("lblNorthing(1)"), grid_a.at("lblNorthing(1)"));
+
+    const auto cart = Sheet(result, "cart");
+    EXPECT_EQ(cart.at("lblDeltaX"), "100.00 m ");
+    EXPECT_EQ(cart.at("lblDeltaY"), "200.00 m ");
+    EXPECT_EQ(cart.at("lblDeltaZ"), "- 50.00 m ");
+    EXPECT_EQ(cart.at("lblDeltaXYZ"), "229.13 m ");
+
+    const auto both = Sheet(result, "both edited");
+    EXPECT_EQ(both.at("lblNorthing(0)"), "6 652 000.0 m ");
+    EXPECT_EQ(both.at("lblEasting(0)"), "501 000.0 m ");
+    EXPECT_EQ(both.at("lblX(1)"), "3 192 000.00 m ");
+    EXPECT_NE(both.at("lblTrueDist"), " n/a ");
+
+    // The mode switch keeps the co-ordinates and blanks every relation row.
+    const auto blanked = Sheet(result, "blanked");
+    for (const char* row : {"lblTrueDist", "lblTrueBrg(0)", "lblTrueBrg(1)", "lblTrueDN", "lblTrueDE", "lblDHgt",
+                            "lblDeltaX", "lblDeltaY", "lblDeltaZ", "lblDeltaXYZ", "lblGridDist", "lblGridBrg(0)",
+                            "lblGridBrg(1)", "lblGridDN", "lblGridDE", "lblGrCircleDist", "lblRhLineDist"})
+        EXPECT_EQ(blanked.at(row), " n/a ") << row;
+    // The course rows are not relation rows: they keep their text.
+    EXPECT_EQ(blanked.at("lblGrCircleBrg"), both.at("lblGrCircleBrg"));
+    EXPECT_EQ(blanked.at("lblNorthing(0)"), "6 652 000.0 m ");
+    EXPECT_EQ(result.Notices().back(), kNotValidNotice);
+}
+
+
+TEST_F(Session, HemisphereDefaultsAndTheLocalesDecimalComma) {
+    const SessionResult result = Run(
+        "option south\n"
+        "option west\n"
+        "geog 1 59 30 00; 5 15 30; -5.5\n"
+        "# south west\n"
+        "sheet\n"
+        "state\n"
+        "option west\n",
+        "--locale-comma");
+    EXPECT_EQ(result.status, 0) << result.output;
+    const auto sheet = Sheet(result, "south west");
+    EXPECT_EQ(sheet.at("lblLat(1)"), "59\xC2\xB0 30' 00,000\" S ");
+    EXPECT_EQ(sheet.at("lblLon(1)"), "005\xC2\xB0 15' 30,000\" W ");
+    EXPECT_EQ(sheet.at("lblEllHgt(1)"), "- 5,5 m ");
+    EXPECT_EQ(sheet.at("lblEasting(0)"), "500 000,0 m ");
+    const auto state = State(result);
+    EXPECT_EQ(state.at("pub_SouthLat_Default"), "true");
+    EXPECT_EQ(state.at("pub_WestLong_Default"), "true");
+    EXPECT_EQ(state.at("pub_Hgt(1)"), "-5.5");  // the state prints with a point
+    // The file always uses a point; the second "option west" flipped it back.
+    const std::string saved = ReadFile(SetupPath());
+    EXPECT_NE(saved.find(",-5.5\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\"#pub_SouthLat_Default\"\r\n#TRUE#\r\n\"#pub_WestLong_Default\"\r\n#FALSE#\r\n"),
+              std::string::npos);
+}
+
+
+TEST_F(Session, AFailedWriteOnExitShowsTheNotStoredNoticeAndKeepsWhatWasThere) {
+    // A folder stands where the setup file belongs: unreadable at start-up, and
+    // the rename over it fails on exit.
+    fs::create_directories(user_dir / "Polvant.ini");
+    std::ofstream(user_dir / "Polvant.ini" / "keep.txt") << "kept";
+    const SessionResult result = Run("name 0 Lost\n");
+    EXPECT_EQ(result.status, 0) << result.output;
+    const auto notices = result.Notices();
+    ASSERT_EQ(notices.size(), 2u) << result.output;
+    EXPECT_EQ(notices[0], kErrorNotice);
+    EXPECT_EQ(notices[1],
+              "notice: [none] Twopoint: Is a directory Setup file Polvant.ini not stored! (If an existing Polvant.ini "
+              "file was established by Administrator and you have no administrator access this will occur.) "
+              "However, you can save your work with any other filename with the Save As function!");
+    EXPECT_EQ(ReadFile((user_dir / "Polvant.ini" / "keep.txt").string()), "kept");
+    EXPECT_FALSE(fs::exists(user_dir / "Polvant.ini.tmp"));
+}
+
+
+TEST_F(Session, TheMenuBarFollowsTheModeTheViewAndTheOptions) {
+    const SessionResult result = Run(
+        "mode 1\n"
+        "option south\n"
+        "view 2\n"
+        "# datum shift\n"
+        "menus\n"
+        "mode 0\n"
+        "view 2\n"
+        "option south\n"
+        "# range bearing\n"
+        "menus\n",
+        "--no-save");
+    EXPECT_EQ(result.status, 0) << result.output;
+    const auto shift = Sheet(result, "datum shift");
+    EXPECT_EQ(shift.at("mnuPointA"), "Datum&A\t-");
+    EXPECT_EQ(shift.at("mnuPointB"), "Datum&B\t-");
+    EXPECT_EQ(shift.at("mnuOffset"), "&Offset\tdisabled");
+    EXPECT_EQ(shift.at("mnuRoute"), "&Route schedule\tdisabled");
+    EXPECT_EQ(shift.at("mnuModeMode(0)"), "&Range/Bearing calculations ('green mode')\t-");
+    EXPECT_EQ(shift.at("mnuModeMode(1)"), "&Datumshift calculations         ('violet mode')\tticked");
+    EXPECT_EQ(shift.at("mnuViewDisplay(2)"), "G&rid Co-ordinates\t-");
+    EXPECT_EQ(shift.at("mnuViewDisplay(0)"), "&Geographic Co-ordinates\tticked");
+    EXPECT_EQ(shift.at("mnuOptionSLatitude"), "Southern Latitude default\tticked");
+    EXPECT_EQ(shift.at("mnuViewDisplay(4)").substr(0, 1), "\t");  // never shown
+    EXPECT_NE(shift.at("mnuViewDisplay(4)").find("hidden"), std::string::npos);
+
+    const auto range = Sheet(result, "range bearing");
+    EXPECT_EQ(range.at("mnuPointA"), "Point&A\t-");
+    EXPECT_EQ(range.at("mnuOffset"), "&Offset\t-");
+    EXPECT_EQ(range.at("mnuRoute"), "&Route schedule\t-");
+    EXPECT_EQ(range.at("mnuModeMode(0)"), "&Range/Bearing calculations ('green mode')\tticked");
+    EXPECT_EQ(range.at("mnuViewDisplay(2)"), "G&rid Co-ordinates\tticked");
+    EXPECT_EQ(range.at("mnuOptionSLatitude"), "Southern Latitude default\t-");
+}
+
+
+TEST_F(Session, TheNorthSeaPolynomialRouteOfARestoredSpecialMode) {
+    // ED50 - North Sea on Point A, ED87 - North Sea on Point B, mode "ED50-ED87",
+    // seconds with four decimals.
+    const std::string hayford = "\"International 1924 (Hayford)\",6378388,6356911.94612795,.00336700336700337,"
+                                ".00672267002233332\r\n";
+    // Groups given again after the defaults' file: the last wins.
+    std::string file = WithGroup("#pub_Mode", "\"SPECIAL\"\r\n");
+    file += "\"#pub_DatumOption\"\r\n\"Special\",\"Special\"\r\n"
+            "\"#pub_SpecialOption\"\r\n\"ED50-ED87\"\r\n"
+            "\"#pub_Datum(0)\"\r\n1,1,\"ED50 - North Sea\",\"Norwegian waters\"\r\n" + hayford +
+            "\"Special polynomial transformation. Only valid to/from ED87\",0,0,0,0,0,0,0\r\n"
+            "\"#pub_Datum(1)\"\r\n1,2,\"ED87 - North Sea\",\"Norwegian waters\"\r\n" + hayford +
+            "\"'Sundby's formula' published by Norwegian Mapping Authority\",0,0,0,0,0,0,0\r\n"
+            "\"#pub_GeogFormat\"\r\n\"Degrees\",0,4,\" deg\",57.2957795130785,\"0.0000\"\r\n";
+    WriteSetup(file);
+    const SessionResult result = Run(
+        "geog 0 52 30 30N; 2 00 00E; 12.5\n"
+        "# ED87\n"
+        "sheet\n",
+        "--no-save");
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.Notices(), std::vector<std::string>{}) << result.output;
+    const auto sheet = Sheet(result, "ED87");
+    EXPECT_EQ(sheet.at("lblDatum(0)"), "ED50 - North Sea");
+    EXPECT_EQ(sheet.at("lblDatum(1)"), "ED87 - North Sea");
+    // The published worked example: 52 30 29.9887 N, 2 00 00.0353 E, the height kept.
+    EXPECT_EQ(sheet.at("lblLat(1)"), "52\xC2\xB0 30' 29.9887\" N ");
+    EXPECT_EQ(sheet.at("lblLon(1)"), "002\xC2\xB0 00' 00.0353\" E ");
+    EXPECT_EQ(sheet.at("lblEllHgt(1)"), "12.5 m ");
+    // No geoid in this mode.
+    EXPECT_EQ(sheet.at("lblGeoideHgt(1)"), "n/a");
+}
+
+}  // namespace

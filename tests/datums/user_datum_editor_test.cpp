@@ -1,0 +1,315 @@
+#include "datums/user_datum_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "datums/user_datums.h"
+#include "platform/locale.h"
+
+namespace {
+
+using datums::DatumEntry;
+using datums::UserDatumEditor;
+
+const std::vector<datums::EllipsoidRecord> kEllipsoids{
+    {"International 1924 (Hayford)", 6378388.0, 297.0}, {"WGS84", 6378137.0, 298.257223563}};
+
+DatumEntry Row(int number, const std::string& name) {
+    return {number, name, "Bessel 1841", "Area " + name, 6377397.155, 299.1528128, "Remark " + name,
+            1, 2, 3, 0.1, 0.2, 0.3, -0.5};
+}
+
+std::vector<std::string> Texts(const platform::RecordedNotices& notices) {
+    std::vector<std::string> texts;
+    for (const auto& n : notices.notices) texts.push_back(n.text);
+    return texts;
+}
+
+TEST(UserDatumEditor, OpensWithPlaceholdersAndShowsTheControls) {
+    const UserDatumEditor editor = datums::OpenUserDatumEditor();
+    EXPECT_EQ(editor.action, datums::kAddDatum);
+    EXPECT_EQ(editor.selected, -1);
+    EXPECT_EQ(editor.datum_boxes, (std::array<std::string, 2>{"New Datum", "Area covered"}));
+    EXPECT_EQ(editor.ellipsoid_boxes, (std::array<std::string, 5>{"Name", "a", "b", "f", "e2"}));
+    EXPECT_EQ(editor.shift_boxes, (std::array<std::string, 8>{"Free text", "dx(m)", "dy(m)", "dz(m)", "rotx(arc sec)",
+                                                              "roty(arc sec)", "rotz(arc sec)", "ds (ppm)"}));
+
+    auto view = datums::ViewUserDatumEditor(editor, {}, kEllipsoids);
+    EXPECT_FALSE(view.edit_option_enabled);
+    EXPECT_TRUE(view.datum_list.empty());
+    EXPECT_EQ(view.datum_list_text, "Select from list");
+    EXPECT_FALSE(view.remove_enabled);
+    EXPECT_EQ(view.ellipsoid_list, (std::vector<std::string>{"International 1924 (Hayford)", "WGS84"}));
+    EXPECT_EQ(view.ellipsoid_box_enabled, (std::array<bool, 5>{true, true, false, true, false}));
+
+    const std::vector<DatumEntry> rows{Row(1, "One"), Row(2, "Two")};
+    view = datums::ViewUserDatumEditor(editor, rows, kEllipsoids);
+    EXPECT_TRUE(view.edit_option_enabled);
+    EXPECT_EQ(view.datum_list, (std::vector<std::string>{"One", "Two"}));
+
+    // Each input mode enables exactly its two number boxes (the name box always).
+    const std::array<std::array<bool, 5>, 5> enabled{{{true, true, true, false, false},
+                                                      {true, true, false, true, false},
+                                                      {true, true, false, false, true},
+                                                      {true, false, true, true, false},
+                                                      {true, false, true, false, true}}};
+    UserDatumEditor moded = editor;
+    for (int mode = 0; mode < 5; ++mode) {
+        datums::ChooseEllipsoidInputMode(moded, mode);
+        EXPECT_EQ(datums::ViewUserDatumEditor(moded, rows, kEllipsoids).ellipsoid_box_enabled, enabled[mode])
+            << "mode " << mode;
+    }
+    EXPECT_STREQ(datums::kEllipsoidInputModeCaptions[3], "Input b and f");
+    EXPECT_STREQ(datums::kEllipsoidBoxLabels[2], "Semi Minor Axis : ");
+}
+
+TEST(UserDatumEditor, EditOptionOnlyWithUserDatums) {
+    UserDatumEditor editor = datums::OpenUserDatumEditor();
+    datums::ChooseUserDatumAction(editor, datums::kEditDatum, {});
+    EXPECT_EQ(editor.action, datums::kAddDatum);
+    datums::ChooseUserDatumAction(editor, datums::kEditDatum, {Row(1, "One")});
+    EXPECT_EQ(editor.action, datums::kEditDatum);
+}
+
+TEST(UserDatumEditor, SelectingARowShowsItsFieldsAndNothingShowsPlaceholders) {
+    platform::SetNumberLocale({'.'});
+    const std::vector<DatumEntry> rows{Row(1, "One"), Row(2, "Two")};
+    UserDatumEditor editor = datums::OpenUserDatumEditor();
+    datums::SelectUserDatum(editor, rows, 1);
+    EXPECT_EQ(editor.selected, 1);
+    EXPECT_EQ(editor.datum_boxes, (std::array<std::string, 2>{"Two", "Area Two"}));
+    EXPECT_EQ(editor.ellipsoid_boxes[0], "Bessel 1841");
+    EXPECT_EQ(editor.ellipsoid_boxes[1], "6377397.155 m");
+    EXPECT_EQ(editor.ellipsoid_boxes[2], "6356078.96281819 m");  // b of Bessel 1841
+    EXPECT_EQ(editor.ellipsoid_boxes[3], "299.1528128");
+    EXPECT_EQ(editor.ellipsoid_boxes[4], "0.00667437223180");
+    EXPECT_EQ(editor.shift_boxes,
+              (std::array<std::string, 8>{"Remark Two", "1", "2", "3", "0.1", "0.2", "0.3", "-0.5"}));
+    const auto view = datums::ViewUserDatumEditor(editor, rows, kEllipsoids);
+    EXPECT_EQ(view.datum_list_text, "Two");
+    EXPECT_TRUE(view.remove_enabled);
+
+    datums::SelectUserDatum(editor, rows, -1);
+    EXPECT_EQ(editor.selected, -1);
+    EXPECT_EQ(editor.datum_boxes[0], "New Datum");
+    EXPECT_EQ(editor.shift_boxes[7], "ds (ppm)");
+    EXPECT_FALSE(datums::ViewUserDatumEditor(editor, rows, kEllipsoids).remove_enabled);
+
+    // Under a comma locale the boxes show commas; the reader takes both.
+    platform::SetNumberLocale({','});
+    datums::SelectUserDatum(editor, rows, 0);
+    EXPECT_EQ(editor.ellipsoid_boxes[1], "6377397,155 m");
+    EXPECT_EQ(editor.shift_boxes[4], "0,1");
+    platform::SetNumberLocale({'.'});
+}
+
+TEST(UserDatumEditor, PickingAnEllipsoidFillsItsValues) {
+    platform::SetNumberLocale({'.'});
+    UserDatumEditor editor = datums::OpenUserDatumEditor();
+    datums::PickEllipsoid(editor, kEllipsoids, 1);
+    EXPECT_EQ(editor.ellipsoid_boxes,
+              (std::array<std::string, 5>{"WGS84", "6378137 m", "6356752.31424518 m", "298.257223563",
+                                          "0.00669437999014"}));
+}
+
+TEST(UserDatumEditor, InputModesDeriveTheOtherValues) {
+    platform::SetNumberLocale({'.'});
+    platform::RecordedNotices notices;
+    const auto derive = [&](int mode, const char* a, const char* b, const char* r, const char* e2) {
+        UserDatumEditor editor = datums::OpenUserDatumEditor();
+        editor.ellipsoid_boxes = {"Own", a, b, r, e2};
+        datums::ChooseEllipsoidInputMode(editor, mode);
+        datums::DeriveEllipsoidValues(editor, notices.Sink());
+        return editor.ellipsoid_boxes;
+    };
+    using Boxes = std::array<std::string, 5>;
+    // 1/f is recomputed from a and b in every mode: a - b loses digits, so the
+    // 15-digit text differs from the typed 298.257223563 in its last three digits.
+    const Boxes wgs84{"Own", "6378137 m", "6356752.31424518 m", "298.257223562997", "0.00669437999014"};
+    // a and b typed (b with its unit and a comma, as a user may type it).
+    EXPECT_EQ(derive(0, "6378137", "6356752,314245179 m", "f", "e2"), wgs84);
+    EXPECT_EQ(derive(1, "6378137 m", "b", "298.257223563", "e2"), wgs84);
+    EXPECT_EQ(derive(2, "6378137", "b", "f", "0.0066943799901413165"), wgs84);
+    EXPECT_EQ(derive(3, "a", "6356752.314245179", "298.257223563", "e2"), wgs84);
+    EXPECT_EQ(derive(4, "a", "6356752.314245179", "f", "0.0066943799901413165"), wgs84);
+    EXPECT_TRUE(notices.notices.empty());
+
+    // Mode 1 with 1/f = 0 keeps the typed e2; modes 3 and 4 with e2 = 1 keep a.
+    EXPECT_EQ(derive(1, "6378137", "b", "0", "0.0066943799901413165"), wgs84);
+
+    // A sphere: a = b leaves 1/f without a value. Refused, boxes as typed.
+    const Boxes sphere{"Own", "6371000", "6371000", "f", "e2"};
+    EXPECT_EQ(derive(0, "6371000", "6371000", "f", "e2"), sphere);
+    EXPECT_EQ(derive(2, "6371000", "b", "f", "0"), (Boxes{"Own", "6371000", "b", "f", "0"}));
+    EXPECT_EQ(derive(4, "a", "6371000", "f", "0"), (Boxes{"Own", "a", "6371000", "f", "0"}));
+    const std::string sphere_text = datums::kSphereText;
+    EXPECT_EQ(Texts(notices), (std::vector<std::string>{sphere_text, sphere_text, sphere_text}));
+    EXPECT_NE(sphere_text.find("sphere"), std::string::npos);
+
+    // No real ellipsoid: e2 above 1 has no b.
+    notices.notices.clear();
+    EXPECT_EQ(derive(2, "6378137", "b", "f", "1.5"), (Boxes{"Own", "6378137", "b", "f", "1.5"}));
+    EXPECT_EQ(Texts(notices), (std::vector<std::string>{datums::kNoEllipsoidText}));
+    // e2 = 1 leaves a as it was (the placeholder, 0), and 1/f is not recomputed for a = 0.
+    notices.notices.clear();
+    EXPECT_EQ(derive(4, "a", "6356752", "f", "1"), (Boxes{"Own", "0 m", "6356752 m", "0", "1.00000000000000"}));
+    EXPECT_TRUE(notices.notices.empty());
+}
+
+TEST(UserDatumEditor, LimitsOfAAndInverseFlatteningAtTheirBounds) {
+    platform::RecordedNotices notices;
+    const auto ok = [&](const std::string& a, const std::string& r) {
+        std::vector<DatumEntry> rows;
+        bool changed = false;
+        UserDatumEditor editor = datums::OpenUserDatumEditor();
+        editor.ellipsoid_boxes[1] = a;
+        editor.ellipsoid_boxes[3] = r;
+        const bool closed = datums::ConfirmUserDatumEditor(editor, rows, changed, notices.Sink());
+        EXPECT_EQ(closed, changed);
+        EXPECT_EQ(rows.size(), closed ? 1u : 0u);
+        return closed;
+    };
+    EXPECT_TRUE(ok("6000000", "250"));
+    EXPECT_TRUE(ok("7000000 m", "350"));
+    EXPECT_TRUE(ok("6378137", "298,257223563"));
+    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_FALSE(ok("5999999.999999999", "300"));
+    EXPECT_FALSE(ok("7000000.000000001", "300"));
+    EXPECT_FALSE(ok("a", "300"));  // a placeholder reads 0
+    const std::string a_text = "Datum not accepted while semi major axis (a) is not within acceptable limits";
+    EXPECT_EQ(Texts(notices), (std::vector<std::string>{a_text, a_text, a_text}));
+    notices.notices.clear();
+    EXPECT_FALSE(ok("6378137", "249.99999999999997"));
+    EXPECT_FALSE(ok("6378137", "350.00000000000006"));
+    EXPECT_FALSE(ok("6378137", "f"));
+    const std::string f_text = "Datum not accepted while flattening (f) is not within acceptable limits";
+    EXPECT_EQ(Texts(notices), (std::vector<std::string>{f_text, f_text, f_text}));
+    // a is judged first: both out gives only the a message.
+    notices.notices.clear();
+    EXPECT_FALSE(ok("1", "1"));
+    EXPECT_EQ(Texts(notices), (std::vector<std::string>{a_text}));
+}
+
+TEST(UserDatumEditor, AddEditAndRemoveWithRenumbering) {
+    platform::SetNumberLocale({'.'});
+    platform::RecordedNotices notices;
+    std::vector<DatumEntry> rows;
+    bool changed = false;
+
+    // Add three datums; placeholders left in shift boxes store 0.
+    for (const char* name : {"First", "Second", "Third"}) {
+        UserDatumEditor editor = datums::OpenUserDatumEditor();
+        editor.datum_boxes = {name, "Sea"};
+        datums::PickEllipsoid(editor, kEllipsoids, 0);
+        editor.shift_boxes[0] = "made by hand";
+        editor.shift_boxes[1] = "-87,5";
+        editor.shift_boxes[7] = "1.2 ppm";
+        ASSERT_TRUE(datums::ConfirmUserDatumEditor(editor, rows, changed, notices.Sink()));
+    }
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(rows[2].Number, 3);
+    EXPECT_EQ(rows[2].Name, "Third");
+    EXPECT_EQ(rows[2].Ellipsoid, "International 1924 (Hayford)");
+    EXPECT_EQ(rows[2].Area, "Sea");
+    EXPECT_EQ(rows[2].a, 6378388.0);
+    EXPECT_EQ(rows[2].InvF, 297.0);
+    EXPECT_EQ(rows[2].Remark, "made by hand");
+    EXPECT_EQ(rows[2].dx, -87.5);
+    EXPECT_EQ(rows[2].dy, 0.0);
+    EXPECT_EQ(rows[2].ds, 1.2);
+
+    // Edit with nothing selected: nothing happens, the editor stays open.
+    changed = false;
+    UserDatumEditor editor = datums::OpenUserDatumEditor();
+    datums::ChooseUserDatumAction(editor, datums::kEditDatum, rows);
+    EXPECT_FALSE(datums::ConfirmUserDatumEditor(editor, rows, changed, notices.Sink()));
+    EXPECT_FALSE(changed);
+    // Edit row 2: the selected row is replaced, its Number stays 2.
+    datums::SelectUserDatum(editor, rows, 1);
+    editor.datum_boxes[0] = "Second, edited";
+    editor.shift_boxes[2] = "12.25";
+    ASSERT_TRUE(datums::ConfirmUserDatumEditor(editor, rows, changed, notices.Sink()));
+    EXPECT_TRUE(changed);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1].Number, 2);
+    EXPECT_EQ(rows[1].Name, "Second, edited");
+    EXPECT_EQ(rows[1].dx, -87.5);  // shown and stored again unchanged
+    EXPECT_EQ(rows[1].dy, 12.25);
+
+    // Remove row 2 of 3: the former row 3 becomes row 2 with Number 2.
+    changed = false;
+    editor = datums::OpenUserDatumEditor();
+    datums::SelectUserDatum(editor, rows, 1);
+    datums::RemoveSelectedUserDatum(editor, rows, changed, {"WGS84 - World Geodetic system 1984", "Other"},
+                                    notices.Sink());
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(rows[0].Number, 1);
+    EXPECT_EQ(rows[0].Name, "First");
+    EXPECT_EQ(rows[1].Number, 2);
+    EXPECT_EQ(rows[1].Name, "Third");
+    EXPECT_EQ(editor.selected, -1);
+    EXPECT_EQ(editor.datum_boxes[0], "New Datum");
+    EXPECT_EQ(datums::ViewUserDatumEditor(editor, rows, kEllipsoids).datum_list,
+              (std::vector<std::string>{"First", "Third"}));
+    EXPECT_TRUE(notices.notices.empty());
+}
+
+TEST(UserDatumEditor, DatumInUseCannotBeRemoved) {
+    platform::RecordedNotices notices;
+    std::vector<DatumEntry> rows{Row(1, "Mine"), Row(2, "Copy of B"), Row(3, "Spare")};
+    bool changed = false;
+    UserDatumEditor editor = datums::OpenUserDatumEditor();
+    // Point B's datum carries the name of row 2 (it may come from another
+    // table): the name alone decides.
+    for (int position : {0, 1}) {
+        datums::SelectUserDatum(editor, rows, position);
+        datums::RemoveSelectedUserDatum(editor, rows, changed, {"Mine", "Copy of B"}, notices.Sink());
+    }
+    EXPECT_EQ(rows.size(), 3u);
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(editor.selected, 1);
+    EXPECT_EQ(Texts(notices), (std::vector<std::string>(2, "Not allowed to remove datum in use. Select another datum in use first!")));
+    // Nothing selected: nothing to remove.
+    datums::SelectUserDatum(editor, rows, -1);
+    datums::RemoveSelectedUserDatum(editor, rows, changed, {"", ""}, notices.Sink());
+    EXPECT_EQ(rows.size(), 3u);
+}
+
+TEST(UserDatumEditor, RemovingTheLastDatumAndSavingDeletesTheFile) {
+    const auto folder = std::filesystem::temp_directory_path() / "twopoint_userdatum_editor_last";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    platform::RecordedNotices notices;
+
+    std::vector<DatumEntry> rows;
+    bool changed = false;
+    UserDatumEditor editor = datums::OpenUserDatumEditor();
+    editor.datum_boxes = {"Only", "Here"};
+    datums::PickEllipsoid(editor, kEllipsoids, 1);
+    ASSERT_TRUE(datums::ConfirmUserDatumEditor(editor, rows, changed, notices.Sink()));
+    ASSERT_TRUE(datums::SaveUserDatums(rows, folder, notices.Sink()));
+    // A restart finds it again.
+    rows = datums::LoadUserDatums(folder);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Name, "Only");
+    EXPECT_EQ(rows[0].InvF, 298.257223563);
+
+    changed = false;
+    editor = datums::OpenUserDatumEditor();
+    datums::SelectUserDatum(editor, rows, 0);
+    datums::RemoveSelectedUserDatum(editor, rows, changed, {"WGS84", "WGS84"}, notices.Sink());
+    EXPECT_TRUE(rows.empty());
+    ASSERT_TRUE(changed);
+    EXPECT_FALSE(datums::ViewUserDatumEditor(editor, rows, kEllipsoids).edit_option_enabled);
+    ASSERT_TRUE(datums::SaveUserDatums(rows, folder, notices.Sink()));
+    EXPECT_FALSE(std::filesystem::exists(folder / "UserDatums.vdx"));
+    EXPECT_TRUE(notices.notices.empty());
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
