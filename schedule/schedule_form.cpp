@@ -7,6 +7,7 @@
 #include "engine/constants.h"
 #include "schedule/number_reading.h"
 #include "schedule/schedule_text.h"
+#include "text/run_action.h"
 
 namespace schedule {
 
@@ -133,19 +134,16 @@ void DetectTimezones(ScheduleForm& form, const SheetValues& sheet) {
     if (index_b >= 0) form.inputs.eta_zone_index = index_b;
 }
 
-bool Calculate(ScheduleForm& form, ScheduleState& state, const SheetValues& sheet,
-               const platform::NoticeSink& notices) {
+namespace {
+
+bool CalculateRows(ScheduleForm& form, ScheduleState& state, const SheetValues& sheet,
+                   const platform::NoticeSink& notices) {
     ScheduleInputs& in = form.inputs;
     const std::array<float, 3> distances = ReadDistances(sheet);
     in.etd_zone_index = ClampZoneIndex(in.etd_zone_index);
     in.eta_zone_index = ClampZoneIndex(in.eta_zone_index);
-    state.etd_zone_index = static_cast<std::int16_t>(in.etd_zone_index);
-    state.eta_zone_index = static_cast<std::int16_t>(in.eta_zone_index);
-    state.zones_stored = true;
     const int departure_zone = ZoneValueAt(in.etd_zone_index);
     const int arrival_zone = ZoneValueAt(in.eta_zone_index);
-    form.headers[0] = std::string(kBaseHeaders[0]) + " " + ZoneText(departure_zone);
-    form.headers[5] = std::string(kBaseHeaders[5]) + " " + ZoneText(arrival_zone);
 
     const int combination = ClampCombination(in.combination);
     const bool etd_given = combination == kEtdAndSpeed || combination == kEtdAndTime || combination == kEtdAndEta;
@@ -165,6 +163,12 @@ bool Calculate(ScheduleForm& form, ScheduleState& state, const SheetValues& shee
     }
     const float given_speed = speed_given ? ReadSpeed(in) : 0.0f;
     std::int32_t given_time = time_given ? ReadSailingTime(in) : 0;
+
+    state.etd_zone_index = static_cast<std::int16_t>(in.etd_zone_index);
+    state.eta_zone_index = static_cast<std::int16_t>(in.eta_zone_index);
+    state.zones_stored = true;
+    form.headers[0] = std::string(kBaseHeaders[0]) + " " + ZoneText(departure_zone);
+    form.headers[5] = std::string(kBaseHeaders[5]) + " " + ZoneText(arrival_zone);
     if (combination == kEtdAndEta) {
         if (eta_gmt < etd_gmt) {
             platform::Show(notices, "You are not able to travel backwards in time, are you ?", platform::Icon::Stop,
@@ -216,6 +220,17 @@ bool Calculate(ScheduleForm& form, ScheduleState& state, const SheetValues& shee
         row.arr_zone = FormatDateClock(arr_zone);
     }
     return true;
+}
+
+}  // namespace
+
+bool Calculate(ScheduleForm& form, ScheduleState& state, const SheetValues& sheet,
+               const platform::NoticeSink& notices) {
+    // Every number is read before the state or a row changes, so a failure while
+    // reading (a number beyond a double) leaves both as they were.
+    bool completed = false;
+    const bool ran = text::RunAction(notices, [&] { completed = CalculateRows(form, state, sheet, notices); });
+    return ran && completed;
 }
 
 std::string& ButtonCaption(ScheduleInputs& inputs, PickerButton button) {

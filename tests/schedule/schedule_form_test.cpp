@@ -251,6 +251,22 @@ TEST(ScheduleForm, ZeroSpeedArrivesAtDeparture) {
     EXPECT_EQ(dialog.form.rows[0].sail_time, SailingTimeText(2147483647));
 }
 
+TEST(ScheduleForm, ANumberBeyondADoubleAbandonsTheCalculation) {
+    ScheduleState state;
+    Dialog dialog(state, kEtdAndSpeed);
+    dialog.form.inputs.speed_text = "1e999";
+    dialog.form.inputs.etd_zone_index = 3;
+    const auto rows_before = dialog.form.rows;
+    EXPECT_FALSE(dialog.Calc());
+    ASSERT_EQ(dialog.notices.notices.size(), 1u);
+    EXPECT_EQ(dialog.notices.notices[0].icon, platform::Icon::None);
+    EXPECT_EQ(dialog.form.rows[0].sail_time, rows_before[0].sail_time);
+    EXPECT_EQ(dialog.form.headers[0], "Dep Zone");
+    EXPECT_FALSE(state.zones_stored);
+    EXPECT_EQ(state.speed, 0.0f);
+    EXPECT_EQ(state.etd_gmt.seconds, 0);
+}
+
 TEST(ScheduleForm, SpeedAndEtaGivesDeparture) {
     ScheduleState state;
     Dialog dialog(state, kSpeedAndEta);

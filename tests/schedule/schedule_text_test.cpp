@@ -80,13 +80,9 @@ TEST(ScheduleText, SailingTimeTexts) {
 TEST(ScheduleText, NumbersReadLeniently) {
     EXPECT_DOUBLE_EQ(ReadNumberText("12,5"), 12.5);
     EXPECT_DOUBLE_EQ(ReadNumberText("  18 520.000 m "), 18520.0);
-    EXPECT_DOUBLE_EQ(ReadNumberText("-1.5E3"), -1500.0);
-    EXPECT_DOUBLE_EQ(ReadNumberText("2D2"), 200.0);
-    EXPECT_DOUBLE_EQ(ReadNumberText("1.2.3"), 1.2);
     EXPECT_DOUBLE_EQ(ReadNumberText(" n/a "), 0.0);
     EXPECT_DOUBLE_EQ(ReadNumberText("knots"), 0.0);
     EXPECT_DOUBLE_EQ(ReadNumberText(""), 0.0);
-    EXPECT_DOUBLE_EQ(ReadNumberText("1e999"), 0.0);
 
     EXPECT_EQ(FormatTwoDecimals(12.0, '.'), "12.00");
     EXPECT_EQ(FormatTwoDecimals(3.14159, ','), "3,14");
