@@ -2,7 +2,9 @@
 // the folder given as the first argument (default: the current folder).
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPixmap>
+#include <cstdio>
 
 #include "model/actions.h"
 #include "model/dialogs.h"
@@ -25,8 +27,29 @@ void Dialog(ui_test::Harness& h, const std::string& menu, const QString& name) {
 
 }  // namespace
 
+// Reports the time from entering main to the first paint of the result sheet.
+class FirstPaint : public QObject {
+public:
+    QElapsedTimer clock;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            std::printf("first painted sheet after %.1f ms\n", clock.nsecsElapsed() / 1e6);
+            QTimer::singleShot(0, qApp, &QApplication::quit);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+
 int main(int argc, char** argv) {
+    FirstPaint first_paint;
+    first_paint.clock.start();
     QApplication application(argc, argv);
+    if (argc > 1 && std::string(argv[1]) == "--first-paint") {
+        ui_test::Harness h;
+        h.window->sheet()->installEventFilter(&first_paint);
+        return application.exec();
+    }
     folder = argc > 1 ? argv[1] : ".";
     QDir().mkpath(folder);
     ui_test::Harness h;
