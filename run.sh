@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
-# Builds Twopoint and starts it.
+# Builds Twopoint and starts the desktop program.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
 build_dir=${TWOPOINT_BUILD_DIR:-build}
-if [ -x "$build_dir/bin/twopoint" ]; then
-  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-    echo "No display found. Start Twopoint under a virtual display with:"
-    echo "  xvfb-run -a $build_dir/bin/twopoint"
-    exit 1
-  fi
-  exec "$build_dir/bin/twopoint"
+program="$build_dir/bin/twopoint"
+if [ ! -x "$program" ]; then
+  echo "The desktop program was not built (Qt 6 missing?). twopoint-calc is in $build_dir/bin."
+  exit 1
 fi
-echo "The desktop window is not built yet; here is twopoint-calc on a worked example:"
-echo "  echo '60 3' | twopoint-calc geog2grid --zone 31"
-echo '60 3' | "$build_dir/bin/twopoint-calc" geog2grid --zone 31
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display found. Start Twopoint under a virtual display with:"
+  echo "  xvfb-run -a -s '-screen 0 1280x1024x24' $program"
+  exit 1
+fi
+exec "$program"

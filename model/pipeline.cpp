@@ -278,10 +278,15 @@ void RangeBearingCalc(Program& program) {
 
     const detail::Sphere sphere = detail::GreatCircleRhumbLine(a.pub_Lat, a.pub_Lon, b.pub_Lat, b.pub_Lon);
     const auto& gc = F(program).pub_GCFormat;
-    Write(program, Row::GrCircleDist, detail::ValueText(sphere.gc_distance * kMetresPerNauticalMile, gc));
-    Write(program, Row::GrCircleBrg, detail::BearingText(program, static_cast<double>(sphere.gc_course)));
-    Write(program, Row::RhLineDist, detail::ValueText(sphere.rl_distance * kMetresPerNauticalMile, gc));
-    Write(program, Row::RhLineBrg, detail::BearingText(program, static_cast<double>(sphere.rl_course)));
+    // Coincident points and a pole keep the previous great-circle or rhumb-line texts.
+    if (sphere.gc_written) {
+        Write(program, Row::GrCircleDist, detail::ValueText(sphere.gc_distance * kMetresPerNauticalMile, gc));
+        Write(program, Row::GrCircleBrg, detail::BearingText(program, static_cast<double>(sphere.gc_course)));
+    }
+    if (sphere.rl_written) {
+        Write(program, Row::RhLineDist, detail::ValueText(sphere.rl_distance * kMetresPerNauticalMile, gc));
+        Write(program, Row::RhLineBrg, detail::BearingText(program, static_cast<double>(sphere.rl_course)));
+    }
 
     if (st.pub_Display[5]) GeoidRowsNotApplicable(program);
 }

@@ -1,0 +1,102 @@
+#include "model/format_actions.h"
+
+#include "model/guard.h"
+#include "model/program.h"
+#include "model/state_access.h"
+#include "model/text_calls.h"
+
+namespace model {
+
+namespace {
+
+void WriteValue(Program& program, text::SheetValue value) {
+    using V = text::SheetValue;
+    const text::DisplayFormats& f = detail::Formats(program);
+    const CalcState& st = program.state;
+    Sheet& sheet = program.sheet;
+    const PointRecord& a = detail::Pt(program, 0);
+    const PointRecord& b = detail::Pt(program, 1);
+    auto per_point = [&](Row first, auto text_of) {
+        for (int i = 0; i < 2; ++i) sheet[At(first, i)].text = text_of(detail::Pt(program, i));
+    };
+    switch (value) {
+        case V::Lat: per_point(Row::Lat0, [&](const PointRecord& p) { return detail::LatLonText(program, p.pub_Lat, "LAT", false); }); break;
+        case V::Lon: per_point(Row::Lon0, [&](const PointRecord& p) { return detail::LatLonText(program, p.pub_Lon, "LON", false); }); break;
+        case V::TrueBrg:
+            for (int i = 0; i < 2; ++i) sheet[At(Row::TrueBrg0, i)].text = detail::BearingText(program, st.pub_TrueBrg[static_cast<std::size_t>(i)]);
+            break;
+        case V::GridBrg:
+            for (int i = 0; i < 2; ++i) sheet[At(Row::GridBrg0, i)].text = detail::BearingText(program, st.pub_GridBrg[static_cast<std::size_t>(i)]);
+            break;
+        case V::Hgt: per_point(Row::EllHgt0, [&](const PointRecord& p) { return detail::ValueText(p.pub_Hgt, f.pub_HgtFormat); }); break;
+        case V::X: per_point(Row::X0, [&](const PointRecord& p) { return detail::ValueText(p.pub_X, f.pub_CartFormat); }); break;
+        case V::Y: per_point(Row::Y0, [&](const PointRecord& p) { return detail::ValueText(p.pub_Y, f.pub_CartFormat); }); break;
+        case V::Z: per_point(Row::Z0, [&](const PointRecord& p) { return detail::ValueText(p.pub_Z, f.pub_CartFormat); }); break;
+        case V::DeltaX: sheet[Row::DeltaX].text = detail::ValueText(st.pub_DeltaX, f.pub_CartFormat); break;
+        case V::DeltaY: sheet[Row::DeltaY].text = detail::ValueText(st.pub_DeltaY, f.pub_CartFormat); break;
+        case V::DeltaZ: sheet[Row::DeltaZ].text = detail::ValueText(st.pub_DeltaZ, f.pub_CartFormat); break;
+        case V::DeltaXYZ: sheet[Row::DeltaXYZ].text = detail::ValueText(st.pub_DeltaXYZ, f.pub_CartFormat); break;
+        case V::XDifference: sheet[Row::dx].text = detail::ValueText(b.pub_X - a.pub_X, f.pub_CartFormat); break;
+        case V::YDifference: sheet[Row::dy].text = detail::ValueText(b.pub_Y - a.pub_Y, f.pub_CartFormat); break;
+        case V::ZDifference: sheet[Row::dz].text = detail::ValueText(b.pub_Z - a.pub_Z, f.pub_CartFormat); break;
+        case V::Northing: per_point(Row::Northing0, [&](const PointRecord& p) { return detail::ValueText(p.pub_Northing, f.pub_GridFormat); }); break;
+        case V::Easting: per_point(Row::Easting0, [&](const PointRecord& p) { return detail::ValueText(p.pub_Easting, f.pub_GridFormat); }); break;
+        case V::NorthingDifference:
+            sheet[Row::DeltaNorthing].text = detail::ValueText(b.pub_Northing - a.pub_Northing, f.pub_GridFormat);
+            break;
+        case V::EastingDifference:
+            sheet[Row::DeltaEasting].text = detail::ValueText(b.pub_Easting - a.pub_Easting, f.pub_GridFormat);
+            break;
+        case V::TrueDist: sheet[Row::TrueDist].text = detail::ValueText(st.pub_TrueDist, f.pub_DistFormat); break;
+        case V::GridDist: sheet[Row::GridDist].text = detail::ValueText(st.pub_GridDist, f.pub_DistFormat); break;
+        case V::GreatCircleDist:
+        case V::RhumbLineDist: break;  // converted through their label texts in FormatDialogOK
+    }
+}
+
+}  // namespace
+
+std::optional<text::FormatDialog> OpenFormatDialog(Program& program, DialogKind kind) {
+    std::optional<text::FormatDialog> dialog;
+    switch (kind) {
+        case DialogKind::GeographicFormat:
+            dialog = text::OpenFormatDialog(program.state.formats, text::FormatDialogKind::Geographic);
+            break;
+        case DialogKind::BearingFormat:
+            dialog = text::OpenFormatDialog(program.state.formats, text::FormatDialogKind::Bearing);
+            break;
+        case DialogKind::DistanceFormat:
+            dialog = text::OpenFormatDialog(program.state.formats, text::FormatDialogKind::Length,
+                                            program.state.MainWindowTag);
+            break;
+        default: break;
+    }
+    if (dialog) program.window.enabled = false;
+    return dialog;
+}
+
+std::string FormatExample(const Program& program, const text::FormatDialog& dialog) {
+    text::ExampleValues values;
+    values.point_a_longitude = detail::Pt(program, 0).pub_Lon;
+    values.true_bearing_ab = program.state.pub_TrueBrg[0];
+    return text::ExampleText(dialog, values);
+}
+
+bool FormatDialogOK(Program& program, const text::FormatDialog& dialog) {
+    return detail::Guarded(program, [&] {
+        const text::FormatRecord* old_record = text::EditedRecord(program.state.formats, dialog.kind, dialog.mode);
+        if (!old_record) return;
+        const text::FormatRecord before = *old_record;
+        text::StoreFormat(dialog, program.state.formats);
+        for (text::SheetValue value : text::ValuesRewrittenOnOk(dialog)) {
+            if (value == text::SheetValue::GreatCircleDist || value == text::SheetValue::RhumbLineDist) {
+                const Row row = value == text::SheetValue::GreatCircleDist ? Row::GrCircleDist : Row::RhLineDist;
+                program.sheet[row].text = text::ConvertGreatCircleLabel(program.sheet[row].text, before, dialog.record);
+            } else {
+                WriteValue(program, value);
+            }
+        }
+    });
+}
+
+}  // namespace model

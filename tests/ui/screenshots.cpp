@@ -1,0 +1,86 @@
+// Takes pictures of the main window in both modes and of every dialog, into
+// the folder given as the first argument (default: the current folder).
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <cstdio>
+
+#include "model/actions.h"
+#include "model/dialogs.h"
+#include "ui_fixture.h"
+
+namespace {
+
+QString folder;
+
+void Save(QWidget* widget, const QString& name) { widget->grab().save(folder + "/" + name + ".png"); }
+
+void Dialog(ui_test::Harness& h, const std::string& menu, const QString& name) {
+    ui_test::WhenDialogOpens([name](QWidget* dialog) {
+        QApplication::processEvents();
+        Save(dialog, name);
+        dialog->close();
+    });
+    h.window->ChooseMenu(menu);
+}
+
+}  // namespace
+
+// Reports the time from entering main to the first paint of the result sheet.
+class FirstPaint : public QObject {
+public:
+    QElapsedTimer clock;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            std::printf("first painted sheet after %.1f ms\n", clock.nsecsElapsed() / 1e6);
+            QTimer::singleShot(0, qApp, &QApplication::quit);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+
+int main(int argc, char** argv) {
+    FirstPaint first_paint;
+    first_paint.clock.start();
+    QApplication application(argc, argv);
+    if (argc > 1 && std::string(argv[1]) == "--first-paint") {
+        ui_test::Harness h;
+        h.window->sheet()->installEventFilter(&first_paint);
+        return application.exec();
+    }
+    folder = argc > 1 ? argv[1] : ".";
+    QDir().mkpath(folder);
+    ui_test::Harness h;
+    QApplication::processEvents();
+    Save(h.window.get(), "sheet_green");
+    // A second point to give the relations values.
+    model::Program& p = h.program();
+    {
+        model::GeographicDialog d = model::OpenGeographicDialog(p, 1);
+        d.latitude = "60 10 00N";
+        d.longitude = "003 20 00E";
+        model::GeographicDialogOK(p, d);
+        model::CloseDialog(p);
+    }
+    h.window->Render();
+    QApplication::processEvents();
+    Save(h.window.get(), "sheet_green_relations");
+    const std::pair<const char*, const char*> dialogs[] = {
+        {"mnuPointA_Geographic", "EditGeog"}, {"mnuPointA_Grid", "EditGrid"}, {"mnuPointA_Cartesian", "EditCart"},
+        {"mnuPointA_Name", "EditName"}, {"mnuOffsetTrueRange", "EditTrueOffset"},
+        {"mnuOffsetGridRange", "EditGridOffset"}, {"mnuOffsetCartesian", "EditCartOffset"},
+        {"mnuFormatPosition", "Format_Geographic"}, {"mnuFormatBearing", "Format_Bearing"},
+        {"mnuFormatDistance", "Format_Distance"}, {"mnuFormatGrCirc", "Format_Distance_GC"},
+        {"mnuHelpAbout", "About"},
+    };
+    for (const auto& [menu, name] : dialogs) Dialog(h, menu, name);
+    h.window->ChooseMenu("mnuModeMode(1)");
+    QApplication::processEvents();
+    Save(h.window.get(), "sheet_violet");
+    h.window->ChooseMenu("mnuViewDisplay(1)");
+    QApplication::processEvents();
+    Save(h.window.get(), "sheet_violet_no_cartesian");
+    return 0;
+}

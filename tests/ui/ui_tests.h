@@ -1,0 +1,20 @@
+#pragma once
+// The test classes register themselves here; ui_tests_main runs them all.
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace ui_test {
+
+using SuiteMaker = std::function<std::unique_ptr<QObject>()>;
+inline std::vector<SuiteMaker>& Registry() {
+    static std::vector<SuiteMaker> suites;
+    return suites;
+}
+template <class Suite>
+struct Register {
+    Register() { Registry().push_back([] { return std::make_unique<Suite>(); }); }
+};
+
+}  // namespace ui_test

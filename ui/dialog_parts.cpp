@@ -1,0 +1,66 @@
+#include "ui/dialog_parts.h"
+
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QTimer>
+
+#include "ui/qt_platform.h"
+
+namespace ui {
+
+TextBox::TextBox(const char* name, QWidget* parent) : QLineEdit(parent) {
+    setObjectName(name);
+    setMinimumWidth(TwipsToPixels(2600));
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // After the mouse press that entered the box has placed the cursor.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) selectAll();
+    });
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // A notice or a menu taking the focus away is not leaving the box; nor is a
+    // notice raised while the box is being left.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
+    if (leaving_) return;
+    leaving_ = true;
+    emit left();
+    leaving_ = false;
+}
+
+OkCancel MakeOkCancel(QDialog* dialog) {
+    OkCancel buttons;
+    buttons.row = new QWidget(dialog);
+    auto* layout = new QHBoxLayout(buttons.row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    buttons.ok = new QPushButton("OK", buttons.row);
+    buttons.ok->setObjectName("cmdOK");
+    buttons.ok->setDefault(true);
+    buttons.cancel = new QPushButton("Cancel", buttons.row);
+    buttons.cancel->setObjectName("cmdCancel");
+    layout->addWidget(buttons.ok);
+    layout->addWidget(buttons.cancel);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return buttons;
+}
+
+void FocusControl(QDialog* dialog, const std::string& name, QWidget* first) {
+    QWidget* target = name.empty() ? nullptr : dialog->findChild<QWidget*>(ToQt(name));
+    if (!target) target = first;
+    if (target) target->setFocus(Qt::OtherFocusReason);
+}
+
+void CentreOnParent(QDialog* dialog) {
+    QWidget* parent = dialog->parentWidget();
+    if (!parent) return;
+    dialog->adjustSize();
+    const QRect frame = parent->window()->frameGeometry();
+    dialog->move(frame.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
+}  // namespace ui
