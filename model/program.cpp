@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "datums/user_datums.h"
 #include "model/layout.h"
 #include "model/startup_steps.h"
 #include "model/state_access.h"
@@ -78,7 +79,8 @@ namespace detail {
 void LoadCatalogue(Program& program) {
     program.catalogue = datums::LoadDatumCatalogue(program.folders.program_data);
     SetGeoidFolder(program.special, program.folders.program_data);
-    // The user datum file joins the catalogue here once its reader is in the program.
+    program.catalogue.UserDatums = datums::LoadUserDatums(program.folders.user_data);
+    program.user_datums_changed = false;
 }
 
 void ReadStartUpSetup(Program& program) {
@@ -110,7 +112,10 @@ void StartUp(Program& program) {
 
 void ShutDown(Program& program) {
     SaveSetupOnExit(program.folders.user_data, CaptureSetup(program.state), program.platform.notices);
-    // The user datum file is written here when user datums changed, once its writer is in the program.
+    // With no user datums left the writer removes the file.
+    if (program.user_datums_changed &&
+        datums::SaveUserDatums(program.catalogue.UserDatums, program.folders.user_data, program.platform.notices))
+        program.user_datums_changed = false;
     if (!program.window.minimised && program.platform.settings.set) {
         program.platform.settings.set(kSettingsApplication, kSettingsSection, "MainLeft",
                                       std::to_string(program.window.left));

@@ -5,8 +5,14 @@ cd "$(dirname "$0")/.."
 build_dir=${TWOPOINT_BUILD_DIR:-build}
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
+# ccache, where the machine has it, shares compiled objects between checkouts.
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd .. && pwd)}"
+fi
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-  cmake -S . -B "$build_dir" "${generator[@]}" "$@"
+  cmake -S . -B "$build_dir" "${generator[@]}" "${launcher[@]}" "$@"
 elif [ $# -gt 0 ]; then
   cmake -S . -B "$build_dir" "$@"
 fi

@@ -1,0 +1,50 @@
+#pragma once
+// The headless session's frame: the running program with its console
+// platform, the script-line helpers, and a registry of script actions. Each
+// topic's actions live in their own cli/session_*.cpp file and register
+// themselves by name (see docs/session.md for the script language).
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/program.h"
+
+namespace cli {
+
+struct Session {
+    model::Program program;
+    model::MemorySettings settings;
+    std::ostream& out;
+    std::optional<std::string> next_file_answer;  // what the next file dialog answers
+
+    explicit Session(std::ostream& output) : out(output) {}
+
+    // The console platform: notices printed, file dialogs answered from the script.
+    void Install(const std::string& data_dir, const std::string& user_dir);
+};
+
+// One script action: `rest` is the line after the action word (trimmed).
+// A problem with the line itself is a RecordError; the program's own refusals
+// are notices.
+using SessionAction = std::function<void(Session&, const std::string& rest)>;
+
+// Registers an action under its first word; returns true (for static registration).
+bool RegisterSessionAction(const std::string& name, SessionAction action);
+const SessionAction* FindSessionAction(const std::string& name);
+
+// ---- Helpers for reading script lines ----------------------------------------
+
+std::string TrimBlanks(const std::string& text);
+// The texts of a line separated by ";" (blanks around each ";" dropped); exactly
+// `count` of them, else a RecordError naming the layout.
+std::vector<std::string> SplitTexts(const std::string& rest, std::size_t count, const char* layout);
+// The first word of `text` and the rest after it (trimmed).
+std::pair<std::string, std::string> FirstWord(const std::string& text);
+// A whole number within lowest ... highest, else a RecordError naming `what`.
+int ReadChoice(const std::string& text, const char* what, int lowest, int highest);
+int ReadPointIndex(const std::string& text, int highest = 1);
+
+}  // namespace cli
