@@ -98,10 +98,7 @@ int ReadChoice(const std::string& text, const char* what, int lowest, int highes
 
 int ReadPointIndex(const std::string& text, int highest) { return ReadChoice(text, "point", 0, highest); }
 
-namespace {
-
-// Performs one script line; false when it failed (its error line printed).
-bool Perform(Session& session, const std::string& raw_line, int line_number) {
+bool PerformLine(Session& session, const std::string& raw_line, int line_number) {
     const std::string line = TrimBlanks(raw_line);
     if (line.empty()) return true;
     if (line[0] == '#') {
@@ -120,10 +117,9 @@ bool Perform(Session& session, const std::string& raw_line, int line_number) {
     }
 }
 
-int Run(const Arguments& args, std::istream& in, std::ostream& out) {
-    if (args.Has("locale-comma")) platform::SetNumberLocale({','});
+int RunSession(const SessionFolders& folders, std::istream& in, std::ostream& out) {
     Session session(out);
-    session.Install(DataDir(args), args.GetOr("user-dir", model::DefaultUserDataFolder()));
+    session.Install(folders.data_dir, folders.user_dir);
     bool failed = false;
     try {
         model::StartUp(session.program);
@@ -134,8 +130,8 @@ int Run(const Arguments& args, std::istream& in, std::ostream& out) {
     }
     std::string line;
     int line_number = 0;
-    while (std::getline(in, line)) failed |= !Perform(session, line, ++line_number);
-    if (!args.Has("no-save")) {
+    while (std::getline(in, line)) failed |= !PerformLine(session, line, ++line_number);
+    if (!folders.no_save) {
         try {
             model::ShutDown(session.program);
         } catch (const std::exception& failure) {
@@ -145,6 +141,14 @@ int Run(const Arguments& args, std::istream& in, std::ostream& out) {
     }
     out.flush();
     return failed ? 1 : 0;
+}
+
+namespace {
+
+int Run(const Arguments& args, std::istream& in, std::ostream& out) {
+    if (args.Has("locale-comma")) platform::SetNumberLocale({','});
+    return RunSession({DataDir(args), args.GetOr("user-dir", model::DefaultUserDataFolder()), args.Has("no-save")},
+                      in, out);
 }
 
 const bool registered = Register({

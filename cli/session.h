@@ -26,6 +26,21 @@ struct Session {
     void Install(const std::string& data_dir, const std::string& user_dir);
 };
 
+// The whole session: start-up with these folders, one user action per line of
+// `in`, shut-down unless no_save. Returns 1 when a line, the start-up or the
+// shut-down failed, else 0.
+struct SessionFolders {
+    std::string data_dir;
+    std::string user_dir;
+    bool no_save = false;
+};
+int RunSession(const SessionFolders& folders, std::istream& in, std::ostream& out);
+
+// Performs one script line on a started session: a "#" line is copied to the
+// output, an empty one ignored; a line that cannot be performed prints
+// "error: line N: MESSAGE" and gives false.
+bool PerformLine(Session& session, const std::string& line, int line_number);
+
 // One script action: `rest` is the line after the action word (trimmed).
 // A problem with the line itself is a RecordError; the program's own refusals
 // are notices.

@@ -1,5 +1,8 @@
 // The session's actions on points, modes, the view, offsets and the setup
 // file: each drives the dialog or menu entry a user would, through the model.
+#include <optional>
+#include <string_view>
+
 #include "cli/operation.h"
 #include "cli/session.h"
 #include "cli/session_print.h"
@@ -9,6 +12,26 @@
 
 namespace cli {
 namespace {
+
+// Whether the entry `name` lies below `entry` on a path of enabled, visible
+// menus; nothing when it is not below `entry` at all.
+std::optional<bool> Reachable(const model::MenuEntry& entry, std::string_view name) {
+    const bool open = entry.enabled && entry.visible;
+    if (entry.name == name) return open;
+    for (const model::MenuEntry& child : entry.children)
+        if (const auto below = Reachable(child, name)) return open && *below;
+    return std::nullopt;
+}
+
+// A menu entry the user cannot choose (the Offset menu in the datum-shift
+// modes) makes the line one that cannot be performed.
+void RequireEnabledEntry(const Session& s, const char* name) {
+    for (const model::MenuEntry& menu : s.program.menus.menus)
+        if (const auto reachable = Reachable(menu, name)) {
+            if (!*reachable) throw RecordError(std::string("the menu entry '") + name + "' is disabled");
+            return;
+        }
+}
 
 
 void Geographic(Session& s, const std::string& rest) {
@@ -86,6 +109,7 @@ void Option(Session& s, const std::string& rest) {
 void TrueOffset(Session& s, const std::string& rest) {
     const auto texts = SplitTexts(rest, 3, "RANGE; BEARING; FREEZE");
     const int frozen = ReadChoice(texts[2], "freeze", 0, 1);
+    RequireEnabledEntry(s, "mnuOffsetTrueRange");
     const model::DialogRequest request = model::MenuCommand(s.program, "mnuOffsetTrueRange");
     if (request.kind != model::DialogKind::TrueOffset) return;
     model::TrueOffsetDialog dialog = model::OpenTrueOffsetDialog(s.program);
@@ -100,6 +124,7 @@ void TrueOffset(Session& s, const std::string& rest) {
 void GridOffset(Session& s, const std::string& rest) {
     const auto texts = SplitTexts(rest, 4, "RANGE; BRG_AB; BRG_BA; FREEZE");
     const int frozen = ReadChoice(texts[3], "freeze", 0, 1);
+    RequireEnabledEntry(s, "mnuOffsetGridRange");
     const model::DialogRequest request = model::MenuCommand(s.program, "mnuOffsetGridRange");
     if (request.kind != model::DialogKind::GridOffset) return;
     model::GridOffsetDialog dialog = model::OpenGridOffsetDialog(s.program);
@@ -118,6 +143,7 @@ void GridOffset(Session& s, const std::string& rest) {
 
 void CartOffset(Session& s, const std::string& rest) {
     const auto texts = SplitTexts(rest, 3, "DX; DY; DZ");
+    RequireEnabledEntry(s, "mnuOffsetCartesian");
     const model::DialogRequest request = model::MenuCommand(s.program, "mnuOffsetCartesian");
     if (request.kind != model::DialogKind::CartOffset) return;
     model::CartOffsetDialog dialog = model::OpenCartOffsetDialog(s.program);

@@ -69,9 +69,15 @@ ProjectionConstants SetupProjection(int zone, bool southern, double a, double e2
     return pc;
 }
 
+double WithinHalfTurn(double angle) {
+    if (angle > kPi) return angle - kTwoPi;
+    if (angle < -kPi) return angle + kTwoPi;
+    return angle;
+}
+
 GridPoint GeogToGrid(const ProjectionConstants& pc, double lat, double lon) {
     FloatingPointGuard guard("TransverseMercator");
-    const GridPoint g = Series(pc, lat, lon - pc.lambda0);
+    const GridPoint g = Series(pc, lat, WithinHalfTurn(lon - pc.lambda0));
     guard.Check();
     return g;
 }
@@ -103,6 +109,9 @@ InverseResult GridToGeog(const ProjectionConstants& pc, double Nt, double Et) {
     result.lon = dlon + pc.lambda0;
     guard.Check();
     if (!std::isfinite(result.lat) || !std::isfinite(result.lon)) throw CalcError("Overflow in TransverseMercator");
+    // The series are polynomials in the latitude: a northing far beyond the
+    // meridian's length (1e9 m) settles on a "latitude" of hundreds of radians.
+    if (!(std::fabs(result.lat) <= kHalfPi) || !(std::fabs(dlon) <= kPi)) throw CalcError(kBadGridConversionText);
     return result;
 }
 
@@ -124,7 +133,7 @@ bool TransverseMercator(const ProjectionConstants& pc, double& lat, double& lon,
 }
 
 double GridConvergence(const ProjectionConstants& pc, double lat, double lon) {
-    return std::sin(lat) * (lon - pc.lambda0);
+    return std::sin(lat) * WithinHalfTurn(lon - pc.lambda0);
 }
 
 double LineScaleFactor(const ProjectionConstants& pc, double E1, double N1, double E2, double N2) {

@@ -30,12 +30,22 @@ int ZoneCentralMeridian(int zone);
 // southern: the grid system is "UTM - Southern Latitudes" (false northing 1e7).
 ProjectionConstants SetupProjection(int zone, bool southern, double a, double e2);
 
-// Geographic to grid (the forward series).
+// A longitude, or a difference of longitudes, beyond half a turn brought back
+// within -pi ... pi by one turn (the program's pi; |angle| below three half turns).
+double WithinHalfTurn(double angle);
+
+// Geographic to grid (the forward series). The longitude is taken from the
+// central meridian the short way round, so a point across the 180th meridian
+// from its zone's meridian (179.9 W in zone 60) lies 3 degrees east of it.
 GridPoint GeogToGrid(const ProjectionConstants& pc, double lat, double lon);
+
+inline constexpr const char* kBadGridConversionText = "BAD GEOGRAPHICAL TO GRID CONVERSION";
 
 // Grid to geographic. When the iteration has not brought the re-projected point
 // within sqrt(1e-5) m of the target after 20 passes, settled is false and lat/lon
-// are those of the last pass; the caller reports "BAD GEOGRAPHICAL TO GRID CONVERSION".
+// are those of the last pass; the caller reports kBadGridConversionText. A grid
+// point beyond the projection's reach, whose inverse lies beyond a pole or more
+// than half a turn from the central meridian, raises CalcError(kBadGridConversionText).
 struct InverseResult {
     double lat = 0, lon = 0;
     bool settled = true;
@@ -49,7 +59,8 @@ InverseResult GridToGeog(const ProjectionConstants& pc, double N, double E);
 bool TransverseMercator(const ProjectionConstants& pc, double& lat, double& lon, double& E, double& N,
                         const std::string& direction);
 
-// First-order meridian convergence sin(lat) * (lon - lambda0).
+// First-order meridian convergence sin(lat) * (lon - lambda0), the difference
+// taken the short way round as in GeogToGrid.
 double GridConvergence(const ProjectionConstants& pc, double lat, double lon);
 
 // Scale factor of the line between two grid points.

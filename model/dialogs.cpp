@@ -38,6 +38,17 @@ void LeaveAngleBox(Program& program, std::string& box, const char* kind, bool de
     box = detail::LatLonText(program, value, kind, false);
 }
 
+// Leaving a box is an action of its own: a text the reader cannot take (a
+// number too large for a double) shows its failure and stays as typed.
+template <class Work>
+void LeaveBox(Program& program, Work&& work) {
+    try {
+        work();
+    } catch (const std::exception& failure) {
+        ReportFailure(program, failure);
+    }
+}
+
 }  // namespace
 
 double ReadValue(const std::string& text, double factor) { return detail::ReadNumberText(text) / factor; }
@@ -57,17 +68,23 @@ GeographicDialog OpenGeographicDialog(Program& program, int i) {
 }
 
 void LeaveLatitude(Program& program, GeographicDialog& dialog) {
-    LeaveAngleBox(program, dialog.latitude, "LAT", program.state.pub_SouthLat_Default, 'N', 'n');
+    LeaveBox(program, [&] {
+        LeaveAngleBox(program, dialog.latitude, "LAT", program.state.pub_SouthLat_Default, 'N', 'n');
+    });
 }
 
 void LeaveLongitude(Program& program, GeographicDialog& dialog) {
-    LeaveAngleBox(program, dialog.longitude, "LON", program.state.pub_WestLong_Default, 'E', 'e');
+    LeaveBox(program, [&] {
+        LeaveAngleBox(program, dialog.longitude, "LON", program.state.pub_WestLong_Default, 'E', 'e');
+    });
 }
 
 bool GeographicDialogOK(Program& program, GeographicDialog& dialog) {
     const bool done = detail::Guarded(program, [&] {
-        if (program.state.pub_SouthLat_Default) LeaveLatitude(program, dialog);
-        if (program.state.pub_WestLong_Default) LeaveLongitude(program, dialog);
+        if (program.state.pub_SouthLat_Default)
+            LeaveAngleBox(program, dialog.latitude, "LAT", true, 'N', 'n');
+        if (program.state.pub_WestLong_Default)
+            LeaveAngleBox(program, dialog.longitude, "LON", true, 'E', 'e');
         const double latitude = detail::ParseLatLonText(program, dialog.latitude, "LAT");
         const double longitude = detail::ParseLatLonText(program, dialog.longitude, "LON");
         const double height = ReadValue(dialog.height, detail::Formats(program).pub_HgtFormat.Factor);
@@ -167,9 +184,11 @@ void ChooseTrueFreeze(TrueOffsetDialog& dialog, int k) {
 
 void LeaveTrueBearing(Program& program, TrueOffsetDialog& dialog, int k) {
     if (k < 0 || k > 1) throw std::out_of_range("bearing box outside 0 ... 1");
-    auto& box = dialog.bearing[static_cast<std::size_t>(k)];
-    box = detail::BearingText(program, detail::ParseBearingText(program, box));
-    dialog.bearing[static_cast<std::size_t>(1 - k)] = " n/a ";
+    LeaveBox(program, [&] {
+        auto& box = dialog.bearing[static_cast<std::size_t>(k)];
+        box = detail::BearingText(program, detail::ParseBearingText(program, box));
+        dialog.bearing[static_cast<std::size_t>(1 - k)] = " n/a ";
+    });
 }
 
 bool TrueOffsetDialogOK(Program& program, TrueOffsetDialog& dialog) {
@@ -200,12 +219,15 @@ GridOffsetDialog OpenGridOffsetDialog(Program& program) {
 
 void LeaveGridBearing(Program& program, GridOffsetDialog& dialog, int k) {
     if (k < 0 || k > 1) throw std::out_of_range("bearing box outside 0 ... 1");
-    auto& box = dialog.bearing[static_cast<std::size_t>(k)];
-    const double bearing = detail::ParseBearingText(program, box);
-    box = detail::BearingText(program, bearing);
-    double back = bearing + engine::kPi;
-    if (back >= engine::kTwoPi) back -= engine::kTwoPi;
-    dialog.bearing[static_cast<std::size_t>(1 - k)] = detail::BearingText(program, back);
+    LeaveBox(program, [&] {
+        auto& box = dialog.bearing[static_cast<std::size_t>(k)];
+        const double bearing = detail::ParseBearingText(program, box);
+        double back = bearing + engine::kPi;
+        if (back >= engine::kTwoPi) back -= engine::kTwoPi;
+        const std::string back_text = detail::BearingText(program, back);
+        box = detail::BearingText(program, bearing);
+        dialog.bearing[static_cast<std::size_t>(1 - k)] = back_text;
+    });
 }
 
 bool GridOffsetDialogOK(Program& program, GridOffsetDialog& dialog) {

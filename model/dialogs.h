@@ -4,7 +4,9 @@
 // holds the texts of its boxes while it is open; Cancel simply drops it (and
 // the view calls CloseDialog to enable the main window again). Every OK
 // returns false when a failure stopped it: the failure's description has then
-// been shown, and the state and sheet are as before the OK.
+// been shown, and the state and sheet are as before the OK. Leaving a box
+// whose text cannot be read (a number too large for a double) shows the
+// failure's description and leaves the box as typed.
 #include <array>
 #include <string>
 

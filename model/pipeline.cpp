@@ -105,7 +105,10 @@ void WritePointRows(Program& program, int i) {
 void SetGeographic(Program& program, int i, double latitude, double longitude, double height) {
     PointRecord& p = Pt(program, i);
     p.pub_Lat = latitude;
-    p.pub_Lon = longitude;
+    // A true offset across the 180th meridian gives a longitude beyond half a
+    // turn: the sheet shows it within -180 ... 180 degrees, and the range/bearing
+    // series, which take longitudes within half a turn, find the right side.
+    p.pub_Lon = engine::WithinHalfTurn(longitude);
     p.pub_Hgt = height;
     WriteGeographicRows(program, i);
     GeographicToCartesian(program, i);
@@ -123,7 +126,7 @@ void SetGrid(Program& program, int i, double northing, double easting) {
     if (!geographic.settled)
         platform::Show(program.platform.notices, "BAD GEOGRAPHICAL TO GRID CONVERSION");
     p.pub_Lat = geographic.lat;
-    p.pub_Lon = geographic.lon;
+    p.pub_Lon = engine::WithinHalfTurn(geographic.lon);
     WriteGeographicRows(program, i);
     GeographicToCartesian(program, i);
     WriteCartesianRows(program, i);

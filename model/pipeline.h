@@ -13,6 +13,8 @@ namespace model {
 
 struct Program;
 
+// A longitude beyond a half turn (a true offset across the 180th meridian) is
+// stored within -180 ... 180 degrees.
 void SetGeographic(Program& program, int i, double latitude, double longitude, double height);
 void SetGrid(Program& program, int i, double northing, double easting);
 void SetCartesian(Program& program, int i, double x, double y, double z);

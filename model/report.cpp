@@ -86,14 +86,23 @@ std::string BuildReportText(const ReportTexts& texts) {
 }
 
 std::optional<std::string> AppendReportText(const std::filesystem::path& file, std::string_view text) {
+    // A report that cannot be appended whole is taken back, so the file keeps
+    // exactly what it held (or is not left behind when the append made it).
+    std::error_code ignored;
+    const bool existed = std::filesystem::exists(file, ignored);
+    const bool regular = std::filesystem::is_regular_file(file, ignored);
+    const std::uintmax_t old_size = regular ? std::filesystem::file_size(file, ignored) : 0;
     errno = 0;
     std::ofstream out(file, std::ios::binary | std::ios::app);
     if (!out) return SystemErrorText();
     const std::string bytes = text::ToWindows1252(WithCrLf(text)) + "\r\n";
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) return SystemErrorText();
-    return std::nullopt;
+    if (out) return std::nullopt;
+    const std::string failure = SystemErrorText();
+    if (!existed) std::filesystem::remove(file, ignored);
+    else if (regular) std::filesystem::resize_file(file, old_size, ignored);
+    return failure;
 }
 
 std::optional<std::string> PrintToTextFile(ReportDocument& document, const std::string& freshReport,

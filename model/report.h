@@ -42,7 +42,9 @@ std::string BuildReportText(const ReportTexts& texts);
 // Appends text and one CR LF to the file (created when missing), in
 // Windows-1252: a degree sign becomes the single byte 0xB0. Line ends of the
 // text (LF or CR LF, as a text box gives them back) are written as CR LF.
-// Returns the system's description of a failure, or nothing on success.
+// Returns the system's description of a failure, or nothing on success. A
+// failed append (a full disk) is taken back: the file keeps what it held,
+// and a file the append created is removed.
 std::optional<std::string> AppendReportText(const std::filesystem::path& file, std::string_view text);
 
 // The document window (frmDocument) as data: its text is built once, when the

@@ -1,6 +1,7 @@
 #include "datums/catalogue.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -24,7 +25,7 @@ datums::DatumCatalogue BuiltIn() {
 // A scratch folder holding an ellipsoid and a Molodensky file.
 struct DataFolder {
     fs::path path;
-    explicit DataFolder(const std::string& name) : path(fs::temp_directory_path() / ("twopoint_" + name)) {
+    explicit DataFolder(const std::string& name) : path(fs::temp_directory_path() / ("twopoint_" + name + "_" + std::to_string(::getpid()))) {
         fs::remove_all(path);
         fs::create_directories(path);
     }

@@ -1,6 +1,7 @@
 #include "datums/user_datum_editor.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -281,7 +282,7 @@ TEST(UserDatumEditor, DatumInUseCannotBeRemoved) {
 }
 
 TEST(UserDatumEditor, RemovingTheLastDatumAndSavingDeletesTheFile) {
-    const auto folder = std::filesystem::temp_directory_path() / "twopoint_userdatum_editor_last";
+    const auto folder = std::filesystem::temp_directory_path() / ("twopoint_userdatum_editor_last_" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     platform::RecordedNotices notices;

@@ -1,6 +1,7 @@
 #include "datums/user_datums.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -19,7 +20,7 @@ struct TempFolder {
     fs::path path;
     TempFolder() {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = fs::temp_directory_path() / (std::string("twopoint_userdatums_") + test->name());
+        path = fs::temp_directory_path() / (std::string("twopoint_userdatums_") + std::to_string(::getpid()) + "_" + test->name());
         fs::remove_all(path);
         fs::create_directories(path);
     }

@@ -1,6 +1,7 @@
 #include "engine/geoid.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstring>
@@ -34,7 +35,7 @@ void WriteQuadrant(const fs::path& folder, int quadrant, std::int64_t records) {
 struct SyntheticGeoid : ::testing::Test {
     void SetUp() override {
         folder = fs::temp_directory_path() /
-                 ("twopoint_geoid_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("twopoint_geoid_" + std::to_string(::getpid()) + "_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::create_directories(folder);
         for (int q = 1; q <= 4; ++q) WriteQuadrant(folder, q, 361 * 1000);
         files.folder = folder.string();

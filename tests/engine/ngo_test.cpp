@@ -1,6 +1,7 @@
 #include "engine/ngo.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -95,7 +96,7 @@ TEST(Ngo, AxisCodesOutsideOneToTenAreRefused) {
 }
 
 TEST(Ngo, MissingOrShortFileNamesTheFile) {
-    const fs::path dir = fs::temp_directory_path() / "twopoint_ngo_test";
+    const fs::path dir = fs::temp_directory_path() / ("twopoint_ngo_test_" + std::to_string(::getpid()));
     fs::create_directories(dir);
     const std::string missing = (dir / "nothing.vdx").string();
     try {

@@ -1,6 +1,7 @@
 #include "engine/north_sea.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -113,7 +114,7 @@ TEST(NorthSea, DirectionCodesOfTheSeaShift) {
 }
 
 TEST(NorthSea, MissingShortOrBadFileNamesTheFile) {
-    const fs::path dir = fs::temp_directory_path() / "twopoint_north_sea_test";
+    const fs::path dir = fs::temp_directory_path() / ("twopoint_north_sea_test_" + std::to_string(::getpid()));
     fs::create_directories(dir);
     const std::string path = (dir / "NorthSea.vdx").string();
     auto expect_failure_naming_file = [&](const char* what) {

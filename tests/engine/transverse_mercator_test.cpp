@@ -87,9 +87,37 @@ TEST(TransverseMercator, DirectionTextAndUnsettledInverse) {
     EXPECT_EQ(E, E_forward);
     EXPECT_EQ(N, N_forward);
     // Far outside the zone the Newton iteration does not settle: reported, not shown.
-    const auto far = engine::GridToGeog(pc, 9000000.0, 3500000.0);
+    const auto far = engine::GridToGeog(pc, 5000000.0, -5000000.0);
     EXPECT_FALSE(far.settled);
     EXPECT_EQ(far.iterations, 21);
+    // Where its last pass, or a settled answer, lies beyond a pole or half a turn
+    // from the central meridian (a northing of 1e9 m "settles" on hundreds of
+    // radians), there is no place on earth: it raises instead.
+    for (const auto& [northing, easting] : {std::pair{1e9, 500000.0}, {-1e9, 500000.0}, {4.4275e9, 4.6e8},
+                                           {9000000.0, 3500000.0}}) {
+        try {
+            engine::GridToGeog(pc, northing, easting);
+            ADD_FAILURE() << northing << " " << easting << " did not raise";
+        } catch (const engine::CalcError& failure) {
+            EXPECT_STREQ(failure.what(), "BAD GEOGRAPHICAL TO GRID CONVERSION") << northing;
+        }
+    }
+}
+
+TEST(TransverseMercator, APointAcrossTheDateLineFromItsMeridian) {
+    // 179.9 W in zone 60 (central meridian 177 E) lies 3.1 degrees east of the meridian.
+    const auto pc = engine::SetupProjection(60, false, kA, kE2);
+    const auto west = engine::GeogToGrid(pc, 50 * kDeg, -179.9 * kDeg);
+    const auto east = engine::GeogToGrid(pc, 50 * kDeg, 180.1 * kDeg);
+    EXPECT_NEAR(west.N, east.N, 1e-6);
+    EXPECT_NEAR(west.E, east.E, 1e-6);
+    EXPECT_GT(west.E, 700000.0);
+    EXPECT_LT(west.E, 800000.0);
+    EXPECT_NEAR(engine::GridConvergence(pc, 50 * kDeg, -179.9 * kDeg),
+                engine::GridConvergence(pc, 50 * kDeg, 180.1 * kDeg), 1e-12);
+    EXPECT_DOUBLE_EQ(engine::WithinHalfTurn(engine::kPi), engine::kPi);
+    EXPECT_DOUBLE_EQ(engine::WithinHalfTurn(-engine::kPi), -engine::kPi);
+    EXPECT_DOUBLE_EQ(engine::WithinHalfTurn(4.0), 4.0 - engine::kTwoPi);
 }
 
 TEST(TransverseMercator, ScaleFactorAndConvergence) {

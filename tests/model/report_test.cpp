@@ -1,6 +1,7 @@
 #include "model/report.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -20,7 +21,7 @@ struct TempFolder {
     fs::path path;
     TempFolder() {
         path = fs::temp_directory_path() /
-               ("twopoint_report_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+               ("twopoint_report_" + std::to_string(::getpid()) + "_" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(path);
         fs::create_directories(path);

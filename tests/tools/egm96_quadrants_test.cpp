@@ -1,5 +1,6 @@
 // The EGM96 converter on a small synthetic grid in the GTX layout.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -49,7 +50,7 @@ int RunConverter(const fs::path& input, const fs::path& folder) {
 }
 
 TEST(Egm96Quadrants, SyntheticGridGivesTheFourQuadrantFiles) {
-    const fs::path dir = fs::temp_directory_path() / "twopoint_egm96_convert";
+    const fs::path dir = fs::temp_directory_path() / ("twopoint_egm96_convert_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     WriteGrid(dir / "coarse.gtx", 45);

@@ -1,0 +1,113 @@
+// The angle readers ParseDMS, ParseDM, ParseLatLon and ParseBearing on any
+// typed text, in every format the format dialogs offer and with either
+// decimal separator. Invariants: the degree readers always return a value
+// (a failure is their "FORMAT ERROR. " notice), the format readers return a
+// value or raise engine::CalcError; every value is finite and within its
+// range (latitudes ±90°, longitudes ±180°, bearings 0 … 360°); and the
+// normalised text the degree readers leave reads back to itself and to the
+// same value within its shown decimals.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/calc_error.h"
+#include "engine/constants.h"
+#include "fuzz_input.h"
+#include "platform/locale.h"
+#include "platform/notices.h"
+#include "text/angle_text.h"
+#include "text/format_dialogs.h"
+
+namespace {
+
+const char* const kKinds[] = {"LAT", "LON", "BRG"};
+
+// The largest |value| of a kind in degrees.
+double Limit(const std::string& kind) { return kind == "LAT" ? 90.0 : kind == "LON" ? 180.0 : 360.0; }
+
+void RequireInRange(double degrees, const std::string& kind, const std::string& what) {
+    fuzz::RequireFinite(degrees, what);
+    if (kind == "BRG") fuzz::Require(degrees >= 0 && degrees <= 360.0, what + " outside 0 ... 360");
+    else fuzz::Require(std::fabs(degrees) <= Limit(kind), what + " outside its hemisphere's range");
+}
+
+bool ReportedFormatError(const std::vector<platform::Notice>& notices) {
+    for (const auto& notice : notices)
+        if (notice.text == "LATITUDE FORMAT ERROR. " || notice.text == "LONGITUDE FORMAT ERROR. " ||
+            notice.text == "AZIMUTH FORMAT ERROR. ")
+            return true;
+    return false;
+}
+
+void DegreeReader(bool with_seconds, const std::string& kind, int decimals, std::string text) {
+    platform::RecordedNotices first;
+    const double value = with_seconds ? text::ParseDMS(text, kind, decimals, first.Sink())
+                                      : text::ParseDM(text, kind, decimals, first.Sink());
+    RequireInRange(value, kind, "the value read");
+    if (ReportedFormatError(first.notices)) return;  // the text is left as typed
+
+    // The normalised text is what the box shows; typed again it must stand.
+    std::string again = text;
+    platform::RecordedNotices second;
+    const double value_again = with_seconds ? text::ParseDMS(again, kind, decimals, second.Sink())
+                                            : text::ParseDM(again, kind, decimals, second.Sink());
+    // A bearing shown as exactly 360° reads back as 0° with the wrap notice.
+    const bool full_circle = kind == "BRG" && std::fabs(value - 360.0) < 1e-9;
+    if (full_circle) return;
+    fuzz::Require(again == text, "the normalised text '" + text + "' reads back as '" + again + "'");
+    fuzz::Require(second.notices.empty(), "the normalised text '" + text + "' raises a notice: " +
+                                              (second.notices.empty() ? "" : second.notices[0].text));
+    const double last_field_unit = with_seconds ? std::pow(10.0, -std::min(decimals, 4)) / 3600.0
+                                                : std::pow(10.0, -std::min(decimals, 6)) / 60.0;
+    fuzz::Require(std::fabs(value_again - value) <= 0.5 * last_field_unit + 1e-9,
+                  "the normalised text '" + text + "' reads a different value");
+}
+
+text::FormatRecord Record(text::FormatDialogKind kind, int option, int decimals) {
+    auto dialog = text::OpenFormatDialog(text::DefaultFormats(), kind);
+    text::ChooseOption(*dialog, option);
+    const auto& offered = dialog->decimals_offered;
+    if (!offered.empty()) text::ChooseDecimals(*dialog, offered[decimals % offered.size()]);
+    return dialog->record;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::Input input{data, size};
+    const std::uint8_t reader = input.Byte();
+    const std::uint8_t detail = input.Byte();
+    platform::SetNumberLocale({(reader & 0x80) ? ',' : '.'});
+    std::string text = input.Rest();
+    platform::RecordedNotices notices;
+    switch (reader % 4) {
+        case 0:
+        case 1:
+            DegreeReader(reader % 4 == 0, kKinds[detail % 3], detail / 3 % 12, text);
+            break;
+        case 2: {
+            const std::string kind = kKinds[detail % 2];
+            const auto record = Record(text::FormatDialogKind::Geographic, detail / 2 % 3, detail / 6);
+            try {
+                const double radians = text::ParseLatLon(text, kind, record, notices.Sink());
+                RequireInRange(radians * engine::kDegPerRad, kind, "ParseLatLon's value");
+            } catch (const engine::CalcError&) {
+                fuzz::Require(record.Option == 2, "a degree form raised instead of its notice");
+            }
+            break;
+        }
+        default: {
+            const auto record = Record(text::FormatDialogKind::Bearing, detail % 5, detail / 5);
+            try {
+                const double radians = text::ParseBearing(text, record, notices.Sink());
+                fuzz::RequireFinite(radians, "ParseBearing's value");
+                fuzz::Require(radians >= 0 && radians <= engine::kTwoPi + 1e-12, "ParseBearing's value outside the circle");
+            } catch (const engine::CalcError&) {
+                fuzz::Require(record.Option >= 2, "a degree form raised instead of its notice");
+            }
+            break;
+        }
+    }
+    platform::SetNumberLocale({'.'});
+    return 0;
+}

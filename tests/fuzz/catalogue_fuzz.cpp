@@ -1,0 +1,124 @@
+// The readers of the program's data files on any bytes: the free-field
+// catalogue reader on "Ellipser.vdx" and "Molodens.vdx", the table readers of
+// "NorthSea.vdx" and "ngo-data.vdx", then the transformations computed with
+// what was read. Invariants: a broken file is a datums::DataFileError (the
+// catalogue files) or an engine::CalcError (the table files); the tables hold
+// no more rows than their capacity and only finite numbers; every
+// transformation with a table read from any file gives finite co-ordinates or
+// raises engine::CalcError.
+#include <unistd.h>
+
+#include <cmath>
+#include <fstream>
+#include <string>
+
+#include "datums/catalogue.h"
+#include "datums/field_reader.h"
+#include "engine/calc_error.h"
+#include "engine/constants.h"
+#include "engine/ngo.h"
+#include "engine/north_sea.h"
+#include "fuzz_input.h"
+
+namespace {
+
+// The table readers take a path: the bytes go to a file of this process.
+std::string WrittenToFile(const std::string& bytes) {
+    static const std::string path = "/tmp/twopoint_fuzz_table_" + std::to_string(::getpid()) + ".vdx";
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    return path;
+}
+
+void Catalogue(bool molodensky, const std::string& bytes) {
+    datums::FieldReader reader =
+        datums::FieldReaderFromText(bytes, molodensky ? datums::kMolodenskyFileName : datums::kEllipsoidFileName);
+    try {
+        if (!molodensky) {
+            const auto rows = datums::ReadEllipsoidRows(reader);
+            fuzz::Require(rows.size() <= datums::kEllipsoidCapacity, "more ellipsoids than the table holds");
+            for (const auto& row : rows) {
+                fuzz::RequireFinite(row.a, "an ellipsoid's a");
+                fuzz::RequireFinite(row.InvF, "an ellipsoid's inverse flattening");
+            }
+            return;
+        }
+        const auto rows = datums::ReadMolodenskyRows(reader);
+        fuzz::Require(rows.size() <= datums::kMolodenskyCapacity, "more Molodensky rows than the table holds");
+        datums::DatumCatalogue catalogue;
+        catalogue.Ellipsoids = {{"Clarke 1880", 6378249.145, 293.465}};
+        catalogue.MolodenskyDatums = rows;
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            fuzz::RequireFinite(rows[k].dx, "a Molodensky dx");
+            fuzz::RequireFinite(rows[k].dy, "a Molodensky dy");
+            fuzz::RequireFinite(rows[k].dz, "a Molodensky dz");
+            try {
+                datums::DatumRecord made = datums::MakeMolodenskyDatum(catalogue, static_cast<int>(k));
+                datums::ApplyDatumRecord(datums::kOptionMolodensky, made);
+            } catch (const datums::MolodenskyDataError&) {
+            }
+        }
+    } catch (const datums::DataFileError&) {
+    }
+}
+
+void RequireFiniteOrFault(double a, double b, const char* what) {
+    fuzz::RequireFinite(a, what);
+    fuzz::RequireFinite(b, what);
+}
+
+void NorthSea(const std::string& bytes) {
+    engine::NorthSeaTables tables;
+    try {
+        tables = engine::LoadNorthSeaFile(WrittenToFile(bytes));
+    } catch (const engine::CalcError&) {
+        return;
+    }
+    for (int d = 0; d < 2; ++d) {
+        for (const double lat_deg : {56.0, 63.0, 70.0}) {
+            const double lat = lat_deg * engine::kRadPerDeg, lon = 3.0 * engine::kRadPerDeg;
+            try {
+                const auto g = engine::ShiftED50ED87(tables, d, lat, lon, 10.0);
+                RequireFiniteOrFault(g.lat, g.lon, "ShiftED50ED87");
+            } catch (const engine::CalcError&) {
+            }
+            try {
+                const auto g = engine::ShiftED50Sea(tables, d, lat, lon, 10.0);
+                RequireFiniteOrFault(g.lat, g.lon, "ShiftED50Sea");
+            } catch (const engine::CalcError&) {
+            }
+        }
+    }
+}
+
+void Ngo(const std::string& bytes) {
+    engine::NgoTables tables;
+    try {
+        tables = engine::LoadNgoFile(WrittenToFile(bytes));
+    } catch (const engine::CalcError&) {
+        return;
+    }
+    for (int axis = 1; axis <= 10; ++axis) {
+        for (const int zone : {31, 32, 33, 35, 36}) {
+            try {
+                const auto r = engine::NgoToUtm(tables, 100000.0, -20000.0, axis, zone);
+                RequireFiniteOrFault(r.northing, r.easting, "NgoToUtm");
+            } catch (const engine::CalcError&) {
+            }
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::Input input{data, size};
+    const std::uint8_t file = input.Byte();
+    const std::string bytes = input.Rest();
+    switch (file % 4) {
+        case 0: Catalogue(false, bytes); break;
+        case 1: Catalogue(true, bytes); break;
+        case 2: NorthSea(bytes); break;
+        default: Ngo(bytes); break;
+    }
+    return 0;
+}

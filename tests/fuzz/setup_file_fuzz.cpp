@@ -1,0 +1,47 @@
+// The setup file "Polvant.ini" on any bytes: DecodeSetup alone, then the
+// whole start-up with the bytes as the default setup file, then the
+// shut-down. Invariants: a file is read or refused with a stated problem; a
+// file read is written again in a form that reads back to itself; the
+// start-up never fails and shows no empty, NaN or infinite value; whatever
+// state the start-up leaves is written as a file that reads back.
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "cli/session.h"
+#include "fuzz_folders.h"
+#include "fuzz_input.h"
+#include "model/setup_file.h"
+#include "support/sheet_checks.h"
+
+namespace {
+
+void RequireRoundTrip(const model::SetupRecord& record, const std::string& what) {
+    const std::string written = model::EncodeSetup(record);
+    model::SetupRecord again;
+    const model::SetupReadResult result = model::DecodeSetup(written, again);
+    fuzz::Require(result.status == model::SetupReadStatus::Ok, what + " does not read back: " + result.problem);
+    fuzz::Require(model::EncodeSetup(again) == written, what + " reads back as another file");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    model::SetupRecord record = model::CaptureSetup(model::CalcState{});
+    const model::SetupReadResult result = model::DecodeSetup(bytes, record);
+    if (result.status == model::SetupReadStatus::Ok) RequireRoundTrip(record, "a file read");
+    else fuzz::Require(result.status == model::SetupReadStatus::Error && !result.problem.empty(),
+                       "a refused file without its problem");
+
+    const std::string& folder = fuzz::FreshFolder();
+    std::ofstream(model::DefaultSetupPath(folder), std::ios::binary) << bytes;
+    std::ostringstream out;
+    cli::Session session(out);
+    session.Install(TWOPOINT_FUZZ_DATA_DIR, folder);
+    model::StartUp(session.program);
+    if (const auto bad = checks::BadValueRow(session.program.sheet)) fuzz::Fail("after the start-up " + *bad);
+    RequireRoundTrip(model::CaptureSetup(session.program.state), "the state after the start-up");
+    model::ShutDown(session.program);
+    return 0;
+}

@@ -1,0 +1,219 @@
+// Fault injection for every file the program writes (the setup file, the
+// user-datum file, the report): a failure at each step of a write, a full
+// disk, a read-only data folder and a data folder that cannot be created each
+// give the program's notice and leave the previous file whole.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "datums/user_datums.h"
+#include "model/program.h"
+#include "model/report.h"
+#include "model/setup_file.h"
+#include "support/file_faults.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kSetupNotStored =
+    " Setup file Polvant.ini not stored! (If an existing Polvant.ini file was established by Administrator and "
+    "you have no administrator access this will occur.) However, you can save your work with any other "
+    "filename with the Save As function!";
+
+struct Folder {
+    fs::path path = fs::temp_directory_path() / ("twopoint_faults_" + std::to_string(::getpid()) + "_" +
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    Folder() {
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~Folder() {
+        std::error_code ignored;
+        fs::permissions(path, fs::perms::owner_all, ignored);
+        fs::remove_all(path, ignored);
+    }
+    std::string File(const std::string& name) const { return (path / name).string(); }
+};
+
+std::string Bytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::size_t Entries(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+model::SetupRecord SetupNamed(const std::string& name) {
+    model::CalcState state = model::DefaultState();
+    state.pub_Name[0] = name;
+    return model::CaptureSetup(state);
+}
+
+std::vector<datums::DatumEntry> UserRows(int count) {
+    std::vector<datums::DatumEntry> rows;
+    for (int k = 1; k <= count; ++k)
+        rows.push_back({k, "Own " + std::to_string(k), "International 1924", "Area", 6378388.0, 297.0, "", -87, -98,
+                        -121, 0, 0, 0.814, -0.38});
+    return rows;
+}
+
+// The notice of a failed write: a description of the failure, then the fixed text.
+void ExpectNotStoredNotice(const platform::RecordedNotices& notices, const std::string& fixed_text) {
+    ASSERT_EQ(notices.notices.size(), 1u);
+    const std::string& text = notices.notices[0].text;
+    EXPECT_TRUE(EndsWith(text, fixed_text)) << text;
+    EXPECT_GT(text.size(), fixed_text.size() + 1) << "no description of the failure: " << text;
+    EXPECT_EQ(text.find("Success"), std::string::npos) << text;
+    EXPECT_EQ(notices.notices[0].icon, platform::Icon::None);
+}
+
+TEST(FileFaults, AFailureAtEachStepOfASetupFileWriteKeepsTheOldFile) {
+    Folder folder;
+    const std::string path = folder.File(model::kDefaultSetupFileName);
+    platform::RecordedNotices notices;
+    ASSERT_TRUE(model::WriteSetup(path, SetupNamed("old"), notices.Sink()));
+    const std::string old_bytes = Bytes(path);
+    std::size_t lines = 0;
+    model::WriteSetupFile(folder.File("count.ini"), SetupNamed("new"), [&](std::size_t n) { lines = n; });
+    fs::remove(folder.File("count.ini"));
+    ASSERT_GT(lines, 20u);
+
+    for (std::size_t failing = 1; failing <= lines; ++failing) {
+        SCOPED_TRACE("failing at line " + std::to_string(failing));
+        platform::RecordedNotices one;
+        EXPECT_FALSE(model::WriteSetup(path, SetupNamed("new"), one.Sink(), [&](std::size_t n) {
+            if (n == failing) throw std::runtime_error("Input/output error");
+        }));
+        ExpectNotStoredNotice(one, kSetupNotStored);
+        EXPECT_EQ(Bytes(path), old_bytes);
+        EXPECT_EQ(Entries(folder.path), 1u);  // no temporary file left
+    }
+
+    // The last step, the rename over the old file, fails when a folder stands there.
+    const std::string occupied = folder.File("occupied.ini");
+    fs::create_directories(fs::path(occupied) / "inside");
+    platform::RecordedNotices renamed;
+    EXPECT_FALSE(model::WriteSetup(occupied, SetupNamed("new"), renamed.Sink()));
+    ExpectNotStoredNotice(renamed, kSetupNotStored);
+    EXPECT_TRUE(fs::exists(fs::path(occupied) / "inside"));
+    EXPECT_FALSE(fs::exists(occupied + ".tmp"));
+}
+
+TEST(FileFaults, AFailureAtEachRowOfAUserDatumSaveKeepsTheOldFile) {
+    Folder folder;
+    platform::RecordedNotices notices;
+    ASSERT_TRUE(datums::SaveUserDatums(UserRows(2), folder.path, notices.Sink()));
+    const std::string old_bytes = Bytes(folder.File(datums::kUserDatumFileName));
+    for (std::size_t failing = 1; failing <= 4; ++failing) {
+        SCOPED_TRACE("failing at row " + std::to_string(failing));
+        platform::RecordedNotices one;
+        EXPECT_FALSE(datums::SaveUserDatums(UserRows(4), folder.path, one.Sink(), [&](std::size_t rows) {
+            if (rows == failing) throw std::system_error(EIO, std::generic_category(), "write");
+        }));
+        ExpectNotStoredNotice(one, datums::kUserDatumsNotStoredText);
+        EXPECT_EQ(Bytes(folder.File(datums::kUserDatumFileName)), old_bytes);
+        EXPECT_EQ(Entries(folder.path), 1u);
+    }
+}
+
+TEST(FileFaults, AFullDiskKeepsEveryPreviousFile) {
+    Folder folder;
+    const std::string setup = folder.File(model::kDefaultSetupFileName);
+    const fs::path report = folder.File("report.txt");
+    platform::RecordedNotices notices;
+    ASSERT_TRUE(model::WriteSetup(setup, SetupNamed("old"), notices.Sink()));
+    ASSERT_TRUE(datums::SaveUserDatums(UserRows(1), folder.path, notices.Sink()));
+    ASSERT_FALSE(model::AppendReportText(report, "first report").has_value());
+    const std::string old_setup = Bytes(setup), old_datums = Bytes(folder.File(datums::kUserDatumFileName)),
+                      old_report = Bytes(report);
+    {
+        // Room for a little more than the report, far less than the new files.
+        faults::FileSizeLimit full_disk(old_report.size() + 10);
+        platform::RecordedNotices setup_notice, datums_notice;
+        EXPECT_FALSE(model::WriteSetup(setup, SetupNamed("new"), setup_notice.Sink()));
+        EXPECT_FALSE(datums::SaveUserDatums(UserRows(5), folder.path, datums_notice.Sink()));
+        const auto report_error = model::AppendReportText(report, std::string(100, 'x'));
+        ExpectNotStoredNotice(setup_notice, kSetupNotStored);
+        ExpectNotStoredNotice(datums_notice, datums::kUserDatumsNotStoredText);
+        ASSERT_TRUE(report_error.has_value());
+        EXPECT_EQ(*report_error, "File too large");
+        // A report that cannot be appended whole is not appended at all.
+        EXPECT_EQ(Bytes(report), old_report);
+        EXPECT_TRUE(model::AppendReportText(folder.path / "new report.txt", std::string(100, 'y')).has_value());
+        EXPECT_FALSE(fs::exists(folder.path / "new report.txt"));
+    }
+    EXPECT_EQ(Bytes(setup), old_setup);
+    EXPECT_EQ(Bytes(folder.File(datums::kUserDatumFileName)), old_datums);
+    EXPECT_EQ(Entries(folder.path), 3u);
+
+    // A device that is always full.
+    const auto full = model::AppendReportText("/dev/full", "report");
+    ASSERT_TRUE(full.has_value());
+    EXPECT_EQ(*full, "No space left on device");
+}
+
+TEST(FileFaults, AReadOnlyDataFolderKeepsEveryPreviousFile) {
+    Folder folder;
+    const std::string setup = folder.File(model::kDefaultSetupFileName);
+    platform::RecordedNotices notices;
+    ASSERT_TRUE(model::WriteSetup(setup, SetupNamed("old"), notices.Sink()));
+    ASSERT_TRUE(datums::SaveUserDatums(UserRows(1), folder.path, notices.Sink()));
+    const std::string old_setup = Bytes(setup), old_datums = Bytes(folder.File(datums::kUserDatumFileName));
+    {
+        const faults::ReadOnlyFolder read_only(folder.path, {"Polvant.ini.tmp", "UserDatums.vdx.new", "report.txt"});
+        platform::RecordedNotices setup_notice, datums_notice;
+        EXPECT_FALSE(model::WriteSetup(setup, SetupNamed("new"), setup_notice.Sink()));
+        EXPECT_FALSE(datums::SaveUserDatums(UserRows(3), folder.path, datums_notice.Sink()));
+        ExpectNotStoredNotice(setup_notice, kSetupNotStored);
+        ExpectNotStoredNotice(datums_notice, datums::kUserDatumsNotStoredText);
+        EXPECT_TRUE(model::AppendReportText(folder.path / "report.txt", "report").has_value());
+    }
+    EXPECT_EQ(Bytes(setup), old_setup);
+    EXPECT_EQ(Bytes(folder.File(datums::kUserDatumFileName)), old_datums);
+}
+
+TEST(FileFaults, ADataFolderThatCannotBeCreatedGivesNoticesAndTheProgramGoesOn) {
+    Folder folder;
+    std::ofstream(folder.File("plain file")) << "not a folder";
+    platform::RecordedNotices notices;
+    model::Program program;
+    program.folders.program_data = TWOPOINT_TEST_DATA_DIR;
+    program.folders.user_data = folder.File("plain file") + "/Polvant";
+    program.platform.notices = notices.Sink();
+    program.platform.folders = model::FileSystemFolders();
+    model::StartUp(program);
+    ASSERT_EQ(notices.notices.size(), 1u);
+    EXPECT_EQ(notices.notices[0].text, model::SetupNotFoundNotice().text);
+    EXPECT_EQ(program.sheet.Text(model::Row::Lat0), "60\u00B0 00' 00.000\" N ");
+
+    notices.notices.clear();
+    model::FileSave(program);
+    ASSERT_EQ(notices.notices.size(), 2u);
+    EXPECT_EQ(notices.notices[0].text, model::SaveDefaultSetupNotice().text);
+    EXPECT_EQ(notices.notices[1].text, std::string("Not a directory") + kSetupNotStored);
+
+    notices.notices.clear();
+    program.catalogue.UserDatums = UserRows(1);
+    program.user_datums_changed = true;
+    model::ShutDown(program);
+    ASSERT_EQ(notices.notices.size(), 2u);
+    EXPECT_EQ(notices.notices[0].text, std::string("Not a directory") + kSetupNotStored);
+    EXPECT_EQ(notices.notices[1].text, std::string("Not a directory") + datums::kUserDatumsNotStoredText);
+    EXPECT_TRUE(program.user_datums_changed);  // still to be saved
+    EXPECT_EQ(Bytes(folder.File("plain file")), "not a folder");
+}
+
+}  // namespace
