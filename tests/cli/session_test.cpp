@@ -227,7 +227,7 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
         "datum 0 0 1\n"
         "gridsys 0 0 31\n"
         "opposite close\n"
-        "report /tmp/x.txt\n"
+        "userdatum select 0\n"
         "format geog 1 2\n"
         "name 0 Still here\n"
         "# done\n"
@@ -245,7 +245,7 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
                                    "error: line 8: the action 'datum' is not available yet",
                                    "error: line 9: the action 'gridsys' is not available yet",
                                    "error: line 10: the action 'opposite' is not available yet",
-                                   "error: line 11: the action 'report' is not available yet",
+                                   "error: line 11: the user-datum editor is not open (userdatum open)",
                                    "error: line 12: the action 'format' is not available yet",
                                }));
     EXPECT_EQ(Sheet(result, "done").at("lblName(0)"), "Still here ");
