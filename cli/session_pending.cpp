@@ -15,8 +15,7 @@ SessionAction NotYet(const std::string& action) {
 
 const bool registered = RegisterSessionAction("datum", NotYet("datum")) &&
                         RegisterSessionAction("gridsys", NotYet("gridsys")) &&
-                        RegisterSessionAction("opposite", NotYet("opposite")) &&
-                        RegisterSessionAction("format", NotYet("format"));
+                        RegisterSessionAction("opposite", NotYet("opposite"));
 
 }  // namespace
 }  // namespace cli
