@@ -225,7 +225,7 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
         "option north\n"
         "trueoffset 100; 45; 2\n"
         "datum 0 0 1\n"
-        "gridsys 0 0 31\n"
+        "gridsys 0 2 0\n"
         "opposite close\n"
         "report /tmp/x.txt\n"
         "format geog 1 2\n"
@@ -243,7 +243,7 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
                                    "error: line 6: option 'north' (south or west expected)",
                                    "error: line 7: freeze 2 outside 0 ... 1",
                                    "error: line 8: the action 'datum' is not available yet",
-                                   "error: line 9: the action 'gridsys' is not available yet",
+                                   "error: line 9: grid system 2 outside 0 ... 1",
                                    "error: line 10: the action 'opposite' is not available yet",
                                    "error: line 11: the action 'report' is not available yet",
                                    "error: line 12: the action 'format' is not available yet",
@@ -707,6 +707,47 @@ TEST_F(Session, TheNorthSeaPolynomialRouteOfARestoredSpecialMode) {
     EXPECT_EQ(sheet.at("lblEllHgt(1)"), "12.5 m ");
     // No geoid in this mode.
     EXPECT_EQ(sheet.at("lblGeoideHgt(1)"), "n/a");
+}
+
+TEST_F(Session, GridSystemDialogForOneOrBothPointsKeepingGeographicOrGrid) {
+    const SessionResult result = Run(
+        "gridsys 0 0 31 both\n"
+        "# zone 32\n"
+        "sheet\n"
+        "gridsys 1 1 31 grid\n"
+        "# B south\n"
+        "sheet\n"
+        "state\n"
+        "gridsys 0 0 60\n"
+        "gridsys 0 0 1 sideways\n"
+        "gridsys 0\n"
+        "name 0 After\n"
+        "# after\n"
+        "sheet\n",
+        "--no-save");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.Errors(), (std::vector<std::string>{
+                                   "error: line 8: zone position 60 outside 0 ... 59",
+                                   "error: line 9: 'sideways' (both or grid expected)",
+                                   "error: line 10: expected I SYSTEM ZONEPOS [both] [grid]",
+                               }));
+    const auto both = Sheet(result, "zone 32");
+    for (const char* row : {"lblZone(0)", "lblZone(1)"})
+        EXPECT_EQ(both.at(row), "32  ( central meridian 009\xC2\xB0" "E ) ");
+    EXPECT_EQ(both.at("lblLon(0)"), "003\xC2\xB0 00' 00.000\" E ");
+    EXPECT_EQ(both.at("lblGridDist"), "0.00 m ");
+
+    // Point B keeps its zone-32 grid co-ordinates in the southern system: far south of the equator.
+    const auto south = Sheet(result, "B south");
+    EXPECT_EQ(south.at("lblGridSystem(1)"), "UTM - Southern Latitudes ");
+    EXPECT_EQ(south.at("lblNorthing(1)"), both.at("lblNorthing(1)"));
+    EXPECT_EQ(south.at("lblLat(1)").back(), ' ');
+    EXPECT_NE(south.at("lblLat(1)").find("S "), std::string::npos) << south.at("lblLat(1)");
+    EXPECT_EQ(south.at("lblGridDist"), " n/a ");
+    EXPECT_EQ(State(result).at("pub_GridSystem(1)"), "UTM - Southern Latitudes");
+    EXPECT_EQ(State(result).at("pub_Zone(1)"), "32");
+    // The session goes on after the refused lines, with the main window enabled again.
+    EXPECT_EQ(Sheet(result, "after").at("lblName(0)"), "After ");
 }
 
 }  // namespace
