@@ -15,8 +15,7 @@ SessionAction NotYet(const std::string& action) {
 
 const bool registered = RegisterSessionAction("datum", NotYet("datum")) &&
                         RegisterSessionAction("opposite", NotYet("opposite")) &&
-                        RegisterSessionAction("report", NotYet("report")) &&
-                        RegisterSessionAction("format", NotYet("format"));
+                        RegisterSessionAction("report", NotYet("report"));
 
 }  // namespace
 }  // namespace cli
