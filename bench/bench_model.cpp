@@ -56,7 +56,10 @@ void BM_GeographicEditRangeBearing(benchmark::State& state) {
     StartedProgram started;
     model::StartUp(started.program);
     int k = 0;
-    for (auto _ : state) EditGeographic(started.program, k & 1, k++);
+    for (auto _ : state) {
+        EditGeographic(started.program, k & 1, k);
+        ++k;
+    }
     benchmark::DoNotOptimize(started.program.state.pub_TrueDist);
 }
 BENCHMARK(BM_GeographicEditRangeBearing)->Unit(benchmark::kMicrosecond);
@@ -66,7 +69,10 @@ void BM_GeographicEditDatumShift(benchmark::State& state) {
     model::StartUp(started.program);
     model::MenuCommand(started.program, "mnuModeMode(1)");
     int k = 0;
-    for (auto _ : state) EditGeographic(started.program, 0, k++);
+    for (auto _ : state) {
+        EditGeographic(started.program, 0, k);
+        ++k;
+    }
     benchmark::DoNotOptimize(started.program.state.point[1].pub_Lat);
 }
 BENCHMARK(BM_GeographicEditDatumShift)->Unit(benchmark::kMicrosecond);
