@@ -14,7 +14,6 @@ SessionAction NotYet(const std::string& action) {
 }
 
 const bool registered = RegisterSessionAction("datum", NotYet("datum")) &&
-                        RegisterSessionAction("gridsys", NotYet("gridsys")) &&
                         RegisterSessionAction("opposite", NotYet("opposite"));
 
 }  // namespace
