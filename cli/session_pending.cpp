@@ -13,9 +13,7 @@ SessionAction NotYet(const std::string& action) {
     };
 }
 
-const bool registered = RegisterSessionAction("datum", NotYet("datum")) &&
-                        RegisterSessionAction("gridsys", NotYet("gridsys")) &&
-                        RegisterSessionAction("opposite", NotYet("opposite")) &&
+const bool registered = RegisterSessionAction("gridsys", NotYet("gridsys")) &&
                         RegisterSessionAction("report", NotYet("report")) &&
                         RegisterSessionAction("format", NotYet("format"));
 

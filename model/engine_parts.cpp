@@ -69,6 +69,10 @@ void LoadNorthSea(SpecialTables& tables, const std::string& program_data_folder)
     tables.north_sea = engine::LoadNorthSeaFile(program_data_folder + "/NorthSea.vdx");
     tables.north_sea_loaded = true;
 }
+void LoadNgo(SpecialTables& tables, const std::string& program_data_folder) {
+    tables.ngo = engine::LoadNgoFile(program_data_folder + "/ngo-data.vdx");
+    tables.ngo_loaded = true;
+}
 void SetGeoidFolder(SpecialTables& tables, const std::string& program_data_folder) {
     tables.geoid.folder = program_data_folder;
 }
@@ -86,6 +90,7 @@ GridResult NgoGridToUtm(const SpecialTables&, double, double, int, int) { Missin
 GridResult Rt38GridToUtm33(double, double) { Missing("The RT38 transformation"); }
 float GeoidUndulation(SpecialTables&, double, double) { Missing("The EGM96 geoid"); }
 void LoadNorthSea(SpecialTables&, const std::string&) { Missing("The North Sea transformation"); }
+void LoadNgo(SpecialTables&, const std::string&) { Missing("The NGO 1948 transformation"); }
 void SetGeoidFolder(SpecialTables&, const std::string&) {}
 #endif
 

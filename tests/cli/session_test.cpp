@@ -224,9 +224,9 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
         "view 4\n"
         "option north\n"
         "trueoffset 100; 45; 2\n"
-        "datum 0 0 1\n"
+        "datum 0 1 0\n"
         "gridsys 0 0 31\n"
-        "opposite close\n"
+        "opposite nothing\n"
         "report /tmp/x.txt\n"
         "format geog 1 2\n"
         "name 0 Still here\n"
@@ -242,9 +242,10 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
                                    "error: line 5: view entry 4 is never visible (0, 1, 2 or 5)",
                                    "error: line 6: option 'north' (south or west expected)",
                                    "error: line 7: freeze 2 outside 0 ... 1",
-                                   "error: line 8: the action 'datum' is not available yet",
+                                   "error: line 8: option 1 is not enabled in the datum dialog",
                                    "error: line 9: the action 'gridsys' is not available yet",
-                                   "error: line 10: the action 'opposite' is not available yet",
+                                   "error: line 10: opposite 'nothing' (WGS84*Sea, ED87-North Sea, ED50-North Sea "
+                                   "or close expected)",
                                    "error: line 11: the action 'report' is not available yet",
                                    "error: line 12: the action 'format' is not available yet",
                                }));
