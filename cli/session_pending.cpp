@@ -14,8 +14,7 @@ SessionAction NotYet(const std::string& action) {
 }
 
 const bool registered = RegisterSessionAction("gridsys", NotYet("gridsys")) &&
-                        RegisterSessionAction("report", NotYet("report")) &&
-                        RegisterSessionAction("format", NotYet("format"));
+                        RegisterSessionAction("report", NotYet("report"));
 
 }  // namespace
 }  // namespace cli

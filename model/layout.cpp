@@ -199,7 +199,8 @@ void LoadSheet(Program& program) {
         SwitchMode(program, 0);
     } else if (st.pub_Mode == "DATUMSHIFT") {
         SwitchMode(program, 1);
-    } else if (st.pub_Mode == "SPECIAL") {
+    } else {
+        // Any other stored text restores the special mode.
         const std::string& name = Pt(program, 0).pub_Datum.Name;
         if (name != "RT38" && name != "NGO - 1948") {
             SwitchMode(program, 2);

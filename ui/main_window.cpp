@@ -93,6 +93,7 @@ void MainWindow::Open(const model::DialogRequest& request) {
     switch (request.kind) {
         case model::DialogKind::OpenSetup: Guard(program_, [&] { model::FileOpen(program_); }); return;
         case model::DialogKind::SaveSetupAs: Guard(program_, [&] { model::FileSaveAs(program_); }); return;
+        case model::DialogKind::Exit: close(); return;
         default: break;
     }
     RunDialog(this, program_, request, [this] { ApplyEnabled(); });
@@ -100,15 +101,7 @@ void MainWindow::Open(const model::DialogRequest& request) {
 
 void MainWindow::ChooseMenu(const std::string& name) {
     if (!program_.window.enabled) return;
-    if (name == "mnuFileExit") {
-        close();
-        return;
-    }
     Guard(program_, [&] {
-        if (name == "mnuFileSave") {
-            model::FileSave(program_);
-            return;
-        }
         const model::DialogRequest request = model::MenuCommand(program_, name);
         Render();
         Open(request);

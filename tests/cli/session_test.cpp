@@ -224,11 +224,9 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
         "view 4\n"
         "option north\n"
         "trueoffset 100; 45; 2\n"
-        "datum 0 1 0\n"
-        "gridsys 0 0 31\n"
-        "opposite nothing\n"
-        "report /tmp/x.txt\n"
-        "format geog 1 2\n"
+        "format feet 1 2\n"
+        "format geog 7 2\n"
+        "format geog 1 99\n"
         "name 0 Still here\n"
         "# done\n"
         "sheet\n",
@@ -242,15 +240,31 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
                                    "error: line 5: view entry 4 is never visible (0, 1, 2 or 5)",
                                    "error: line 6: option 'north' (south or west expected)",
                                    "error: line 7: freeze 2 outside 0 ... 1",
-                                   "error: line 8: option 1 is not enabled in the datum dialog",
-                                   "error: line 9: the action 'gridsys' is not available yet",
-                                   "error: line 10: opposite 'nothing' (WGS84*Sea, ED87-North Sea, ED50-North Sea "
-                                   "or close expected)",
-                                   "error: line 11: the action 'report' is not available yet",
-                                   "error: line 12: the action 'format' is not available yet",
+                                   "error: line 8: format kind 'feet' (geog, brg, hgt, cart, grid, dist or gc expected)",
+                                   "error: line 9: format option 7 outside 0 ... 2",
+                                   "error: line 10: decimals 99 not offered by option 1 (0 ... 6)",
                                }));
     EXPECT_EQ(Sheet(result, "done").at("lblName(0)"), "Still here ");
     EXPECT_FALSE(fs::exists(SetupPath()));  // --no-save
+}
+
+TEST_F(Session, FormatDialogsRewriteTheSheetAndPersist) {
+    const SessionResult result = Run(
+        "geog 1 61N; 3E; 0\n"
+        "format dist 1 3\n"
+        "format geog 1 2\n"
+        "format brg 1 1\n"
+        "# formats\n"
+        "sheet\n");
+    EXPECT_TRUE(result.Errors().empty());
+    const auto sheet = Sheet(result, "formats");
+    EXPECT_EQ(sheet.at("lblTrueDist"), "111.421 km ");
+    EXPECT_EQ(sheet.at("lblGridDist"), "111.376 km ");
+    EXPECT_EQ(sheet.at("lblLat(1)"), "61\u00b0 00.00' N ");
+    EXPECT_EQ(sheet.at("lblTrueBrg(1)"), "180\u00b0 00.0' ");
+    // The next start reads the formats back from the setup file.
+    const SessionResult again = Run("# again\nsheet\n", "--no-save");
+    EXPECT_EQ(Sheet(again, "again").at("lblTrueDist"), "111.421 km ");
 }
 
 TEST_F(Session, DatumShiftModeEditsOfEachRepresentation) {
