@@ -13,8 +13,7 @@ SessionAction NotYet(const std::string& action) {
     };
 }
 
-const bool registered = RegisterSessionAction("gridsys", NotYet("gridsys")) &&
-                        RegisterSessionAction("report", NotYet("report"));
+const bool registered = RegisterSessionAction("report", NotYet("report"));
 
 }  // namespace
 }  // namespace cli

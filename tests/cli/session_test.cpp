@@ -227,6 +227,7 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
         "format feet 1 2\n"
         "format geog 7 2\n"
         "format geog 1 99\n"
+        "gridsys 0 2 0\n"
         "name 0 Still here\n"
         "# done\n"
         "sheet\n",
@@ -243,6 +244,7 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
                                    "error: line 8: format kind 'feet' (geog, brg, hgt, cart, grid, dist or gc expected)",
                                    "error: line 9: format option 7 outside 0 ... 2",
                                    "error: line 10: decimals 99 not offered by option 1 (0 ... 6)",
+                                   "error: line 11: grid system 2 outside 0 ... 1",
                                }));
     EXPECT_EQ(Sheet(result, "done").at("lblName(0)"), "Still here ");
     EXPECT_FALSE(fs::exists(SetupPath()));  // --no-save
@@ -722,6 +724,47 @@ TEST_F(Session, TheNorthSeaPolynomialRouteOfARestoredSpecialMode) {
     EXPECT_EQ(sheet.at("lblEllHgt(1)"), "12.5 m ");
     // No geoid in this mode.
     EXPECT_EQ(sheet.at("lblGeoideHgt(1)"), "n/a");
+}
+
+TEST_F(Session, GridSystemDialogForOneOrBothPointsKeepingGeographicOrGrid) {
+    const SessionResult result = Run(
+        "gridsys 0 0 31 both\n"
+        "# zone 32\n"
+        "sheet\n"
+        "gridsys 1 1 31 grid\n"
+        "# B south\n"
+        "sheet\n"
+        "state\n"
+        "gridsys 0 0 60\n"
+        "gridsys 0 0 1 sideways\n"
+        "gridsys 0\n"
+        "name 0 After\n"
+        "# after\n"
+        "sheet\n",
+        "--no-save");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.Errors(), (std::vector<std::string>{
+                                   "error: line 8: zone position 60 outside 0 ... 59",
+                                   "error: line 9: 'sideways' (both or grid expected)",
+                                   "error: line 10: expected I SYSTEM ZONEPOS [both] [grid]",
+                               }));
+    const auto both = Sheet(result, "zone 32");
+    for (const char* row : {"lblZone(0)", "lblZone(1)"})
+        EXPECT_EQ(both.at(row), "32  ( central meridian 009\xC2\xB0" "E ) ");
+    EXPECT_EQ(both.at("lblLon(0)"), "003\xC2\xB0 00' 00.000\" E ");
+    EXPECT_EQ(both.at("lblGridDist"), "0.00 m ");
+
+    // Point B keeps its zone-32 grid co-ordinates in the southern system: far south of the equator.
+    const auto south = Sheet(result, "B south");
+    EXPECT_EQ(south.at("lblGridSystem(1)"), "UTM - Southern Latitudes ");
+    EXPECT_EQ(south.at("lblNorthing(1)"), both.at("lblNorthing(1)"));
+    EXPECT_EQ(south.at("lblLat(1)").back(), ' ');
+    EXPECT_NE(south.at("lblLat(1)").find("S "), std::string::npos) << south.at("lblLat(1)");
+    EXPECT_EQ(south.at("lblGridDist"), " n/a ");
+    EXPECT_EQ(State(result).at("pub_GridSystem(1)"), "UTM - Southern Latitudes");
+    EXPECT_EQ(State(result).at("pub_Zone(1)"), "32");
+    // The session goes on after the refused lines, with the main window enabled again.
+    EXPECT_EQ(Sheet(result, "after").at("lblName(0)"), "After ");
 }
 
 }  // namespace
