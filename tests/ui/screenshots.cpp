@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         {"mnuOffsetGridRange", "EditGridOffset"}, {"mnuOffsetCartesian", "EditCartOffset"},
         {"mnuFormatPosition", "Format_Geographic"}, {"mnuFormatBearing", "Format_Bearing"},
         {"mnuFormatDistance", "Format_Distance"}, {"mnuFormatGrCirc", "Format_Distance_GC"},
-        {"mnuHelpAbout", "About"},
+        {"mnuHelpAbout", "About"}, {"mnuPointA_GridSystem", "EditProjection"},
     };
     for (const auto& [menu, name] : dialogs) Dialog(h, menu, name);
     h.window->ChooseMenu("mnuModeMode(1)");
