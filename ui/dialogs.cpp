@@ -13,6 +13,8 @@
 #include "ui/dialog_parts.h"
 #include "ui/grid_system_window.h"
 #include "ui/qt_platform.h"
+#include "ui/schedule_window.h"
+#include "ui/user_datum_window.h"
 
 namespace ui {
 
@@ -365,6 +367,8 @@ bool RunDialog(QWidget* parent, model::Program& program, const model::DialogRequ
             case model::DialogKind::BearingFormat:
             case model::DialogKind::DistanceFormat: RunFormat(parent, program, request, opened); break;
             case model::DialogKind::About: RunAbout(parent, program, opened); break;
+            case model::DialogKind::UserDatums: RunUserDatumEditor(parent, program, opened); break;
+            case model::DialogKind::RouteSchedule: RunRouteSchedule(parent, program, opened); break;
             default: known = false; break;
         }
     });

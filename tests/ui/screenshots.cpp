@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QPushButton>
 #include <cstdio>
 
 #include "model/actions.h"
 #include "model/dialogs.h"
+#include "ui/document_window.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -23,6 +25,54 @@ void Dialog(ui_test::Harness& h, const std::string& menu, const QString& name) {
         dialog->close();
     });
     h.window->ChooseMenu(menu);
+}
+
+// Clicks a button of the open modal dialog by its name (within the frame `frame`
+// when given), once the dialog is open.
+void Click(QWidget* dialog, const char* name, const char* frame = nullptr) {
+    QWidget* within = frame ? dialog->findChild<QWidget*>(frame) : dialog;
+    if (auto* button = within ? within->findChild<QPushButton*>(name) : nullptr) button->click();
+}
+
+// The user-datum editor, the route schedule with its pickers, the printer
+// choice and the document window.
+void Windows(ui_test::Harness& h) {
+    Dialog(h, "mnuUserDatum", "Add_Datum");
+    ui_test::WhenDialogOpens([](QWidget* dialog) {
+        QApplication::processEvents();
+        Save(dialog, "Schedule_Form");
+        Click(dialog, "cmdCalc");
+        QApplication::processEvents();
+        Save(dialog, "Schedule_Form_calculated");
+        ui_test::WhenDialogOpens([dialog](QWidget* picker) {
+            QApplication::processEvents();
+            Save(picker, "Setdate");
+            picker->close();
+            // Once the date picker's loop has ended, the time picker.
+            QTimer::singleShot(0, dialog, [dialog] {
+                ui_test::WhenDialogOpens([dialog](QWidget* time_picker) {
+                    QApplication::processEvents();
+                    Save(time_picker, "Settime");
+                    time_picker->close();
+                    QTimer::singleShot(0, dialog, [dialog] { dialog->close(); });
+                });
+                Click(dialog, "cmdTime", "frmETD");
+            });
+        });
+        Click(dialog, "cmdDate", "frmETD");
+    });
+    h.window->ChooseMenu("mnuRoute");
+    Dialog(h, "mnuFilePrint", "frmPrintout");
+    const QString report = folder + "/report.txt";
+    h.program().platform.file_dialogs.save = [report](const platform::FileDialogRequest&) {
+        return std::optional<std::string>(report.toStdString());
+    };
+    h.window->ChooseMenu("mnuFilePrintTextfile");
+    QApplication::processEvents();
+    if (ui::DocumentWindow* document = ui::FindDocumentWindow(h.window.get())) {
+        Save(document, "frmDocument");
+        document->close();
+    }
 }
 
 }  // namespace
@@ -76,6 +126,7 @@ int main(int argc, char** argv) {
         {"mnuHelpAbout", "About"}, {"mnuPointA_GridSystem", "EditProjection"},
     };
     for (const auto& [menu, name] : dialogs) Dialog(h, menu, name);
+    Windows(h);
     h.window->ChooseMenu("mnuModeMode(1)");
     QApplication::processEvents();
     Save(h.window.get(), "sheet_violet");
