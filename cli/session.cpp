@@ -10,6 +10,7 @@
 #include "cli/data_dir.h"
 #include "cli/operation.h"
 #include "cli/session_print.h"
+#include "model/datum_rules.h"
 #include "platform/locale.h"
 
 namespace cli {
@@ -50,6 +51,14 @@ void Session::Install(const std::string& data_dir, const std::string& user_dir) 
     };
     program.platform.file_dialogs.open = answer;
     program.platform.file_dialogs.save = answer;
+    // A button that is disabled cannot be pressed: the dialog is closed instead.
+    program.platform.opposite_datum = [this](model::OppositeDatumDialog& dialog) {
+        const std::string answer = next_opposite_answer.value_or("close");
+        next_opposite_answer.reset();
+        for (std::size_t b = 0; b < dialog.buttons.size(); ++b)
+            if (dialog.buttons[b].caption == answer) model::PressOppositeButton(dialog, static_cast<int>(b));
+        model::CloseOppositeDatumDialog(dialog);
+    };
     program.platform.settings = settings.Store();
     program.platform.folders = model::FileSystemFolders();
 }

@@ -19,10 +19,14 @@ struct Session {
     model::MemorySettings settings;
     std::ostream& out;
     std::optional<std::string> next_file_answer;  // what the next file dialog answers
+    // The button caption the next opposite-datum dialog is answered with, or
+    // "close"; without one the dialog is closed.
+    std::optional<std::string> next_opposite_answer;
 
     explicit Session(std::ostream& output) : out(output) {}
 
-    // The console platform: notices printed, file dialogs answered from the script.
+    // The console platform: notices printed, file dialogs and the opposite-datum
+    // dialog answered from the script.
     void Install(const std::string& data_dir, const std::string& user_dir);
 };
 

@@ -13,9 +13,7 @@ SessionAction NotYet(const std::string& action) {
     };
 }
 
-const bool registered = RegisterSessionAction("datum", NotYet("datum")) &&
-                        RegisterSessionAction("opposite", NotYet("opposite")) &&
-                        RegisterSessionAction("report", NotYet("report"));
+const bool registered = RegisterSessionAction("report", NotYet("report"));
 
 }  // namespace
 }  // namespace cli

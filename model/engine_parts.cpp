@@ -45,6 +45,10 @@ void LoadNorthSea(SpecialTables& tables, const std::string& program_data_folder)
     tables.north_sea = engine::LoadNorthSeaFile(program_data_folder + "/NorthSea.vdx");
     tables.north_sea_loaded = true;
 }
+void LoadNgo(SpecialTables& tables, const std::string& program_data_folder) {
+    tables.ngo = engine::LoadNgoFile(program_data_folder + "/ngo-data.vdx");
+    tables.ngo_loaded = true;
+}
 void SetGeoidFolder(SpecialTables& tables, const std::string& program_data_folder) {
     tables.geoid.folder = program_data_folder;
 }

@@ -57,6 +57,8 @@ GridResult Rt38GridToUtm33(double northing, double easting);
 float GeoidUndulation(SpecialTables& tables, double latitude_degrees, double longitude_degrees);
 // Reads the North Sea table file from the program's data folder.
 void LoadNorthSea(SpecialTables& tables, const std::string& program_data_folder);
+// Reads the NGO 1948 data file "ngo-data.vdx" from the program's data folder.
+void LoadNgo(SpecialTables& tables, const std::string& program_data_folder);
 void SetGeoidFolder(SpecialTables& tables, const std::string& program_data_folder);
 
 }  // namespace detail

@@ -36,17 +36,16 @@ void WriteColumnHeadings(Program& program, bool datum_shift) {
     sheet[Row::Name2].colour = colour;  // the location, shown in the datum-shift modes
 }
 
-// A point whose grid row still names the NGO or RT38 grid is set back to its
-// own grid system and takes Point B's zone.
+}  // namespace
+
 void RepairGridSystem(Program& program) {
     const std::string& shown = program.sheet.Text(Row::GridSystem0);
     if (shown != "RT38 2.5 gon West (Sweden)" && shown != "NGO 1948 (Norway)") return;
     program.sheet[Row::GridSystem0].text = Pt(program, 0).pub_GridSystem;
     Pt(program, 0).pub_Zone = Pt(program, 1).pub_Zone;
     program.sheet[Row::Zone0].text = ZoneText(Pt(program, 0).pub_Zone);
+    SetupProjection(Pt(program, 0));
 }
-
-}  // namespace
 
 void ArrangeSheet(Program& program) {
     int top = kSheetTop;

@@ -5,6 +5,7 @@
 // StartUp to ShutDown; the desktop window and `twopoint-calc session` are two
 // views over it and call the actions of model/actions.h.
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -40,11 +41,16 @@ struct ProgramFolders {
     std::string user_data;     // the data folder: setup file and user datums
 };
 
+struct OppositeDatumDialog;  // model/datum_rules.h
+
 struct Platform {
     platform::NoticeSink notices;
     platform::FileDialogs file_dialogs;
     platform::SettingsStore settings;
     platform::Folders folders;
+    // Shows the opposite-datum dialog modally and returns when the user has
+    // pressed a button or closed it; when not set the dialog counts as closed.
+    std::function<void(OppositeDatumDialog&)> opposite_datum;
 };
 
 struct Program {
