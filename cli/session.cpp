@@ -11,6 +11,7 @@
 #include "cli/operation.h"
 #include "cli/session_print.h"
 #include "model/datum_rules.h"
+#include "model/dialogs.h"
 #include "platform/locale.h"
 
 namespace cli {
@@ -105,6 +106,10 @@ int ReadChoice(const std::string& text, const char* what, int lowest, int highes
     return value;
 }
 
+bool PrintsOnly(const std::string& action) {
+    return action == "sheet" || action == "state" || action == "menus" || action == "userdatums";
+}
+
 int ReadPointIndex(const std::string& text, int highest) { return ReadChoice(text, "point", 0, highest); }
 
 namespace {
@@ -121,6 +126,13 @@ bool Perform(Session& session, const std::string& raw_line, int line_number) {
     try {
         const SessionAction* handler = FindSessionAction(action);
         if (!handler) throw RecordError("unknown action '" + action + "'");
+        if (!session.open_dialogs.empty() && !PrintsOnly(action)) {
+            const Session::OpenDialog& open = session.open_dialogs.back();
+            bool reachable = action == open.action;
+            for (const std::string& word : open.opens) reachable |= action == word;
+            if (!reachable)
+                throw RecordError("a modal dialog is open: only '" + open.action + "' lines until it is closed");
+        }
         (*handler)(session, rest);
         return true;
     } catch (const std::exception& failure) {
@@ -144,6 +156,11 @@ int Run(const Arguments& args, std::istream& in, std::ostream& out) {
     std::string line;
     int line_number = 0;
     while (std::getline(in, line)) failed |= !Perform(session, line, ++line_number);
+    // A dialog still open at the end is cancelled, as closing it would.
+    if (!session.open_dialogs.empty()) {
+        session.open_dialogs.clear();
+        model::CloseDialog(session.program);
+    }
     if (!args.Has("no-save")) {
         try {
             model::ShutDown(session.program);

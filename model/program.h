@@ -13,11 +13,13 @@
 #include "model/calc_state.h"
 #include "model/engine_parts.h"
 #include "model/menus.h"
+#include "model/report.h"
 #include "model/sheet.h"
 #include "platform/file_dialogs.h"
 #include "platform/folders.h"
 #include "platform/notices.h"
 #include "platform/settings_store.h"
+#include "schedule/schedule_form.h"
 
 namespace model {
 
@@ -63,6 +65,8 @@ struct Program {
     Platform platform;
     SpecialTables special;
     bool user_datums_changed = false;
+    ReportDocument report_document;   // frmDocument, open until the user closes it
+    schedule::ScheduleState schedule;  // the route schedule's inputs, for this run only
 };
 
 // The data folder of this platform: $XDG_DATA_HOME/Polvant, or

@@ -228,6 +228,7 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
         "format geog 7 2\n"
         "format geog 1 99\n"
         "gridsys 0 2 0\n"
+        "userdatum select 0\n"
         "name 0 Still here\n"
         "# done\n"
         "sheet\n",
@@ -245,6 +246,7 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
                                    "error: line 9: format option 7 outside 0 ... 2",
                                    "error: line 10: decimals 99 not offered by option 1 (0 ... 6)",
                                    "error: line 11: grid system 2 outside 0 ... 1",
+                                   "error: line 12: the user-datum editor is not open (userdatum open)",
                                }));
     EXPECT_EQ(Sheet(result, "done").at("lblName(0)"), "Still here ");
     EXPECT_FALSE(fs::exists(SetupPath()));  // --no-save
