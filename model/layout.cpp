@@ -33,6 +33,7 @@ void WriteColumnHeadings(Program& program, bool datum_shift) {
     sheet[Row::ColumnHeading0].colour = colour;
     sheet[Row::ColumnHeading1].colour = colour;
     sheet[Row::Title].colour = colour;
+    sheet[Row::Name2].colour = colour;  // the location, shown in the datum-shift modes
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "model/dialogs.h"
 #include "model/format_actions.h"
+#include "ui/datum_window.h"
 #include "ui/dialog_parts.h"
 #include "ui/grid_system_window.h"
 #include "ui/qt_platform.h"
@@ -362,6 +363,7 @@ bool RunDialog(QWidget* parent, model::Program& program, const model::DialogRequ
             case model::DialogKind::TrueOffset: RunTrueOffset(parent, program, request, opened); break;
             case model::DialogKind::GridOffset: RunGridOffset(parent, program, request, opened); break;
             case model::DialogKind::CartOffset: RunCartOffset(parent, program, request, opened); break;
+            case model::DialogKind::Datum: RunDatumDialog(parent, program, request, opened); break;
             case model::DialogKind::GridSystem: RunGridSystemDialog(parent, program, request, opened); break;
             case model::DialogKind::GeographicFormat:
             case model::DialogKind::BearingFormat:

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "model/grid_dialog.h"
@@ -26,12 +27,15 @@ QListWidget* MakeList(QDialog* dialog, const char* name, const std::vector<std::
     auto* list = new QListWidget(dialog);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);  // no entry cut at the top
     int widest = 0;
+    for (const std::string& entry : entries) widest = std::max(widest, list->fontMetrics().horizontalAdvance(ToQt(entry)));
+    // Rows a little taller than the text, so no entry looks cramped or cut.
+    const int row_height = list->fontMetrics().height() + TwipsToPixels(75);
     for (const std::string& entry : entries) {
-        list->addItem(ToQt(entry));
-        widest = std::max(widest, list->fontMetrics().horizontalAdvance(ToQt(entry)));
+        auto* item = new QListWidgetItem(ToQt(entry), list);
+        item->setSizeHint(QSize(widest, row_height));
     }
-    const int row_height = list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height();
     const int frame = 2 * list->frameWidth();
     const bool scrolls = static_cast<int>(entries.size()) > rows;
     const int scroll_bar = scrolls ? list->verticalScrollBar()->sizeHint().width() : 0;
@@ -129,6 +133,8 @@ void RunGridSystemDialog(QWidget* parent, model::Program& program, const model::
     });
 
     CentreOnParent(&dialog);
+    // The selected zone in the middle of the list, once the list has its final size.
+    QTimer::singleShot(0, &dialog, [&] { Select(zones, d.zone); });
     FocusControl(&dialog, request.focus, systems);
     if (opened) opened();
     dialog.exec();

@@ -1,6 +1,8 @@
 // Takes pictures of the main window in both modes and of every dialog, into
 // the folder given as the first argument (default: the current folder).
 #include <QApplication>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
@@ -8,8 +10,11 @@
 #include <cstdio>
 
 #include "model/actions.h"
+#include "model/datum_dialog.h"
+#include "model/datum_rules.h"
 #include "model/dialogs.h"
 #include "ui/document_window.h"
+#include "ui/opposite_datum_window.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -124,6 +129,7 @@ int main(int argc, char** argv) {
         {"mnuFormatPosition", "Format_Geographic"}, {"mnuFormatBearing", "Format_Bearing"},
         {"mnuFormatDistance", "Format_Distance"}, {"mnuFormatGrCirc", "Format_Distance_GC"},
         {"mnuHelpAbout", "About"}, {"mnuPointA_GridSystem", "EditProjection"},
+        {"mnuPointB_Datum", "EditDatum"},
     };
     for (const auto& [menu, name] : dialogs) Dialog(h, menu, name);
     Windows(h);
@@ -133,5 +139,43 @@ int main(int argc, char** argv) {
     h.window->ChooseMenu("mnuViewDisplay(1)");
     QApplication::processEvents();
     Save(h.window.get(), "sheet_violet_no_cartesian");
+    h.window->ChooseMenu("mnuViewDisplay(1)");
+    // The datum dialog with a special entry picked (its parameters hidden), and with a remark.
+    ui_test::WhenDialogOpens([](QWidget* dialog) {
+        dialog->findChild<QRadioButton*>("optOption(1)")->click();
+        auto* list = dialog->findChild<QComboBox*>("cmbDatum");
+        list->setCurrentIndex(model::kEd50NorthSeaRow);
+        emit list->activated(model::kEd50NorthSeaRow);
+        QApplication::processEvents();
+        Save(dialog, "EditDatum_special");
+        dialog->findChild<QRadioButton*>("optOption(0)")->click();
+        list->setCurrentIndex(3);
+        emit list->activated(3);
+        QApplication::processEvents();
+        Save(dialog, "EditDatum_north_of_62");
+        dialog->close();
+    });
+    h.window->ChooseMenu("mnuPointA_Datum");
+    {
+        model::OppositeDatumDialog opposite = model::OpenOppositeDatumDialog(model::kEd87NorthSeaRow);
+        ui_test::WhenDialogOpens([](QWidget* dialog) {
+            QApplication::processEvents();
+            Save(dialog, "OppositeDatum");
+            dialog->close();
+        });
+        ui::ShowOppositeDatumDialog(h.window.get(), opposite);
+    }
+    // The NGO special mode: NGO - 1948 chosen for Point A.
+    {
+        model::DatumDialog d = model::OpenDatumDialog(p, 0);
+        model::ChooseDatumOption(p, d, 1);
+        model::PickDatumEntry(p, d, model::kNgo1948Row);
+        model::DatumDialogOK(p, d);
+    }
+    h.window->Render();
+    QApplication::processEvents();
+    Save(h.window.get(), "sheet_ngo");
+    Dialog(h, "mnuPointA_GridSystem", "EditProjection_ngo");
+    Dialog(h, "mnuPointB_GridSystem", "EditProjection_ngo_b");
     return 0;
 }
