@@ -769,4 +769,32 @@ TEST_F(Session, GridSystemDialogForOneOrBothPointsKeepingGeographicOrGrid) {
     EXPECT_EQ(Sheet(result, "after").at("lblName(0)"), "After ");
 }
 
+TEST_F(Session, GridSystemDialogInTheNgoMode) {
+    const SessionResult result = Run(
+        "mode 1\n"
+        "datum 0 1 3\n"
+        "grid 0 100000; 20000\n"
+        "gridsys 0 0 4\n"
+        "gridsys 1 0 2 grid\n"
+        "gridsys 0 0 0 both\n"
+        "gridsys 1 0 5\n"
+        "# ngo\n"
+        "sheet\n"
+        "state\n",
+        "--no-save");
+    EXPECT_EQ(result.Errors(), (std::vector<std::string>{
+                                   "error: line 6: 'both': the check box \"Change also opposite Grid Co-ordinate "
+                                   "System\" is disabled in this mode",
+                                   "error: line 7: zone position 5 outside 0 ... 4",
+                               }));
+    const auto sheet = Sheet(result, "ngo");
+    EXPECT_EQ(sheet.at("lblGridSystem(0)"), "NGO 1948 (Norway) ");
+    EXPECT_EQ(sheet.at("lblZone(0)"), " Akse V  ");
+    EXPECT_EQ(sheet.at("lblZone(1)"), "33  ( central meridian 015\xC2\xB0" "E ) ");
+    EXPECT_EQ(sheet.at("lblNorthing(0)"), "100 000.0 m ");
+    EXPECT_EQ(State(result).at("pub_Zone(0)"), "5");
+    EXPECT_EQ(State(result).at("pub_Zone(1)"), "33");
+    EXPECT_EQ(State(result).at("pub_SpecialOption"), "NGO-ED50");
+}
+
 }  // namespace
