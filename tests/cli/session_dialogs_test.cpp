@@ -116,39 +116,50 @@ TEST_F(SessionDialogs, AUserDatumAddedInTheEditorIsFoundAfterARestartAndRemovedA
     EXPECT_EQ(file.rfind("1\r\n\"Local, grid\"\r\n\"Own\"\r\n\"Oslo fjord\"\r\n6378388\r\n296.99999", 0), 0u);
     EXPECT_EQ(file.substr(file.size() - 9), "\r\n1E-07\r\n");
 
-    // After a restart the datum is there; it cannot be removed while a point
-    // uses a datum of its name, and a limit keeps the editor open as it was.
+    // After a restart the datum is there; the points take it in the datum
+    // dialog, and then it cannot be removed; a limit keeps the editor open.
     Output second = Run(
         "userdatums\n"
+        "datum 0 3 0\n"
         "userdatum open\n"
-        "userdatum action 1\n"
         "userdatum select 0\n"
-        "userdatum type name WGS84 - World Geodetic system 1984\n"
+        "userdatum remove\n"
+        "userdatum action 1\n"
         "userdatum type a 5999999.99\n"
         "userdatum ok\n"
         "userdatum type a 6000000\n"
         "userdatum type f 250\n"
         "userdatum ok\n"
-        "userdatum open\n"
-        "userdatum select 0\n"
-        "userdatum remove\n"
-        "userdatum cancel\n"
-        "userdatums\n");
+        "userdatums\n"
+        "sheet\n");
     EXPECT_EQ(second.Starting("error: "), std::vector<std::string>{});
-    EXPECT_EQ(second.Starting("userdatum\t")[0],
-              "userdatum\t1\tLocal, grid\tOwn\tOslo fjord\t6378388\t296.999998230594\tFree text\t-87.5\t0\t0\t0\t0\t0\t1E-07");
-    EXPECT_EQ(Notices(second),
-              (std::vector<std::string>{
-                  "notice: [none] Twopoint: Datum not accepted while semi major axis (a) is not within acceptable limits",
-                  "notice: [none] Twopoint: Not allowed to remove datum in use. Select another datum in use first!"}));
+    const std::string stored =
+        "userdatum\t1\tLocal, grid\tOwn\tOslo fjord\t6378388\t296.999998230594\tFree text\t-87.5\t0\t0\t0\t0\t0\t1E-07";
+    EXPECT_EQ(second.Starting("userdatum\t")[0], stored);
+    EXPECT_EQ(second.Last("lblDatum(0)"), "Local, grid");
+    EXPECT_EQ(second.Last("lblDatumInfo(1)"), "Free text");
+    const auto second_notices = Notices(second);
+    ASSERT_EQ(second_notices.size(), 3u);
+    EXPECT_EQ(second_notices[1],
+              "notice: [none] Twopoint: Not allowed to remove datum in use. Select another datum in use first!");
+    EXPECT_EQ(second_notices[2],
+              "notice: [none] Twopoint: Datum not accepted while semi major axis (a) is not within acceptable limits");
     EXPECT_EQ(second.Last("userdatum"),
-              "1\tWGS84 - World Geodetic system 1984\tOwn\tOslo fjord\t6000000\t250\tFree text\t-87.5\t0\t0\t0\t0\t0\t1E-07");
+              "1\tLocal, grid\tOwn\tOslo fjord\t6000000\t250\tFree text\t-87.5\t0\t0\t0\t0\t0\t1E-07");
 
-    // Renamed, it goes; the last one removed, the shut-down deletes the file.
+    // Back on WGS84, a user datum of that name is refused by its name alone;
+    // renamed it goes, and with the last one removed the shut-down deletes the file.
     Output third = Run(
+        "datum 0 0 0\n"
         "userdatum open\n"
         "userdatum action 1\n"
         "userdatum select 0\n"
+        "userdatum type name WGS84 - World Geodetic system 1984\n"
+        "userdatum ok\n"
+        "userdatum open\n"
+        "userdatum select 0\n"
+        "userdatum remove\n"
+        "userdatum action 1\n"
         "userdatum type name Spare\n"
         "userdatum ok\n"
         "userdatum open\n"
@@ -158,6 +169,10 @@ TEST_F(SessionDialogs, AUserDatumAddedInTheEditorIsFoundAfterARestartAndRemovedA
         "userdatum cancel\n"
         "userdatums\n");
     EXPECT_EQ(third.status, 0);
+    const auto third_notices = Notices(third);
+    ASSERT_EQ(third_notices.size(), 2u);
+    EXPECT_EQ(third_notices[1],
+              "notice: [none] Twopoint: Not allowed to remove datum in use. Select another datum in use first!");
     EXPECT_EQ(third.Last("cmbUserDatum"), "Select from list");
     EXPECT_EQ(third.Last("txtDatum(0)"), "New Datum");
     EXPECT_TRUE(third.Starting("userdatum\t").empty());
