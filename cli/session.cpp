@@ -10,6 +10,8 @@
 #include "cli/data_dir.h"
 #include "cli/operation.h"
 #include "cli/session_print.h"
+#include "model/datum_rules.h"
+#include "model/dialogs.h"
 #include "platform/locale.h"
 
 namespace cli {
@@ -50,6 +52,14 @@ void Session::Install(const std::string& data_dir, const std::string& user_dir) 
     };
     program.platform.file_dialogs.open = answer;
     program.platform.file_dialogs.save = answer;
+    // A button that is disabled cannot be pressed: the dialog is closed instead.
+    program.platform.opposite_datum = [this](model::OppositeDatumDialog& dialog) {
+        const std::string answer = next_opposite_answer.value_or("close");
+        next_opposite_answer.reset();
+        for (std::size_t b = 0; b < dialog.buttons.size(); ++b)
+            if (dialog.buttons[b].caption == answer) model::PressOppositeButton(dialog, static_cast<int>(b));
+        model::CloseOppositeDatumDialog(dialog);
+    };
     program.platform.settings = settings.Store();
     program.platform.folders = model::FileSystemFolders();
 }
@@ -96,6 +106,10 @@ int ReadChoice(const std::string& text, const char* what, int lowest, int highes
     return value;
 }
 
+bool PrintsOnly(const std::string& action) {
+    return action == "sheet" || action == "state" || action == "menus" || action == "userdatums";
+}
+
 int ReadPointIndex(const std::string& text, int highest) { return ReadChoice(text, "point", 0, highest); }
 
 bool PerformLine(Session& session, const std::string& raw_line, int line_number) {
@@ -109,6 +123,13 @@ bool PerformLine(Session& session, const std::string& raw_line, int line_number)
     try {
         const SessionAction* handler = FindSessionAction(action);
         if (!handler) throw RecordError("unknown action '" + action + "'");
+        if (!session.open_dialogs.empty() && !PrintsOnly(action)) {
+            const Session::OpenDialog& open = session.open_dialogs.back();
+            bool reachable = action == open.action;
+            for (const std::string& word : open.opens) reachable |= action == word;
+            if (!reachable)
+                throw RecordError("a modal dialog is open: only '" + open.action + "' lines until it is closed");
+        }
         (*handler)(session, rest);
         return true;
     } catch (const std::exception& failure) {
@@ -131,6 +152,11 @@ int RunSession(const SessionFolders& folders, std::istream& in, std::ostream& ou
     std::string line;
     int line_number = 0;
     while (std::getline(in, line)) failed |= !PerformLine(session, line, ++line_number);
+    // A dialog still open at the end is cancelled, as closing it would.
+    if (!session.open_dialogs.empty()) {
+        session.open_dialogs.clear();
+        model::CloseDialog(session.program);
+    }
     if (!folders.no_save) {
         try {
             model::ShutDown(session.program);

@@ -65,6 +65,16 @@ void ShowPlaceholders(UserDatumEditor& editor) {
     for (std::size_t k = 0; k < editor.shift_boxes.size(); ++k) editor.shift_boxes[k] = kShiftBoxPlaceholders[k];
 }
 
+// Whether a box holds a number yet: a placeholder ("a", "f") or an empty box
+// does not, though it reads as 0.
+bool HoldsNumber(const std::string& text) {
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string::npos) return false;
+    if (text[i] == '+' || text[i] == '-') ++i;
+    if (i < text.size() && (text[i] == '.' || text[i] == ',')) ++i;
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
 double InverseFlattening(double a, double b) { return 1 / ((a - b) / a); }
 double EccentricityFromInverse(double r) { return 2 / r - (1 / r) * (1 / r); }
 
@@ -172,6 +182,13 @@ void ChooseEllipsoidInputMode(UserDatumEditor& editor, int mode) {
 }
 
 void DeriveEllipsoidValues(UserDatumEditor& editor, const platform::NoticeSink& notices) {
+    if (editor.input_mode < 0 || editor.input_mode >= static_cast<int>(kModeInputs.size())) return;
+    const auto [first, second] = kModeInputs[static_cast<std::size_t>(editor.input_mode)];
+    // Until both inputs are typed there is nothing to derive from: leaving the
+    // first box while the second still shows its placeholder is no refusal.
+    if (!HoldsNumber(editor.ellipsoid_boxes[static_cast<std::size_t>(first)]) ||
+        !HoldsNumber(editor.ellipsoid_boxes[static_cast<std::size_t>(second)]))
+        return;
     EllipsoidValues v;
     try {
         v.a = text::ReadNumber(editor.ellipsoid_boxes[kSemiMajorBox]);

@@ -116,7 +116,8 @@ void ChooseEllipsoidInputMode(UserDatumEditor& editor, int mode);
 
 // An ellipsoid box lost the focus: the values the mode does not take as input
 // are derived from its two inputs and all four boxes are rewritten (a and b
-// with " m", e2 with 14 decimals). A sphere (a = b, where 1/f = a/(a - b) has no
+// with " m", e2 with 14 decimals). While one of the two inputs does not hold a
+// number yet (a placeholder, an empty box) nothing is derived and nothing shown. A sphere (a = b, where 1/f = a/(a - b) has no
 // value) and inputs with no real ellipsoid are refused with a notice; the boxes
 // then stay as typed.
 void DeriveEllipsoidValues(UserDatumEditor& editor, const platform::NoticeSink& notices);

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -81,7 +82,12 @@ std::string SystemErrorText(const std::exception& failure) {
 
 std::string FileNumberText(double value) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // The shortest text, but whole numbers such as 6000000 in plain digits
+    // rather than "6E+06"; only the tiny and the enormous keep an exponent.
+    constexpr double kPlainLimit = 1e21;
+    const bool large = std::fabs(value) >= 1 && std::fabs(value) < kPlainLimit;
+    const auto result = large ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+                              : std::to_chars(buffer, buffer + sizeof buffer, value);
     std::string out(buffer, result.ptr);
     for (char& c : out) {
         if (c == 'e') c = 'E';

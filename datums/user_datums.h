@@ -31,12 +31,13 @@ std::vector<DatumEntry> LoadUserDatums(const std::filesystem::path& folder);
 std::vector<DatumEntry> ReadUserDatumRows(const std::string& file_text);
 
 // The file's bytes for rows: 14 lines a row, Windows-1252, CR LF. Numbers are
-// the shortest decimal text that reads back to the same double (exponent as
-// "1E-07"); texts are quoted, a double quote inside becomes a single quote and a
+// the shortest decimal text that reads back to the same double (FileNumberText);
+// texts are quoted, a double quote inside becomes a single quote and a
 // line break a blank, since the file cannot hold them.
 std::string UserDatumFileText(const std::vector<DatumEntry>& rows);
 
-// The shortest text with a point that reads back to exactly value.
+// The shortest text with a point that reads back to exactly value; an
+// exponent ("1E-07") only below 1 and from 1E+21 on.
 std::string FileNumberText(double value);
 
 // For tests: called after each row is written to the temporary file with the

@@ -3,6 +3,7 @@
 #include "model/guard.h"
 #include "model/layout.h"
 #include "model/program.h"
+#include "model/setup_file.h"
 #include "model/state_access.h"
 
 namespace model {
@@ -226,6 +227,8 @@ DialogRequest MenuCommand(Program& program, std::string_view entry) {
     if (entry == "mnuFileSaveAs") return {DialogKind::SaveSetupAs, 0, ""};
     if (entry == "mnuFilePrintTextfile") return {DialogKind::PrintTextfile, 0, ""};
     if (entry == "mnuFilePrint") return {DialogKind::Print, 0, ""};
+    if (entry == "mnuFileSave") { FileSave(program); return {}; }
+    if (entry == "mnuFileExit") return {DialogKind::Exit, 0, ""};
     return {};
 }
 

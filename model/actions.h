@@ -22,6 +22,7 @@ enum class DialogKind {
     GeographicFormat, BearingFormat, DistanceFormat,  // distance: kind word in the window tag
     UserDatums, RouteSchedule, About,
     OpenSetup, SaveSetupAs, PrintTextfile, Print,
+    Exit,  // not a dialog: the view closes the main window, which shuts the program down
 };
 
 // Which dialog an action opens, for which point, and which box gets the focus

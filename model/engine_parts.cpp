@@ -1,49 +1,25 @@
 #include "model/engine_parts.h"
 
 namespace model::detail {
-namespace {
-
-[[noreturn, maybe_unused]] void Missing(const char* part) {
-    throw engine::CalcError(std::string(part) + " is not available in this build");
-}
-
-
-}  // namespace
 
 Inverse GeodesicInverse(double lat1, double lon1, double lat2, double lon2, int mode, double b, double f) {
-#ifdef TWOPOINT_HAVE_GEODESIC
     engine::GeodeticLine r;
     engine::GeodeticInverse(lat1, lon1, lat2, lon2, static_cast<engine::InverseMode>(mode), r, b, f);
     return {r.distance, r.azimuth};
-#else
-    (void)lat1, (void)lon1, (void)lat2, (void)lon2, (void)mode, (void)b, (void)f;
-    Missing("The geodetic inverse problem");
-#endif
 }
 
 Direct GeodesicDirect(double lat1, double lon1, double distance, double azimuth, double a, double e2) {
-#ifdef TWOPOINT_HAVE_GEODESIC
     const auto r = engine::GeodeticDirect(lat1, lon1, distance, azimuth, a, e2);
     return {r.latitude, r.longitude};
-#else
-    (void)lat1, (void)lon1, (void)distance, (void)azimuth, (void)a, (void)e2;
-    Missing("The geodetic direct problem");
-#endif
 }
 
 Sphere GreatCircleRhumbLine(double lat1, double lon1, double lat2, double lon2) {
-#ifdef TWOPOINT_HAVE_SPHERE
     engine::SphereCourses r;
     const engine::SphereWritten written = engine::GreatCircleRhumbLine(lat1, lon1, lat2, lon2, r);
     return {r.great_circle_distance, r.great_circle_course, r.rhumb_line_distance, r.rhumb_line_course,
             written.great_circle, written.rhumb_line};
-#else
-    (void)lat1, (void)lon1, (void)lat2, (void)lon2;
-    Missing("The great circle and rhumb line");
-#endif
 }
 
-#ifdef TWOPOINT_HAVE_SPECIAL
 engine::Geographic NorthSeaED50ED87(const SpecialTables& tables, int d, const engine::Geographic& in) {
     return engine::ShiftED50ED87(tables.north_sea, d, in.lat, in.lon, in.h);
 }
@@ -69,24 +45,12 @@ void LoadNorthSea(SpecialTables& tables, const std::string& program_data_folder)
     tables.north_sea = engine::LoadNorthSeaFile(program_data_folder + "/NorthSea.vdx");
     tables.north_sea_loaded = true;
 }
+void LoadNgo(SpecialTables& tables, const std::string& program_data_folder) {
+    tables.ngo = engine::LoadNgoFile(program_data_folder + "/ngo-data.vdx");
+    tables.ngo_loaded = true;
+}
 void SetGeoidFolder(SpecialTables& tables, const std::string& program_data_folder) {
     tables.geoid.folder = program_data_folder;
 }
-#else
-engine::Geographic NorthSeaED50ED87(const SpecialTables&, int, const engine::Geographic&) {
-    Missing("The North Sea transformation");
-}
-engine::Cartesian NorthSeaED87Sea(const SpecialTables&, int, const engine::Cartesian&) {
-    Missing("The North Sea transformation");
-}
-engine::Geographic NorthSeaED50Sea(const SpecialTables&, int, const engine::Geographic&) {
-    Missing("The North Sea transformation");
-}
-GridResult NgoGridToUtm(const SpecialTables&, double, double, int, int) { Missing("The NGO 1948 transformation"); }
-GridResult Rt38GridToUtm33(double, double) { Missing("The RT38 transformation"); }
-float GeoidUndulation(SpecialTables&, double, double) { Missing("The EGM96 geoid"); }
-void LoadNorthSea(SpecialTables&, const std::string&) { Missing("The North Sea transformation"); }
-void SetGeoidFolder(SpecialTables&, const std::string&) {}
-#endif
 
 }  // namespace model::detail

@@ -1,39 +1,26 @@
 #pragma once
 // The engine parts the model computes with that come from their own files:
 // the geodesic problems, the sphere, the North Sea, NGO and RT38
-// transformations and the geoid. Until a part is in the build, its calls
-// raise engine::CalcError naming it, so an action reports it and goes on.
+// transformations and the geoid, behind the small signatures the pipeline uses.
 #include <string>
 
 #include "engine/calc_error.h"
 #include "engine/ellipsoid.h"
-#include "engine/helmert.h"
-
-#if __has_include("engine/geodesic.h")
 #include "engine/geodesic.h"
-#define TWOPOINT_HAVE_GEODESIC 1
-#endif
-#if __has_include("engine/sphere.h")
-#include "engine/sphere.h"
-#define TWOPOINT_HAVE_SPHERE 1
-#endif
-#if __has_include("engine/north_sea.h") && __has_include("engine/ngo.h") && __has_include("engine/geoid.h")
 #include "engine/geoid.h"
+#include "engine/helmert.h"
 #include "engine/ngo.h"
 #include "engine/north_sea.h"
 #include "engine/rt38.h"
-#define TWOPOINT_HAVE_SPECIAL 1
-#endif
+#include "engine/sphere.h"
 
 namespace model {
 
 // The tables of the special transformations and the geoid's open-file state.
 struct SpecialTables {
-#ifdef TWOPOINT_HAVE_SPECIAL
     engine::NorthSeaTables north_sea;
     engine::NgoTables ngo;
     engine::GeoidFiles geoid;
-#endif
     bool north_sea_loaded = false;
     bool ngo_loaded = false;
 };
@@ -70,6 +57,8 @@ GridResult Rt38GridToUtm33(double northing, double easting);
 float GeoidUndulation(SpecialTables& tables, double latitude_degrees, double longitude_degrees);
 // Reads the North Sea table file from the program's data folder.
 void LoadNorthSea(SpecialTables& tables, const std::string& program_data_folder);
+// Reads the NGO 1948 data file "ngo-data.vdx" from the program's data folder.
+void LoadNgo(SpecialTables& tables, const std::string& program_data_folder);
 void SetGeoidFolder(SpecialTables& tables, const std::string& program_data_folder);
 
 }  // namespace detail

@@ -33,19 +33,19 @@ void WriteColumnHeadings(Program& program, bool datum_shift) {
     sheet[Row::ColumnHeading0].colour = colour;
     sheet[Row::ColumnHeading1].colour = colour;
     sheet[Row::Title].colour = colour;
+    sheet[Row::Name2].colour = colour;  // the location, shown in the datum-shift modes
 }
 
-// A point whose grid row still names the NGO or RT38 grid is set back to its
-// own grid system and takes Point B's zone.
+}  // namespace
+
 void RepairGridSystem(Program& program) {
     const std::string& shown = program.sheet.Text(Row::GridSystem0);
     if (shown != "RT38 2.5 gon West (Sweden)" && shown != "NGO 1948 (Norway)") return;
     program.sheet[Row::GridSystem0].text = Pt(program, 0).pub_GridSystem;
     Pt(program, 0).pub_Zone = Pt(program, 1).pub_Zone;
     program.sheet[Row::Zone0].text = ZoneText(Pt(program, 0).pub_Zone);
+    SetupProjection(Pt(program, 0));
 }
-
-}  // namespace
 
 void ArrangeSheet(Program& program) {
     int top = kSheetTop;
@@ -200,7 +200,8 @@ void LoadSheet(Program& program) {
         SwitchMode(program, 0);
     } else if (st.pub_Mode == "DATUMSHIFT") {
         SwitchMode(program, 1);
-    } else if (st.pub_Mode == "SPECIAL") {
+    } else {
+        // Any other stored text restores the special mode.
         const std::string& name = Pt(program, 0).pub_Datum.Name;
         if (name != "RT38" && name != "NGO - 1948") {
             SwitchMode(program, 2);

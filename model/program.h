@@ -5,6 +5,7 @@
 // StartUp to ShutDown; the desktop window and `twopoint-calc session` are two
 // views over it and call the actions of model/actions.h.
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -12,11 +13,13 @@
 #include "model/calc_state.h"
 #include "model/engine_parts.h"
 #include "model/menus.h"
+#include "model/report.h"
 #include "model/sheet.h"
 #include "platform/file_dialogs.h"
 #include "platform/folders.h"
 #include "platform/notices.h"
 #include "platform/settings_store.h"
+#include "schedule/schedule_form.h"
 
 namespace model {
 
@@ -40,11 +43,16 @@ struct ProgramFolders {
     std::string user_data;     // the data folder: setup file and user datums
 };
 
+struct OppositeDatumDialog;  // model/datum_rules.h
+
 struct Platform {
     platform::NoticeSink notices;
     platform::FileDialogs file_dialogs;
     platform::SettingsStore settings;
     platform::Folders folders;
+    // Shows the opposite-datum dialog modally and returns when the user has
+    // pressed a button or closed it; when not set the dialog counts as closed.
+    std::function<void(OppositeDatumDialog&)> opposite_datum;
 };
 
 struct Program {
@@ -57,6 +65,8 @@ struct Program {
     Platform platform;
     SpecialTables special;
     bool user_datums_changed = false;
+    ReportDocument report_document;   // frmDocument, open until the user closes it
+    schedule::ScheduleState schedule;  // the route schedule's inputs, for this run only
 };
 
 // The data folder of this platform: $XDG_DATA_HOME/Polvant, or

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "model/program.h"
 #include "text/encoding.h"
 
 namespace model {
@@ -113,5 +114,28 @@ std::optional<std::string> PrintToTextFile(ReportDocument& document, const std::
     }
     return AppendReportText(file, document.text);
 }
+
+std::string ProgramReport(const Program& program) {
+    return BuildReportText(ReportTextsOf(program.sheet, program.window.caption, program.state.pub_Name[0]));
+}
+
+bool FilePrintTextfile(Program& program) {
+    platform::FileDialogRequest request;
+    request.title = kReportDialogTitle;
+    request.filter = kReportDialogFilter;
+    request.default_extension = kReportDialogExtension;
+    std::optional<std::string> path;
+    try {
+        if (program.platform.file_dialogs.save) path = program.platform.file_dialogs.save(request);
+    } catch (const std::exception&) {
+        return false;  // a failure of the dialog is like a cancel
+    }
+    if (!path || path->empty()) return false;
+    if (const auto failure = PrintToTextFile(program.report_document, ProgramReport(program), *path))
+        platform::Show(program.platform.notices, *failure + kReportNotWrittenText + *path);
+    return true;
+}
+
+void CloseReportDocument(Program& program) { program.report_document = ReportDocument{}; }
 
 }  // namespace model

@@ -11,6 +11,8 @@
 
 namespace model {
 
+struct Program;
+
 // 47 dashes: lines 2, 4 and 8 of the report.
 inline constexpr std::string_view kReportRule = "-----------------------------------------------";
 
@@ -58,5 +60,27 @@ struct ReportDocument {
 // report when it is not open, then appends the document's current text.
 std::optional<std::string> PrintToTextFile(ReportDocument& document, const std::string& freshReport,
                                            const std::filesystem::path& file);
+
+// The save dialog of Print to Text-file.
+inline constexpr const char* kReportDialogTitle = "Open a Text File";
+inline constexpr const char* kReportDialogFilter = "Text files (*.txt)|*.txt";
+inline constexpr const char* kReportDialogExtension = "txt";
+// Follows the system's description when the report cannot be appended.
+inline constexpr const char* kReportNotWrittenText = " The report was not written to ";
+
+// The report of the sheet as it shows now, under the main window's caption
+// with Point A's name.
+std::string ProgramReport(const Program& program);
+
+// File, Print to Text-file: the save dialog; cancel or a failure of the dialog
+// ends the action silently. With a chosen path the document window opens
+// (with a fresh report when it is not open) and its current text is appended
+// to the file. A failed write is shown: the system's description, then
+// kReportNotWrittenText and the path (the file keeps what it had).
+// Returns true when a path was chosen (the document window is then open).
+bool FilePrintTextfile(Program& program);
+
+// The user closed the document window: the next Print to Text-file builds a fresh report.
+void CloseReportDocument(Program& program);
 
 }  // namespace model

@@ -1,6 +1,5 @@
 #include "model/text_calls.h"
 
-#if __has_include("text/angle_text.h")
 #include "text/angle_text.h"
 #include "text/number_text.h"
 
@@ -31,22 +30,3 @@ double ParseBearingText(Program& program, std::string& text) {
 double ReadNumberText(const std::string& text) { return text::ReadNumber(text); }
 
 }  // namespace model::detail
-
-#else
-// The text layer's formatters are not in this build yet: every use raises.
-#include "engine/calc_error.h"
-
-namespace model::detail {
-namespace {
-[[noreturn]] void Missing() { throw engine::CalcError("The text formatters are not available in this build"); }
-}  // namespace
-std::string LatLonText(const Program&, double, const char*, bool) { Missing(); }
-std::string BearingText(const Program&, double) { Missing(); }
-std::string ValueText(double, const text::FormatRecord&) { Missing(); }
-std::string PatternText(double, const char*) { Missing(); }
-std::string GroupedText(double, const char*) { Missing(); }
-double ParseLatLonText(Program&, std::string&, const char*) { Missing(); }
-double ParseBearingText(Program&, std::string&) { Missing(); }
-double ReadNumberText(const std::string&) { Missing(); }
-}  // namespace model::detail
-#endif

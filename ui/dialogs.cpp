@@ -10,8 +10,12 @@
 
 #include "model/dialogs.h"
 #include "model/format_actions.h"
+#include "ui/datum_window.h"
 #include "ui/dialog_parts.h"
+#include "ui/grid_system_window.h"
 #include "ui/qt_platform.h"
+#include "ui/schedule_window.h"
+#include "ui/user_datum_window.h"
 
 namespace ui {
 
@@ -359,10 +363,14 @@ bool RunDialog(QWidget* parent, model::Program& program, const model::DialogRequ
             case model::DialogKind::TrueOffset: RunTrueOffset(parent, program, request, opened); break;
             case model::DialogKind::GridOffset: RunGridOffset(parent, program, request, opened); break;
             case model::DialogKind::CartOffset: RunCartOffset(parent, program, request, opened); break;
+            case model::DialogKind::Datum: RunDatumDialog(parent, program, request, opened); break;
+            case model::DialogKind::GridSystem: RunGridSystemDialog(parent, program, request, opened); break;
             case model::DialogKind::GeographicFormat:
             case model::DialogKind::BearingFormat:
             case model::DialogKind::DistanceFormat: RunFormat(parent, program, request, opened); break;
             case model::DialogKind::About: RunAbout(parent, program, opened); break;
+            case model::DialogKind::UserDatums: RunUserDatumEditor(parent, program, opened); break;
+            case model::DialogKind::RouteSchedule: RunRouteSchedule(parent, program, opened); break;
             default: known = false; break;
         }
     });

@@ -4,8 +4,11 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "model/dialogs.h"
 #include "model/setup_file.h"
 #include "ui/dialogs.h"
+#include "ui/document_window.h"
+#include "ui/print_choice.h"
 #include "ui/qt_platform.h"
 
 namespace ui {
@@ -93,6 +96,15 @@ void MainWindow::Open(const model::DialogRequest& request) {
     switch (request.kind) {
         case model::DialogKind::OpenSetup: Guard(program_, [&] { model::FileOpen(program_); }); return;
         case model::DialogKind::SaveSetupAs: Guard(program_, [&] { model::FileSaveAs(program_); }); return;
+        case model::DialogKind::Exit: close(); return;
+        case model::DialogKind::PrintTextfile: Guard(program_, [&] { PrintToTextFile(this, program_); }); return;
+        case model::DialogKind::Print: {
+            const auto target = RunPrintChoice(this, program_, [this] { ApplyEnabled(); });
+            model::CloseDialog(program_);
+            ApplyEnabled();  // the sheet is printed as it shows, not greyed
+            if (target) Guard(program_, [&] { PrintResultSheet(program_, sheet_, *target); });
+            return;
+        }
         default: break;
     }
     RunDialog(this, program_, request, [this] { ApplyEnabled(); });
@@ -100,15 +112,7 @@ void MainWindow::Open(const model::DialogRequest& request) {
 
 void MainWindow::ChooseMenu(const std::string& name) {
     if (!program_.window.enabled) return;
-    if (name == "mnuFileExit") {
-        close();
-        return;
-    }
     Guard(program_, [&] {
-        if (name == "mnuFileSave") {
-            model::FileSave(program_);
-            return;
-        }
         const model::DialogRequest request = model::MenuCommand(program_, name);
         Render();
         Open(request);

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QSettings>
 
+#include "ui/opposite_datum_window.h"
+
 namespace ui {
 
 namespace {
@@ -80,6 +82,7 @@ model::Platform QtPlatform(QWidget* parent) {
         settings.setValue(ToQt(section) + "/" + ToQt(key), ToQt(value));
     };
     p.folders = model::FileSystemFolders();
+    p.opposite_datum = [parent](model::OppositeDatumDialog& d) { ShowOppositeDatumDialog(parent, d); };
     return p;
 }
 

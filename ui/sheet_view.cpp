@@ -255,6 +255,11 @@ void SheetView::Render(const model::Sheet& sheet, bool datum_shift_layout) {
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->text() != text) label->setText(text);
             label->setAlignment(place.align);
+            // Formatted values end with a blank, other texts (scale factor, radii, "n/a")
+            // do not: a blank's width of margin lines up the right edges of a column.
+            const bool right = (place.align & Qt::AlignRight) != 0;
+            const int margin = right && !text.endsWith(' ') ? metrics.horizontalAdvance(' ') : 0;
+            if (label->contentsMargins().right() != margin) label->setContentsMargins(0, 0, margin, 0);
         } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
             if (box->text() != text) box->setText(text);
             box->setChecked(r.checked);

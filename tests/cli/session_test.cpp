@@ -224,11 +224,11 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
         "view 4\n"
         "option north\n"
         "trueoffset 100; 45; 2\n"
-        "datum 0 0 1\n"
-        "gridsys 0 0 31\n"
-        "opposite close\n"
-        "report /tmp/x.txt\n"
-        "format geog 1 2\n"
+        "format feet 1 2\n"
+        "format geog 7 2\n"
+        "format geog 1 99\n"
+        "gridsys 0 2 0\n"
+        "userdatum select 0\n"
         "name 0 Still here\n"
         "# done\n"
         "sheet\n",
@@ -242,14 +242,33 @@ TEST_F(Session, ScriptErrorsNameTheLineAndTheSessionGoesOn) {
                                    "error: line 5: view entry 4 is never visible (0, 1, 2 or 5)",
                                    "error: line 6: option 'north' (south or west expected)",
                                    "error: line 7: freeze 2 outside 0 ... 1",
-                                   "error: line 8: the action 'datum' is not available yet",
-                                   "error: line 9: the action 'gridsys' is not available yet",
-                                   "error: line 10: the action 'opposite' is not available yet",
-                                   "error: line 11: the action 'report' is not available yet",
-                                   "error: line 12: the action 'format' is not available yet",
+                                   "error: line 8: format kind 'feet' (geog, brg, hgt, cart, grid, dist or gc expected)",
+                                   "error: line 9: format option 7 outside 0 ... 2",
+                                   "error: line 10: decimals 99 not offered by option 1 (0 ... 6)",
+                                   "error: line 11: grid system 2 outside 0 ... 1",
+                                   "error: line 12: the user-datum editor is not open (userdatum open)",
                                }));
     EXPECT_EQ(Sheet(result, "done").at("lblName(0)"), "Still here ");
     EXPECT_FALSE(fs::exists(SetupPath()));  // --no-save
+}
+
+TEST_F(Session, FormatDialogsRewriteTheSheetAndPersist) {
+    const SessionResult result = Run(
+        "geog 1 61N; 3E; 0\n"
+        "format dist 1 3\n"
+        "format geog 1 2\n"
+        "format brg 1 1\n"
+        "# formats\n"
+        "sheet\n");
+    EXPECT_TRUE(result.Errors().empty());
+    const auto sheet = Sheet(result, "formats");
+    EXPECT_EQ(sheet.at("lblTrueDist"), "111.421 km ");
+    EXPECT_EQ(sheet.at("lblGridDist"), "111.376 km ");
+    EXPECT_EQ(sheet.at("lblLat(1)"), "61\u00b0 00.00' N ");
+    EXPECT_EQ(sheet.at("lblTrueBrg(1)"), "180\u00b0 00.0' ");
+    // The next start reads the formats back from the setup file.
+    const SessionResult again = Run("# again\nsheet\n", "--no-save");
+    EXPECT_EQ(Sheet(again, "again").at("lblTrueDist"), "111.421 km ");
 }
 
 TEST_F(Session, DatumShiftModeEditsOfEachRepresentation) {
@@ -707,6 +726,75 @@ TEST_F(Session, TheNorthSeaPolynomialRouteOfARestoredSpecialMode) {
     EXPECT_EQ(sheet.at("lblEllHgt(1)"), "12.5 m ");
     // No geoid in this mode.
     EXPECT_EQ(sheet.at("lblGeoideHgt(1)"), "n/a");
+}
+
+TEST_F(Session, GridSystemDialogForOneOrBothPointsKeepingGeographicOrGrid) {
+    const SessionResult result = Run(
+        "gridsys 0 0 31 both\n"
+        "# zone 32\n"
+        "sheet\n"
+        "gridsys 1 1 31 grid\n"
+        "# B south\n"
+        "sheet\n"
+        "state\n"
+        "gridsys 0 0 60\n"
+        "gridsys 0 0 1 sideways\n"
+        "gridsys 0\n"
+        "name 0 After\n"
+        "# after\n"
+        "sheet\n",
+        "--no-save");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.Errors(), (std::vector<std::string>{
+                                   "error: line 8: zone position 60 outside 0 ... 59",
+                                   "error: line 9: 'sideways' (both or grid expected)",
+                                   "error: line 10: expected I SYSTEM ZONEPOS [both] [grid]",
+                               }));
+    const auto both = Sheet(result, "zone 32");
+    for (const char* row : {"lblZone(0)", "lblZone(1)"})
+        EXPECT_EQ(both.at(row), "32  ( central meridian 009\xC2\xB0" "E ) ");
+    EXPECT_EQ(both.at("lblLon(0)"), "003\xC2\xB0 00' 00.000\" E ");
+    EXPECT_EQ(both.at("lblGridDist"), "0.00 m ");
+
+    // Point B keeps its zone-32 grid co-ordinates in the southern system: far south of the equator.
+    const auto south = Sheet(result, "B south");
+    EXPECT_EQ(south.at("lblGridSystem(1)"), "UTM - Southern Latitudes ");
+    EXPECT_EQ(south.at("lblNorthing(1)"), both.at("lblNorthing(1)"));
+    EXPECT_EQ(south.at("lblLat(1)").back(), ' ');
+    EXPECT_NE(south.at("lblLat(1)").find("S "), std::string::npos) << south.at("lblLat(1)");
+    EXPECT_EQ(south.at("lblGridDist"), " n/a ");
+    EXPECT_EQ(State(result).at("pub_GridSystem(1)"), "UTM - Southern Latitudes");
+    EXPECT_EQ(State(result).at("pub_Zone(1)"), "32");
+    // The session goes on after the refused lines, with the main window enabled again.
+    EXPECT_EQ(Sheet(result, "after").at("lblName(0)"), "After ");
+}
+
+TEST_F(Session, GridSystemDialogInTheNgoMode) {
+    const SessionResult result = Run(
+        "mode 1\n"
+        "datum 0 1 3\n"
+        "grid 0 100000; 20000\n"
+        "gridsys 0 0 4\n"
+        "gridsys 1 0 2 grid\n"
+        "gridsys 0 0 0 both\n"
+        "gridsys 1 0 5\n"
+        "# ngo\n"
+        "sheet\n"
+        "state\n",
+        "--no-save");
+    EXPECT_EQ(result.Errors(), (std::vector<std::string>{
+                                   "error: line 6: 'both': the check box \"Change also opposite Grid Co-ordinate "
+                                   "System\" is disabled in this mode",
+                                   "error: line 7: zone position 5 outside 0 ... 4",
+                               }));
+    const auto sheet = Sheet(result, "ngo");
+    EXPECT_EQ(sheet.at("lblGridSystem(0)"), "NGO 1948 (Norway) ");
+    EXPECT_EQ(sheet.at("lblZone(0)"), " Akse V  ");
+    EXPECT_EQ(sheet.at("lblZone(1)"), "33  ( central meridian 015\xC2\xB0" "E ) ");
+    EXPECT_EQ(sheet.at("lblNorthing(0)"), "100 000.0 m ");
+    EXPECT_EQ(State(result).at("pub_Zone(0)"), "5");
+    EXPECT_EQ(State(result).at("pub_Zone(1)"), "33");
+    EXPECT_EQ(State(result).at("pub_SpecialOption"), "NGO-ED50");
 }
 
 }  // namespace

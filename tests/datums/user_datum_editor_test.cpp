@@ -138,6 +138,12 @@ TEST(UserDatumEditor, InputModesDeriveTheOtherValues) {
     EXPECT_EQ(derive(4, "a", "6356752.314245179", "f", "0.0066943799901413165"), wgs84);
     EXPECT_TRUE(notices.notices.empty());
 
+    // While the mode's second input still shows its placeholder there is
+    // nothing to derive from: no notice, the boxes as typed.
+    EXPECT_EQ(derive(1, "6378137", "b", "f", "e2"), (Boxes{"Own", "6378137", "b", "f", "e2"}));
+    EXPECT_EQ(derive(0, "", "6356752", "f", "e2"), (Boxes{"Own", "", "6356752", "f", "e2"}));
+    EXPECT_TRUE(notices.notices.empty());
+
     // Mode 1 with 1/f = 0 keeps the typed e2; modes 3 and 4 with e2 = 1 keep a.
     EXPECT_EQ(derive(1, "6378137", "b", "0", "0.0066943799901413165"), wgs84);
 

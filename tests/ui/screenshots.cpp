@@ -1,13 +1,20 @@
 // Takes pictures of the main window in both modes and of every dialog, into
 // the folder given as the first argument (default: the current folder).
 #include <QApplication>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QPushButton>
 #include <cstdio>
 
 #include "model/actions.h"
+#include "model/datum_dialog.h"
+#include "model/datum_rules.h"
 #include "model/dialogs.h"
+#include "ui/document_window.h"
+#include "ui/opposite_datum_window.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -23,6 +30,54 @@ void Dialog(ui_test::Harness& h, const std::string& menu, const QString& name) {
         dialog->close();
     });
     h.window->ChooseMenu(menu);
+}
+
+// Clicks a button of the open modal dialog by its name (within the frame `frame`
+// when given), once the dialog is open.
+void Click(QWidget* dialog, const char* name, const char* frame = nullptr) {
+    QWidget* within = frame ? dialog->findChild<QWidget*>(frame) : dialog;
+    if (auto* button = within ? within->findChild<QPushButton*>(name) : nullptr) button->click();
+}
+
+// The user-datum editor, the route schedule with its pickers, the printer
+// choice and the document window.
+void Windows(ui_test::Harness& h) {
+    Dialog(h, "mnuUserDatum", "Add_Datum");
+    ui_test::WhenDialogOpens([](QWidget* dialog) {
+        QApplication::processEvents();
+        Save(dialog, "Schedule_Form");
+        Click(dialog, "cmdCalc");
+        QApplication::processEvents();
+        Save(dialog, "Schedule_Form_calculated");
+        ui_test::WhenDialogOpens([dialog](QWidget* picker) {
+            QApplication::processEvents();
+            Save(picker, "Setdate");
+            picker->close();
+            // Once the date picker's loop has ended, the time picker.
+            QTimer::singleShot(0, dialog, [dialog] {
+                ui_test::WhenDialogOpens([dialog](QWidget* time_picker) {
+                    QApplication::processEvents();
+                    Save(time_picker, "Settime");
+                    time_picker->close();
+                    QTimer::singleShot(0, dialog, [dialog] { dialog->close(); });
+                });
+                Click(dialog, "cmdTime", "frmETD");
+            });
+        });
+        Click(dialog, "cmdDate", "frmETD");
+    });
+    h.window->ChooseMenu("mnuRoute");
+    Dialog(h, "mnuFilePrint", "frmPrintout");
+    const QString report = folder + "/report.txt";
+    h.program().platform.file_dialogs.save = [report](const platform::FileDialogRequest&) {
+        return std::optional<std::string>(report.toStdString());
+    };
+    h.window->ChooseMenu("mnuFilePrintTextfile");
+    QApplication::processEvents();
+    if (ui::DocumentWindow* document = ui::FindDocumentWindow(h.window.get())) {
+        Save(document, "frmDocument");
+        document->close();
+    }
 }
 
 }  // namespace
@@ -73,14 +128,54 @@ int main(int argc, char** argv) {
         {"mnuOffsetGridRange", "EditGridOffset"}, {"mnuOffsetCartesian", "EditCartOffset"},
         {"mnuFormatPosition", "Format_Geographic"}, {"mnuFormatBearing", "Format_Bearing"},
         {"mnuFormatDistance", "Format_Distance"}, {"mnuFormatGrCirc", "Format_Distance_GC"},
-        {"mnuHelpAbout", "About"},
+        {"mnuHelpAbout", "About"}, {"mnuPointA_GridSystem", "EditProjection"},
+        {"mnuPointB_Datum", "EditDatum"},
     };
     for (const auto& [menu, name] : dialogs) Dialog(h, menu, name);
+    Windows(h);
     h.window->ChooseMenu("mnuModeMode(1)");
     QApplication::processEvents();
     Save(h.window.get(), "sheet_violet");
     h.window->ChooseMenu("mnuViewDisplay(1)");
     QApplication::processEvents();
     Save(h.window.get(), "sheet_violet_no_cartesian");
+    h.window->ChooseMenu("mnuViewDisplay(1)");
+    // The datum dialog with a special entry picked (its parameters hidden), and with a remark.
+    ui_test::WhenDialogOpens([](QWidget* dialog) {
+        dialog->findChild<QRadioButton*>("optOption(1)")->click();
+        auto* list = dialog->findChild<QComboBox*>("cmbDatum");
+        list->setCurrentIndex(model::kEd50NorthSeaRow);
+        emit list->activated(model::kEd50NorthSeaRow);
+        QApplication::processEvents();
+        Save(dialog, "EditDatum_special");
+        dialog->findChild<QRadioButton*>("optOption(0)")->click();
+        list->setCurrentIndex(3);
+        emit list->activated(3);
+        QApplication::processEvents();
+        Save(dialog, "EditDatum_north_of_62");
+        dialog->close();
+    });
+    h.window->ChooseMenu("mnuPointA_Datum");
+    {
+        model::OppositeDatumDialog opposite = model::OpenOppositeDatumDialog(model::kEd87NorthSeaRow);
+        ui_test::WhenDialogOpens([](QWidget* dialog) {
+            QApplication::processEvents();
+            Save(dialog, "OppositeDatum");
+            dialog->close();
+        });
+        ui::ShowOppositeDatumDialog(h.window.get(), opposite);
+    }
+    // The NGO special mode: NGO - 1948 chosen for Point A.
+    {
+        model::DatumDialog d = model::OpenDatumDialog(p, 0);
+        model::ChooseDatumOption(p, d, 1);
+        model::PickDatumEntry(p, d, model::kNgo1948Row);
+        model::DatumDialogOK(p, d);
+    }
+    h.window->Render();
+    QApplication::processEvents();
+    Save(h.window.get(), "sheet_ngo");
+    Dialog(h, "mnuPointA_GridSystem", "EditProjection_ngo");
+    Dialog(h, "mnuPointB_GridSystem", "EditProjection_ngo_b");
     return 0;
 }

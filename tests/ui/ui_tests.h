@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "ui_test_suites.h"  // generated: the suite files, so adding one reruns moc
+
 namespace ui_test {
 
 using SuiteMaker = std::function<std::unique_ptr<QObject>()>;

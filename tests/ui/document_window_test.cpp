@@ -1,0 +1,121 @@
+// Print to Text-file and Print: the document window with the report, the
+// user's edits appended, a fresh report after closing it; the printer choice
+// printing the sheet, to a PDF file where no printer is installed.
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/document_window.h"
+#include "ui_fixture.h"
+#include "ui_tests.h"
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+// The save dialogs answer `path`, and count how often they were asked.
+void Answer(ui_test::Harness& h, const QString& path, int& asked) {
+    h.program().platform.file_dialogs.save = [path, &asked](const platform::FileDialogRequest&) {
+        ++asked;
+        return std::optional<std::string>(path.toStdString());
+    };
+}
+
+class DocumentWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void TheReportIsAppendedFromTheDocumentWindow() {
+        ui_test::Harness h;
+        const QString path = h.user_data.path() + "/report.txt";
+        int asked = 0;
+        Answer(h, path, asked);
+        h.window->ChooseMenu("mnuFilePrintTextfile");
+        ui::DocumentWindow* document = ui::FindDocumentWindow(h.window.get());
+        QVERIFY(document && document->isVisible());
+        QVERIFY(h.window->InputEnabled());  // the document window is not modal
+        const QString text = document->text()->toPlainText();
+        QVERIFY(text.startsWith("Twopoint v 1.12 Nov 2009\n-----------------------------------------------\n"));
+        QVERIFY(text.contains(" Latitude            60\u00B0 00' 00.000\" N             60\u00B0 00' 00.000\" N \n"));
+        const QByteArray first = Bytes(path);
+        QVERIFY(first.startsWith("Twopoint v 1.12 Nov 2009\r\n"));
+        QVERIFY(first.contains("60\xB0 00' 00.000\" N "));
+        QVERIFY(first.endsWith("-----------------------------------------------\r\n\r\n"));
+
+        // The user's edit is what the next print appends.
+        document->text()->setPlainText("My own note \u00B0");
+        h.window->ChooseMenu("mnuFilePrintTextfile");
+        QCOMPARE(ui::FindDocumentWindow(h.window.get()), document);
+        QCOMPARE(Bytes(path), first + "My own note \xB0\r\n");
+
+        // Closed, the next print builds a fresh report.
+        document->close();
+        QVERIFY(!h.program().report_document.open);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        h.window->ChooseMenu("mnuFilePrintTextfile");
+        document = ui::FindDocumentWindow(h.window.get());
+        QVERIFY(document && document->text()->toPlainText().startsWith("Twopoint"));
+        QCOMPARE(asked, 3);
+
+        // A cancelled dialog does nothing.
+        document->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        h.program().platform.file_dialogs.save = [](const platform::FileDialogRequest&) {
+            return std::optional<std::string>();
+        };
+        h.window->ChooseMenu("mnuFilePrintTextfile");
+        QVERIFY(!ui::FindDocumentWindow(h.window.get()));
+        QVERIFY(h.notices.notices.empty());
+    }
+
+    void PrintingTheSheetToAPdfFileWhereNoPrinterIsInstalled() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed here");
+        ui_test::Harness h;
+        const QString path = h.user_data.path() + "/sheet.pdf";
+        int asked = 0;
+        Answer(h, path, asked);
+        QString name, note;
+        bool note_shown = false, main_enabled = true;
+        ui_test::WhenDialogOpens([&](QWidget* d) {
+            QApplication::processEvents();
+            name = d->objectName();
+            main_enabled = h.window->InputEnabled();
+            auto* label = d->findChild<QLabel*>("lblNote");
+            note = label->text();
+            note_shown = label->isVisible();
+            QTest::mouseClick(d->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        });
+        h.window->ChooseMenu("mnuFilePrint");
+        QCOMPARE(name, QString("frmPrintout"));
+        QVERIFY(!main_enabled);
+        QVERIFY(note_shown);
+        QCOMPARE(note, QString("No printer is installed. OK prints the result sheet to a PDF file instead."));
+        QCOMPARE(asked, 1);
+        QVERIFY(Bytes(path).startsWith("%PDF"));
+        QVERIFY(Bytes(path).size() > 10000);  // the sheet's image is in it
+        QVERIFY(h.window->InputEnabled());
+        QVERIFY(h.notices.notices.empty());
+
+        // Cancel prints nothing.
+        QFile::remove(path);
+        ui_test::WhenDialogOpens([](QWidget* d) {
+            QTest::mouseClick(d->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+        });
+        h.window->ChooseMenu("mnuFilePrint");
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(asked, 1);
+        QVERIFY(h.window->InputEnabled());
+    }
+};
+
+ui_test::Register<DocumentWindowTest> registered;
+
+}  // namespace
+
+#include "document_window_test.moc"

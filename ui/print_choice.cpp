@@ -1,0 +1,112 @@
+#include "ui/print_choice.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QVBoxLayout>
+
+#include "model/printout.h"
+#include "ui/dialog_parts.h"
+#include "ui/dialogs.h"
+#include "ui/qt_platform.h"
+
+namespace ui {
+
+namespace {
+
+// The current printer of the running program: the system's default until the
+// user chooses another.
+QString& CurrentPrinterName() {
+    static QString name = QPrinterInfo::defaultPrinterName();
+    return name;
+}
+
+std::vector<std::string> InstalledPrinters() {
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames()) names.push_back(FromQt(name));
+    return names;
+}
+
+}  // namespace
+
+void PrintResultSheet(model::Program& program, QWidget* sheet, const model::PrintTarget& target) {
+    if (target.kind == model::PrintTarget::Printer) {
+        CurrentPrinterName() = ToQt(target.printer);
+        QPrinter printer(QPrinterInfo::printerInfo(ToQt(target.printer)), QPrinter::HighResolution);
+        if (!PrintWindowImage(sheet, printer))
+            platform::Show(program.platform.notices, "The result sheet could not be printed on " + target.printer);
+        return;
+    }
+    std::optional<std::string> path;
+    try {
+        if (program.platform.file_dialogs.save) path = program.platform.file_dialogs.save(model::PdfFileRequest());
+    } catch (const std::exception&) {
+        return;  // a failure of the dialog is like a cancel
+    }
+    if (!path || path->empty()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(ToQt(*path));
+    if (!PrintWindowImage(sheet, printer))
+        platform::Show(program.platform.notices, "The result sheet could not be printed to " + *path);
+}
+
+bool PrintWindowImage(QWidget* window, QPrinter& printer) {
+    const QPixmap image = window->grab();
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    // The whole window on the page, as large as the page allows, at the top left.
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(page.topLeft(), size), image);
+    return painter.end();
+}
+
+std::optional<model::PrintTarget> RunPrintChoice(QWidget* parent, model::Program& program,
+                                                 const std::function<void()>& opened) {
+    program.window.enabled = false;
+    model::PrintoutDialog d = model::OpenPrintoutDialog(InstalledPrinters(), FromQt(CurrentPrinterName()));
+    QDialog dialog(parent);
+    dialog.setObjectName("frmPrintout");
+    dialog.setWindowTitle(model::kPrintoutCaption);
+    dialog.setModal(true);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(model::kPrinterListLabel, &dialog));
+    auto* printers = new QComboBox(&dialog);
+    printers->setObjectName("cmbPrinter");
+    printers->setMinimumWidth(TwipsToPixels(3600));
+    for (const std::string& name : d.printers) printers->addItem(ToQt(name));
+    printers->setCurrentIndex(d.selected);
+    printers->setEnabled(!d.printers.empty());
+    row->addWidget(printers, 1);
+    layout->addLayout(row);
+    auto* note = new QLabel(ToQt(d.note), &dialog);
+    note->setObjectName("lblNote");
+    note->setWordWrap(true);
+    note->setVisible(d.to_pdf);
+    layout->addWidget(note);
+    layout->addSpacing(TwipsToPixels(120));
+    OkCancel buttons = MakeOkCancel(&dialog);
+    layout->addWidget(buttons.row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QObject::connect(printers, &QComboBox::activated, &dialog, [&](int k) { model::ChoosePrinter(d, k); });
+    model::PrintTarget target;
+    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, [&] {
+        target = model::PrintoutDialogOK(d);
+        dialog.accept();
+    });
+    CentreOnParent(&dialog);
+    printers->setFocus(Qt::OtherFocusReason);
+    if (opened) opened();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return target;
+}
+
+}  // namespace ui

@@ -1,0 +1,32 @@
+#pragma once
+// frmPrintout, the printer choice of File, Print: the installed printers (Qt
+// Print Support) with the current one selected; OK prints an image of the
+// result sheet on the chosen printer, which stays the current printer until
+// the program ends. Where no printer is installed the dialog says so and OK
+// prints the image to a PDF file named in a save dialog.
+#include <functional>
+#include <optional>
+
+#include <QPrinter>
+#include <QWidget>
+
+#include "model/printout.h"
+#include "model/program.h"
+
+namespace ui {
+
+// The dialog over parent; returns what OK chose, nothing on Cancel. `opened`
+// runs once the dialog has disabled the main window; the caller enables it again.
+std::optional<model::PrintTarget> RunPrintChoice(QWidget* parent, model::Program& program,
+                                                 const std::function<void()>& opened);
+
+// Prints an image of the result sheet on the target: the printer, or a PDF
+// file the save dialog names (cancel prints nothing). A printer that cannot
+// be started is reported in a notice.
+void PrintResultSheet(model::Program& program, QWidget* sheet, const model::PrintTarget& target);
+
+// An image of `window` scaled to the page of `printer` (a printer or a PDF
+// file); false when the printer could not be started.
+bool PrintWindowImage(QWidget* window, QPrinter& printer);
+
+}  // namespace ui
