@@ -28,7 +28,7 @@ std::optional<bool> Reachable(const model::MenuEntry& entry, std::string_view na
 void RequireEnabledEntry(const Session& s, const char* name) {
     for (const model::MenuEntry& menu : s.program.menus.menus)
         if (const auto reachable = Reachable(menu, name)) {
-            if (!*reachable) throw RecordError(std::string("the menu entry '") + name + "' is disabled");
+            if (!*reachable) throw RecordError(std::string("the menu entry ") + name + " is disabled in this mode");
             return;
         }
 }

@@ -126,6 +126,11 @@ void GeodeticInverse(double phi1, double lambda1, double phi2, double lambda2, I
         }
     }
     guard.Check();
+    // Nearly antipodal points lie beyond the series: its "distance" comes out
+    // negative or longer than half the equator (1e11 m at the antipode), which
+    // no geodesic is.
+    if (mode != InverseMode::AzimuthOnly && !(distance >= 0 && distance <= kPi * b / (1 - f)))
+        throw CalcError(kAntipodalText);
     if (mode != InverseMode::AzimuthOnly) out.distance = RequireFinite(distance, kOperation);
     if (mode != InverseMode::DistanceOnly) out.azimuth = RequireFinite(azimuth, kOperation);
 }

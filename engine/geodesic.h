@@ -31,10 +31,15 @@ struct GeodeticLine {
     double azimuth = 0;   // radians at point 1 towards point 2, 0 .. 2 pi clockwise from north
 };
 
+inline constexpr const char* kAntipodalText =
+    "The points are nearly antipodal: the geodetic inverse series does not reach between them";
+
 // Angles in radians; b the semi-minor axis (m), f the flattening. Mode DistanceOnly
 // leaves out.azimuth untouched, AzimuthOnly leaves out.distance untouched. Points within
 // 1e-10 rad in both co-ordinates set distance 0 and azimuth 0 whatever the mode.
-// Raises CalcError when a denominator of the series vanishes (no numbers are written then).
+// Raises CalcError when a denominator of the series vanishes, and CalcError(kAntipodalText)
+// when the distance comes out negative or longer than half the equator (nearly
+// antipodal points); no numbers are written then.
 void GeodeticInverse(double phi1, double lambda1, double phi2, double lambda2, InverseMode mode,
                      GeodeticLine& out, double b, double f);
 

@@ -103,6 +103,9 @@ void WritePointRows(Program& program, int i) {
 }
 
 void SetGeographic(Program& program, int i, double latitude, double longitude, double height) {
+    // A transformation carried far outside its area (the North Sea polynomial
+    // at the south pole) can give a latitude beyond a pole: no place at all.
+    if (!(std::fabs(latitude) <= engine::kHalfPi + 1e-12)) throw engine::CalcError(kBeyondPoleText);
     PointRecord& p = Pt(program, i);
     p.pub_Lat = latitude;
     // A true offset across the 180th meridian gives a longitude beyond half a

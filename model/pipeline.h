@@ -13,8 +13,11 @@ namespace model {
 
 struct Program;
 
+inline constexpr const char* kBeyondPoleText = "The computed latitude lies beyond a pole: no position";
+
 // A longitude beyond a half turn (a true offset across the 180th meridian) is
-// stored within -180 ... 180 degrees.
+// stored within -180 ... 180 degrees; a latitude beyond a pole raises
+// engine::CalcError(kBeyondPoleText).
 void SetGeographic(Program& program, int i, double latitude, double longitude, double height);
 void SetGrid(Program& program, int i, double northing, double easting);
 void SetCartesian(Program& program, int i, double x, double y, double z);

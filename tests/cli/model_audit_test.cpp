@@ -82,6 +82,31 @@ TEST_F(ModelAudit, AGridPointBeyondTheProjectionIsRefusedAndThePointStays) {
     EXPECT_DOUBLE_EQ(session.program.state.point[0].pub_Lat, 60 * engine::kRadPerDeg);
 }
 
+TEST_F(ModelAudit, ATransformationFarOutsideItsAreaIsRefusedAndThePointStays) {
+    // The North Sea polynomial at the south pole once put Point B at 92.6 S.
+    Perform("mode 1");
+    Perform("opposite ED50-North Sea");
+    Perform("datum 1 1 2");
+    ASSERT_EQ(session.program.state.pub_SpecialOption, "ED50-ED87");
+    const auto before = session.program.state.point;
+    EXPECT_EQ(Perform("geog 0 80 37 47.6 S; 143 W; -378"),
+              "notice: [none] Twopoint: The computed latitude lies beyond a pole: no position\n");
+    EXPECT_EQ(session.program.state.point[0].pub_Lat, before[0].pub_Lat);
+    EXPECT_EQ(session.program.state.point[1].pub_Lat, before[1].pub_Lat);
+    ExpectSoundSheet("the refused edit");
+}
+
+TEST_F(ModelAudit, NearlyAntipodalPointsAreRefusedInsteadOfANegativeRange) {
+    Perform("geog 0 45 12 29 N; 117 2 W; 0");
+    const auto before = session.program.state.point[1];
+    // The inverse series once gave -67 256 310.93 m here.
+    EXPECT_EQ(Perform("geog 1 45 12 29 S; 62 58 E; 0"),
+              "notice: [none] Twopoint: The points are nearly antipodal: the geodetic inverse series does not "
+              "reach between them\n");
+    EXPECT_EQ(session.program.state.point[1].pub_Lat, before.pub_Lat);
+    EXPECT_GE(session.program.state.pub_TrueDist, 0);
+}
+
 TEST_F(ModelAudit, ATrueOffsetAcrossTheDateLineStaysWithinHalfATurn) {
     Perform("geog 0 10 N; 179 59 E; 0");
     Perform("trueoffset 20000; 90; 0");
@@ -114,8 +139,8 @@ TEST_F(ModelAudit, OffsetsAreNotAvailableInTheDatumShiftModes) {
                                      {"gridoffset 100; 45; 225; 0", "mnuOffsetGridRange"},
                                      {"cartoffset 1; 2; 3", "mnuOffsetCartesian"}}) {
         const std::string printed = Perform(line);
-        EXPECT_EQ(printed, "error: line " + std::to_string(line_number) + ": the menu entry '" + entry +
-                               "' is disabled\n");
+        EXPECT_EQ(printed, "error: line " + std::to_string(line_number) + ": the menu entry " + entry +
+                               " is disabled in this mode\n");
     }
 }
 

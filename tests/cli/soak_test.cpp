@@ -11,15 +11,18 @@
 //    are those of the points;
 //  - datum-shift mode: the shift of the edited point gives the other;
 //  - a saved setup file reads back to the state; a restart restores it.
-// The seed and the count come from TWOPOINT_SOAK_SEED and TWOPOINT_SOAK_ACTIONS.
+// The seed and the count come from TWOPOINT_SOAK_SEED and TWOPOINT_SOAK_ACTIONS;
+// TWOPOINT_SOAK_TRACE names a file that receives every script line performed.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <random>
@@ -83,7 +86,12 @@ bool SameState(model::SetupRecord x, model::SetupRecord y, double metres, double
 
 class Soak {
 public:
-    Soak(unsigned seed, fs::path folder) : random_(seed), folder_(std::move(folder)) { Start(); }
+    // With a trace file every line is written to it, "# restart" where the program
+    // restarts: the run can be replayed by twopoint-calc session, script by script.
+    Soak(unsigned seed, fs::path folder, std::ostream* trace)
+        : random_(seed), folder_(std::move(folder)), trace_(trace) {
+        Start();
+    }
     ~Soak() {
         if (session_) model::ShutDown(session_->program);
     }
@@ -97,6 +105,20 @@ public:
         // load that moved a point computes them again.
         if (action.rfind("mode ", 0) == 0) relations_computed_ = false;
         else if (action == "restart" || Positions() != before) relations_computed_ = true;
+        // Leaving a special mode gives the other point this datum without a new
+        // calculation (its co-ordinates stay those of the old datum) until the
+        // user picks that point's datum again, edits a point or restarts.
+        const auto datum_line = action.find("datum ");
+        if (out_.str().find("Changing from special datum shift mode") != std::string::npos) {
+            unsettled_point_ = action[datum_line + 6] == '0' ? 1 : 0;
+        } else if (unsettled_point_ >= 0) {
+            const auto now = Positions();
+            const auto k = static_cast<std::size_t>(3 * unsettled_point_);
+            const bool moved = !std::equal(now.begin() + k, now.begin() + k + 3, before.begin() + k);
+            if (action == "restart" || moved ||
+                (datum_line != std::string::npos && action[datum_line + 6] - '0' == unsettled_point_))
+                unsettled_point_ = -1;
+        }
         history_.push_back(action);
         if (history_.size() > 12) history_.pop_front();
         std::string failure;
@@ -117,12 +139,14 @@ public:
 private:
     std::mt19937 random_;
     fs::path folder_;
+    std::ostream* trace_ = nullptr;
     std::ostringstream out_;
     std::unique_ptr<cli::Session> session_;
     std::deque<std::string> history_;
     std::string saved_path_;  // the setup file the last save or open wrote or read
     int line_ = 0;
     bool relations_computed_ = true;
+    int unsettled_point_ = -1;  // the point given a datum without a calculation
 
     std::vector<double> Positions() {
         std::vector<double> values;
@@ -134,6 +158,7 @@ private:
     const model::CalcState& S() { return session_->program.state; }
 
     void Start() {
+        if (trace_) *trace_ << "# restart\n";
         session_ = std::make_unique<cli::Session>(out_);
         session_->Install(TWOPOINT_TEST_DATA_DIR, folder_.string());
         model::StartUp(session_->program);
@@ -208,9 +233,23 @@ private:
 
     // ---- Actions -------------------------------------------------------------
 
+    // Lines whose picks a dialog may not offer in the state at hand (a special
+    // datum in range/bearing mode, a list entry beyond the list, a box the
+    // input mode disables): the dialog is cancelled, as a user could not pick
+    // them. Any other error line is a failure.
+    static bool UnavailablePick(const std::string& printed) {
+        for (const char* refusal : {"is not enabled in the datum dialog", "outside 0 ... ", "is empty",
+                                    "is disabled in this", "not offered by option"})
+            if (printed.find(refusal) != std::string::npos) return true;
+        return false;
+    }
+
     void Line(const std::string& line) {
         actions++;
-        if (!cli::PerformLine(*session_, line, ++line_)) out_ << "script line refused\n";
+        if (trace_) *trace_ << line << "\n";
+        const std::size_t start = out_.str().size();
+        if (!cli::PerformLine(*session_, line, ++line_) && !UnavailablePick(out_.str().substr(start)))
+            out_ << "script line refused\n";
     }
 
     std::string RandomAction() {
@@ -238,16 +277,23 @@ private:
             line = Chance(0.5) ? "option south" : "option west";
         } else if (kind < 78 && S().pub_Mode != "OFFSET") {
             return Format();  // the Offset menu is disabled in the datum-shift modes
-        } else if (kind < 67) {
+        } else if (kind < 64) {
             line = "trueoffset " + Length(2e5, 1e9) + "; " + Bearing() + "; " + std::to_string(Int(0, 1));
-        } else if (kind < 73) {
+        } else if (kind < 68) {
             line = "gridoffset " + Length(2e5, 1e9) + "; " + Bearing() + "; " + Bearing() + "; " + std::to_string(Int(0, 1));
-        } else if (kind < 78) {
+        } else if (kind < 72) {
             line = "cartoffset " + Length(1e5, 1e9) + "; " + Length(1e5, 1e9) + "; " + Length(1e5, 1e9);
-        } else if (kind < 86) {
+        } else if (kind < 78) {
             return Format();
+        } else if (kind < 84) {
+            return Datum(i);
+        } else if (kind < 87) {
+            line = "gridsys " + i + " " + std::to_string(Int(0, 1)) + " " + std::to_string(Int(0, 59)) +
+                   (Chance(0.5) ? " both" : "") + (Chance(0.3) ? " grid" : "");
+        } else if (kind < 88) {
+            return UserDatum();
         } else if (kind < 90) {
-            return Datums();
+            line = Chance(0.8) ? "report " + (folder_ / "report.txt").string() : "document close";
         } else if (kind < 93) {
             line = "save";
             saved_path_ = model::DefaultSetupPath(folder_.string());
@@ -266,47 +312,61 @@ private:
         return line;
     }
 
-    // A display format chosen in one of the format dialogs.
+    // A display format chosen in one of the format dialogs, with a decimals
+    // count its option offers.
     std::string Format() {
-        static const std::vector<std::string> kinds = {"Geog", "Brg", "Hgt", "Cart", "Grid", "Dist", "GC"};
+        static const std::vector<std::string> kinds = {"geog", "brg", "hgt", "cart", "grid", "dist", "gc"};
         const std::string kind = Pick(kinds);
-        model::DialogKind dialog_kind = model::DialogKind::DistanceFormat;
-        if (kind == "Geog") dialog_kind = model::DialogKind::GeographicFormat;
-        else if (kind == "Brg") dialog_kind = model::DialogKind::BearingFormat;
-        else model::DistanceFormatMenu(P(), kind);
-        auto dialog = model::OpenFormatDialog(P(), dialog_kind);
-        if (!dialog) return "format " + kind + " (did not open)";
-        const int options = static_cast<int>(text::FormatOptions(dialog->kind).size());
-        const int option = Int(0, options - 1);
-        text::ChooseOption(*dialog, option);
-        const int decimals = dialog->decimals_offered.empty() ? 0 : Pick(dialog->decimals_offered);
-        text::ChooseDecimals(*dialog, decimals);
-        model::FormatDialogOK(P(), *dialog);
-        model::CloseDialog(P());
-        actions++;
-        return "format " + kind + " option " + std::to_string(option) + " decimals " + std::to_string(decimals);
+        const auto dialog = kind == "geog"  ? text::FormatDialogKind::Geographic
+                            : kind == "brg" ? text::FormatDialogKind::Bearing
+                                            : text::FormatDialogKind::Length;
+        const auto& options = text::FormatOptions(dialog);
+        const int option = Int(0, static_cast<int>(options.size()) - 1);
+        const int decimals = Int(0, options[static_cast<std::size_t>(option)].max_decimals);
+        const std::string line = "format " + kind + " " + std::to_string(option) + " " + std::to_string(decimals);
+        Line(line);
+        return line;
     }
 
-    // Two standard datums, as the datum dialog would set them, through a setup
-    // file the user opens: the same datum on both points in range/bearing
-    // mode, two datums in datum-shift mode.
-    std::string Datums() {
-        model::SetupRecord record = model::CaptureSetup(S());
-        const auto& table = P().catalogue.StandardDatums;
-        const int first = Int(0, static_cast<int>(table.size()) - 1);
-        const int second = record.pub_Mode == "OFFSET" ? first : Int(0, static_cast<int>(table.size()) - 1);
-        for (int k = 0; k < 2; ++k) {
-            datums::DatumRecord made = datums::MakeStandardDatum(P().catalogue, k == 0 ? first : second);
-            datums::ApplyDatumRecord(datums::kOptionStandard, made);
-            record.pub_Datum[k] = made;
-            record.pub_DatumOption[k] = datums::kOptionStandard;
+    // A datum picked in the datum dialog: any option, any entry (the dialog
+    // refuses what it does not offer), sometimes after choosing how the
+    // opposite-datum question of a North Sea datum is answered.
+    std::string Datum(const std::string& i) {
+        std::string line;
+        if (Chance(0.3)) {
+            line = "opposite " + Pick(std::vector<std::string>{"WGS84*Sea", "ED87-North Sea", "ED50-North Sea", "close"});
+            Line(line);
+            line += "; ";
         }
-        const std::string path = (folder_ / "datums.ini").string();
-        model::WriteSetupFile(path, record);
-        const std::string line = "open " + path;
-        Line(line);
-        saved_path_.clear();
-        return line + " (" + table[first].Name + ", " + table[second].Name + ")";
+        const int option = Pick(std::vector<int>{0, 0, 0, 1, 1, 2, 3});
+        const int last = option == 0 ? 6 : option == 1 ? 4 : option == 2 ? 260 : 3;
+        const std::string datum = "datum " + i + " " + std::to_string(option) + " " + std::to_string(Int(0, last)) +
+                                  (Chance(0.5) ? " " + std::to_string(Int(0, 3)) : "");
+        Line(datum);
+        return line + datum;
+    }
+
+    // A user datum added in the user-datum editor: a name, an ellipsoid from
+    // the list, shift parameters typed; OK, or Cancel when OK is refused.
+    std::string UserDatum() {
+        std::vector<std::string> lines = {"userdatum open", "userdatum action 0", "userdatum type name " + Name(),
+                                          "userdatum ellipsoid " + std::to_string(Int(0, 30))};
+        // Translations of up to 1 km, rotations of 10", scales of 10 ppm: a local datum's size.
+        for (const auto& [box, largest] : {std::pair{"dx", 1000.0}, {"dy", 1000.0}, {"dz", 1000.0}, {"rotx", 10.0},
+                                           {"roty", 10.0}, {"rotz", 10.0}, {"ds", 10.0}})
+            if (Chance(0.6))
+                lines.push_back(std::string("userdatum type ") + box + " " + Number(Real(-largest, largest), Int(0, 4)));
+        lines.push_back("userdatum ok");
+        std::string all;
+        for (const auto& line : lines) {
+            Line(line);
+            all += line + "; ";
+        }
+        if (!session_->open_dialogs.empty()) {
+            Line("userdatum cancel");
+            all += "userdatum cancel";
+        }
+        return all;
     }
 
     // Shut-down and a fresh start on the same data folder: the state comes back.
@@ -317,7 +377,7 @@ private:
         // parameters misses by translation times rotation: centimetres with RT90)
         // and the cartesian-to-geographic iteration, which settles at 1e-9 rad.
         model::SetupRecord before = model::CaptureSetup(S());
-        const bool recomputes_b = S().pub_Mode == "DATUMSHIFT" && !relations_computed_;
+        const bool recomputes_b = S().pub_Mode == "DATUMSHIFT" && (!relations_computed_ || unsettled_point_ >= 0);
         const bool special = S().pub_Mode == "SPECIAL";
         model::ShutDown(P());
         session_.reset();
@@ -330,10 +390,25 @@ private:
             before.pub_Hgt[1] = after.pub_Hgt[1];
         }
         std::string difference;
-        if (!special && !SameState(before, after, 0.1, 5e-9, difference))
+        if (!special && !SameState(before, after, 0.01 + ShiftBackMiss(), 5e-9, difference))
             out_ << "restart: the state differs (" << S().pub_Mode << (recomputes_b ? ", Point B recomputed" : "")
-                 << "): " << difference << "\n";
+                 << ", " << S().point[0].pub_Datum.Name << " / " << S().point[1].pub_Datum.Name << "): " << difference
+                 << "\n";
         return "restart";
+    }
+
+    // How far a shift to WGS84 and back by the negated parameters may miss, in
+    // metres: the translation times the rotations and the scale, and the point's
+    // distance from the centre times their squares.
+    double ShiftBackMiss() {
+        double turn = 0, translation = 0, radius = 0;
+        for (const auto& p : S().point) {
+            const datums::DatumRecord& d = p.pub_Datum;
+            turn = std::max({turn, std::fabs(d.rotx), std::fabs(d.roty), std::fabs(d.rotz), std::fabs(d.ds)});
+            translation = std::max(translation, std::hypot(d.dx, d.dy, d.dz));
+            radius = std::max(radius, Norm(XYZ(p)));
+        }
+        return 4 * (translation * turn + radius * turn * turn);
     }
 
     // ---- Invariants ---------------------------------------------------------
@@ -343,22 +418,27 @@ private:
         if (output.find("script line refused") != std::string::npos || output.find("restart:") != std::string::npos)
             return "the action failed";
         if (const auto bad = checks::BadValueRow(P().sheet)) return "a value row shows " + *bad;
+        if (!saved_path_.empty()) {
+            const std::string path = saved_path_;
+            saved_path_.clear();
+            model::SetupRecord read;
+            const auto result = model::ReadSetupFile(path, read);
+            std::string difference;
+            if (output.find("not stored") != std::string::npos) {
+            } else if (result.status != model::SetupReadStatus::Ok) {
+                return "the saved setup file does not read: " + result.problem;
+            } else if (!SameState(read, model::CaptureSetup(S()), 1e-6, 1e-13, difference)) {
+                return "the saved setup file differs from the state: " + difference;
+            }
+        }
         for (int i = 0; i < 2; ++i)
             if (std::string problem = PointAgrees(i); !problem.empty()) return problem;
         if (!relations_computed_) {
+        } else if (unsettled_point_ >= 0) {
         } else if (S().pub_Mode == "OFFSET") {
             if (std::string problem = RangeBearingAgrees(); !problem.empty()) return problem;
         } else if (S().pub_Mode == "DATUMSHIFT") {
             if (std::string problem = DatumShiftAgrees(); !problem.empty()) return problem;
-        }
-        if (!saved_path_.empty() && output.find("not stored") == std::string::npos) {
-            model::SetupRecord read;
-            const auto result = model::ReadSetupFile(saved_path_, read);
-            if (result.status != model::SetupReadStatus::Ok) return "the saved setup file does not read: " + result.problem;
-            std::string difference;
-            if (!SameState(read, model::CaptureSetup(S()), 1e-6, 1e-13, difference))
-                return "the saved setup file differs from the state: " + difference;
-            saved_path_.clear();
         }
         return "";
     }
@@ -368,19 +448,25 @@ private:
     std::string PointAgrees(int i) {
         const model::PointRecord& p = S().point[static_cast<std::size_t>(i)];
         const std::string who = i == 0 ? "Point A" : "Point B";
+        if (i == unsettled_point_) return "";
         if (!(std::fabs(p.pub_Lat) <= engine::kHalfPi + 1e-12) || !(std::fabs(p.pub_Lon) <= engine::kTwoPi))
             return who + ": latitude " + std::to_string(p.pub_Lat) + " or longitude " + std::to_string(p.pub_Lon) +
                    " rad outside the earth (zone " + std::to_string(p.pub_Zone) + ", " + p.pub_GridSystem + ", a " +
                    std::to_string(p.pub_Datum.a) + ", e2 " + std::to_string(p.pub_Datum.e2) + ")";
+        // In the NGO and RT38 modes Point A is only a grid point of the old grid:
+        // its geographic and cartesian rows keep what they held before.
+        const bool old_grid = S().pub_SpecialOption == "NGO-ED50" || S().pub_SpecialOption == "RT38-ED50";
+        if (i == 0 && S().pub_Mode == "SPECIAL" && old_grid) return "";
         const engine::Cartesian xyz = engine::GeogToCart(p.pub_Lat, p.pub_Lon, p.pub_Hgt, p.pub_Datum.a, p.pub_Datum.e2);
         if (Distance(xyz, XYZ(p)) > 0.01 + 2e-9 * Norm(XYZ(p)))
             return who + ": its geographic co-ordinates are " + std::to_string(Distance(xyz, XYZ(p))) +
                    " m from its cartesian ones";
+        // The special modes hold NGO and RT38 grids of their own: their grid rows are theirs.
+        if (S().pub_Mode == "SPECIAL") return "";
         const engine::ProjectionConstants expected = engine::SetupProjection(
             p.pub_Zone, p.pub_GridSystem == model::kUtmSouthern, p.pub_Datum.a, p.pub_Datum.e2);
         if (expected.lambda0 != p.projection.lambda0 || expected.FN != p.projection.FN || expected.a != p.projection.a)
             return who + ": its projection is not that of its zone, grid system and datum";
-        if (S().pub_Mode == "SPECIAL") return "";
         // A grid edit whose inverse did not settle keeps its notice's unsettled point;
         // at a pole the inverse raises (an edit there is refused with its notice).
         try {
@@ -454,8 +540,10 @@ TEST(Soak, RandomUserActionsKeepEveryInvariant) {
     const unsigned seed = static_cast<unsigned>(FromEnvironment("TWOPOINT_SOAK_SEED", 20091130));
     const fs::path folder = fs::temp_directory_path() / ("twopoint_soak_" + std::to_string(::getpid()));
     fs::remove_all(folder);
+    std::ofstream trace;
+    if (const char* path = std::getenv("TWOPOINT_SOAK_TRACE")) trace.open(path);
     {
-        Soak soak(seed, folder);
+        Soak soak(seed, folder, trace.is_open() ? &trace : nullptr);
         while (soak.actions < count && soak.Step()) {
         }
         std::printf("soak: %ld actions with seed %u\n", soak.actions, seed);

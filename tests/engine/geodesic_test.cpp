@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -136,6 +137,24 @@ TEST(GeodeticInverse, PolesAndThe180thMeridian) {
     EXPECT_EQ(along_180.azimuth, 0);
     EXPECT_EQ(back_along_180.azimuth, kPi);
     EXPECT_NEAR(along_180.distance, Inverse(10, 5, 20, 5).distance, 1e-6);
+}
+
+TEST(GeodeticInverse, NearlyAntipodalPointsLieBeyondTheSeries) {
+    // The series' "distance" there is negative or absurd (-6.7e7 m, 7.4e11 m): it raises.
+    for (const auto& [lat1, lon1, lat2, lon2] : {std::array{45.2080, -117.0502, -45.2080, 62.9498},
+                                                 std::array{45.0, 0.0, -45.0, 180.0}, std::array{80.0, 0.0, -80.0, 180.0}}) {
+        GeodeticLine line{7, 8};
+        try {
+            GeodeticInverse(lat1 * kRadPerDeg, lon1 * kRadPerDeg, lat2 * kRadPerDeg, lon2 * kRadPerDeg,
+                            InverseMode::DistanceAndAzimuth, line, kB, kF);
+            ADD_FAILURE() << lat1 << " " << lon1 << ": " << line.distance;
+        } catch (const engine::CalcError& failure) {
+            EXPECT_STREQ(failure.what(), engine::kAntipodalText);
+            EXPECT_EQ(line.distance, 7);
+        }
+    }
+    // Half the globe apart along the equator the series still holds.
+    EXPECT_NEAR(Inverse(0, 0, 0, 179).distance, 179 * kRadPerDeg * kA, 1.0);
 }
 
 TEST(GeodeticDirect, StartPointNorthAndRoundTrip) {

@@ -1,7 +1,7 @@
 // The session script reader and every action it drives, on any script: the
 // whole program started, one user action per line, shut down. A first line
-// "# locale-comma" shows numbers with a comma. The paths of "saveas" and
-// "open" are kept inside the process's own folder (letters, digits, "-",
+// "# locale-comma" shows numbers with a comma. The paths of "saveas", "open"
+// and "report" are kept inside the process's own folder (letters, digits, "-",
 // "_" and "." of the typed path, never a leading "."). Invariants: no line
 // ends the session; after every line no visible value row is empty, NaN or
 // infinite; the state after the last line is written as a setup file that
@@ -12,6 +12,7 @@
 #include "cli/session.h"
 #include "fuzz_folders.h"
 #include "fuzz_input.h"
+#include "model/dialogs.h"
 #include "model/setup_file.h"
 #include "platform/locale.h"
 #include "support/sheet_checks.h"
@@ -31,7 +32,7 @@ std::string InsideFolder(const std::string& folder, const std::string& path) {
 // The line with a file path moved into the folder.
 std::string Sandboxed(const std::string& folder, const std::string& line) {
     const auto [action, rest] = cli::FirstWord(line);
-    if (action != "saveas" && action != "open") return line;
+    if (action != "saveas" && action != "open" && action != "report") return line;
     return action + " " + InsideFolder(folder, rest);
 }
 
@@ -57,6 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (const auto bad = checks::BadValueRow(session.program.sheet))
             fuzz::Fail("after line " + std::to_string(number) + " " + *bad);
         out.str("");
+    }
+    // A dialog still open at the end is cancelled, as closing it would.
+    if (!session.open_dialogs.empty()) {
+        session.open_dialogs.clear();
+        model::CloseDialog(session.program);
     }
     model::ShutDown(session.program);
 

@@ -154,6 +154,19 @@ TEST(FileFaults, AFullDiskKeepsEveryPreviousFile) {
         EXPECT_EQ(Bytes(report), old_report);
         EXPECT_TRUE(model::AppendReportText(folder.path / "new report.txt", std::string(100, 'y')).has_value());
         EXPECT_FALSE(fs::exists(folder.path / "new report.txt"));
+
+        // File, Print to Text-file says so and the file keeps what it had.
+        model::Program program;
+        platform::RecordedNotices report_notice;
+        program.platform.notices = report_notice.Sink();
+        program.platform.file_dialogs.save = [&](const platform::FileDialogRequest&) {
+            return std::optional<std::string>(report.string());
+        };
+        EXPECT_TRUE(model::FilePrintTextfile(program));
+        ASSERT_EQ(report_notice.notices.size(), 1u);
+        EXPECT_EQ(report_notice.notices[0].text, "File too large" + std::string(model::kReportNotWrittenText) +
+                                                      report.string());
+        EXPECT_EQ(Bytes(report), old_report);
     }
     EXPECT_EQ(Bytes(setup), old_setup);
     EXPECT_EQ(Bytes(folder.File(datums::kUserDatumFileName)), old_datums);
