@@ -3,9 +3,6 @@
 // a fresh data folder, checking exact texts, notices and file bytes.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -14,59 +11,25 @@
 #include <string>
 #include <vector>
 
+#include "session_run.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Output {
-    int status = -1;
-    std::vector<std::string> lines;
-    std::vector<std::string> Starting(const std::string& prefix) const {
-        std::vector<std::string> found;
-        for (const auto& line : lines)
-            if (line.rfind(prefix, 0) == 0) found.push_back(line);
-        return found;
-    }
-    // The text after "PREFIX<TAB>" of the last line starting so.
-    std::string Last(const std::string& prefix) const {
-        const auto found = Starting(prefix + "\t");
-        return found.empty() ? "(none)" : found.back().substr(prefix.size() + 1);
-    }
-};
+using session_run::Output;
 
 class SessionDialogs : public ::testing::Test {
 protected:
     fs::path user_dir;
 
     void SetUp() override {
-        static int counter = 0;
-        user_dir = fs::temp_directory_path() /
-                   ("twopoint_dialogs_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        fs::remove_all(user_dir);
+        user_dir = session_run::FreshUserFolder("twopoint_dialogs");
         fs::create_directories(user_dir);
     }
     void TearDown() override { fs::remove_all(user_dir); }
 
-    Output Run(const std::string& script) const {
-        const fs::path script_file = user_dir.string() + ".script";
-        std::ofstream(script_file, std::ios::binary) << script;
-        const std::string command = std::string("'") + TWOPOINT_CALC_PROGRAM + "' session --data-dir '" +
-                                    TWOPOINT_TEST_DATA_DIR + "' --user-dir '" + user_dir.string() + "' < '" +
-                                    script_file.string() + "' 2>&1";
-        Output result;
-        std::string text;
-        if (FILE* pipe = ::popen(command.c_str(), "r")) {
-            char buffer[4096];
-            std::size_t n = 0;
-            while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) text.append(buffer, n);
-            const int raw = ::pclose(pipe);
-            result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        }
-        fs::remove(script_file);
-        std::istringstream lines(text);
-        for (std::string line; std::getline(lines, line);) result.lines.push_back(line);
-        return result;
-    }
+    Output Run(const std::string& script) const { return session_run::RunSessionIn(user_dir, script); }
     std::string File(const std::string& name) const {
         std::ifstream in(user_dir / name, std::ios::binary);
         std::ostringstream s;

@@ -53,6 +53,11 @@ struct Output {
         }
         return fields;
     }
+    // The text after "PREFIX<TAB>" of the last line starting so.
+    std::string Last(const std::string& prefix) const {
+        const auto found = Starting(prefix + "\t");
+        return found.empty() ? "(none)" : found.back().substr(prefix.size() + 1);
+    }
     // The notices of a block.
     std::vector<std::string> NoticesIn(const std::string& marker) const {
         std::vector<std::string> found;
@@ -62,14 +67,10 @@ struct Output {
     }
 };
 
-// A fresh data folder per call; --no-save unless options say otherwise.
-inline Output RunSession(const std::string& script, const std::string& options = "--no-save") {
-    static int counter = 0;
-    namespace fs = std::filesystem;
-    const fs::path user_dir = fs::temp_directory_path() / ("twopoint_session_run_" + std::to_string(::getpid()) +
-                                                           "_" + std::to_string(counter++));
-    fs::remove_all(user_dir);
-    const fs::path script_file = user_dir.string() + ".script";
+// Runs the session over the data folder user_dir (kept as the session leaves it).
+inline Output RunSessionIn(const std::filesystem::path& user_dir, const std::string& script,
+                           const std::string& options = "") {
+    const std::filesystem::path script_file = user_dir.string() + ".script";
     std::ofstream(script_file, std::ios::binary) << script;
     const std::string command = std::string("'") + TWOPOINT_CALC_PROGRAM + "' session --data-dir '" +
                                 TWOPOINT_TEST_DATA_DIR + "' --user-dir '" + user_dir.string() + "' " + options +
@@ -82,10 +83,26 @@ inline Output RunSession(const std::string& script, const std::string& options =
         const int raw = ::pclose(pipe);
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }
-    fs::remove(script_file);
-    fs::remove_all(user_dir);
+    std::filesystem::remove(script_file);
     std::istringstream lines(result.text);
     for (std::string line; std::getline(lines, line);) result.lines.push_back(line);
+    return result;
+}
+
+// A fresh data folder for every call, removed afterwards (each test process its own names).
+inline std::filesystem::path FreshUserFolder(const std::string& stem) {
+    static int counter = 0;
+    const auto folder = std::filesystem::temp_directory_path() /
+                        (stem + "_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+    std::filesystem::remove_all(folder);
+    return folder;
+}
+
+// A fresh data folder per call; --no-save unless options say otherwise.
+inline Output RunSession(const std::string& script, const std::string& options = "--no-save") {
+    const auto user_dir = FreshUserFolder("twopoint_session_run");
+    Output result = RunSessionIn(user_dir, script, options);
+    std::filesystem::remove_all(user_dir);
     return result;
 }
 

@@ -2,10 +2,6 @@
 // data folder per test, checking the exact sheet texts, notices and files.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -13,76 +9,30 @@
 #include <string>
 #include <vector>
 
+#include "session_run.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct SessionResult {
-    std::string output;
-    int status = -1;
-    std::vector<std::string> lines;
-
-    // The lines that start with `prefix`.
-    std::vector<std::string> Starting(const std::string& prefix) const {
-        std::vector<std::string> found;
-        for (const auto& line : lines)
-            if (line.rfind(prefix, 0) == 0) found.push_back(line);
-        return found;
-    }
-    std::vector<std::string> Notices() const { return Starting("notice: "); }
-    std::vector<std::string> Errors() const { return Starting("error: "); }
-};
+using SessionResult = session_run::Output;
 
 class Session : public ::testing::Test {
 protected:
     fs::path user_dir;
 
-    void SetUp() override {
-        static int counter = 0;
-        user_dir = fs::temp_directory_path() /
-                   ("twopoint_session_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        fs::remove_all(user_dir);
-    }
+    void SetUp() override { user_dir = session_run::FreshUserFolder("twopoint_session"); }
     void TearDown() override { fs::remove_all(user_dir); }
 
     std::string SetupPath() const { return (user_dir / "Polvant.ini").string(); }
 
     SessionResult Run(const std::string& script, const std::string& options = "") const {
-        const fs::path script_file = user_dir.string() + ".script";
-        std::ofstream(script_file, std::ios::binary) << script;
-        const std::string command = std::string("'") + TWOPOINT_CALC_PROGRAM + "' session --data-dir '" +
-                                    TWOPOINT_TEST_DATA_DIR + "' --user-dir '" + user_dir.string() + "' " +
-                                    options + " < '" + script_file.string() + "' 2>&1";
-        SessionResult result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe) return result;
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        fs::remove(script_file);
-        std::istringstream lines(result.output);
-        for (std::string line; std::getline(lines, line);) result.lines.push_back(line);
-        return result;
+        return session_run::RunSessionIn(user_dir, script, options);
     }
 
     // The rows a `sheet` printed after the marker line "# NAME", as ROW -> TEXT.
     static std::map<std::string, std::string> Sheet(const SessionResult& result, const std::string& marker) {
-        std::map<std::string, std::string> rows;
-        bool inside = false;
-        for (const auto& line : result.lines) {
-            if (line == "# " + marker) {
-                inside = true;
-                continue;
-            }
-            if (!inside) continue;
-            if (line.rfind("# ", 0) == 0) break;
-            const auto tab = line.find('\t');
-            if (tab == std::string::npos) continue;
-            rows[line.substr(0, tab)] = line.substr(tab + 1);
-        }
-        return rows;
+        return result.Fields(marker);
     }
 
     void WriteSetup(const std::string& bytes) const {
@@ -176,10 +126,10 @@ std::map<std::string, std::string> State(const SessionResult& result) {
 
 TEST_F(Session, FirstStartWithoutSetupFileRunsOnDefaultsAndLeavesTheTwentyGroupFile) {
     const SessionResult first = Run("# start\nsheet\nstate\n");
-    EXPECT_EQ(first.status, 0) << first.output;
+    EXPECT_EQ(first.status, 0) << first.text;
     ASSERT_FALSE(first.lines.empty());
     EXPECT_EQ(first.lines[0], kNotFoundNotice);
-    EXPECT_EQ(first.Notices().size(), 1u) << first.output;
+    EXPECT_EQ(first.Notices().size(), 1u) << first.text;
 
     const auto sheet = Sheet(first, "start");
     EXPECT_EQ(sheet.at("lblTitle"), "MODE : Range/Bearing Calculations");
@@ -207,7 +157,7 @@ TEST_F(Session, FirstStartWithoutSetupFileRunsOnDefaultsAndLeavesTheTwentyGroupF
     // The next start reads it without a notice. Fifteen digits come back within
     // the last digits (b, e2, the degree factor), and from then on stay.
     const SessionResult second = Run("state\n");
-    EXPECT_TRUE(second.Notices().empty()) << second.output;
+    EXPECT_TRUE(second.Notices().empty()) << second.text;
     EXPECT_EQ(State(second).at("pub_Lat(0)"), "1.04719755119667");
     EXPECT_EQ(State(second).at("pub_GeogFormat.Factor"), "57.2957795130785");
     EXPECT_EQ(ReadFile(SetupPath()), kDefaultSetupFile);
@@ -289,7 +239,7 @@ TEST_F(Session, DatumShiftModeEditsOfEachRepresentation) {
         "# name\n"
         "sheet\n",
         "--no-save");
-    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.status, 0) << result.text;
     EXPECT_EQ(result.Notices(), (std::vector<std::string>{kNotFoundNotice, kNotValidNotice}));
 
     const auto mode = Sheet(result, "mode");
@@ -342,7 +292,7 @@ TEST_F(Session, DisplaySwitchesHideGroupsAndSetTheHeight) {
         "view 2\n"
         "# back\n"
         "sheet\n");
-    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.status, 0) << result.text;
     const auto no_grid = Sheet(result, "no grid");
     EXPECT_EQ(no_grid.count("lblNorthing(0)"), 0u);
     EXPECT_EQ(no_grid.count("lblScaleFactor(1)"), 0u);  // the companion group goes with it
@@ -388,9 +338,9 @@ TEST_F(Session, SaveSaveAsAndOpenRoundTrips) {
         "saveas\n"
         "open\n"
         "open " + SetupPath() + "\n");
-    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.status, 0) << result.text;
     const std::vector<std::string> notices = result.Notices();
-    ASSERT_EQ(notices.size(), 7u) << result.output;
+    ASSERT_EQ(notices.size(), 7u) << result.text;
     EXPECT_EQ(notices[1],
               "notice: [none] Twopoint: Setup data will be stored as default Polvant.ini. If you wan't to save "
               "setup data with another filename you have to use 'Save As'");
@@ -411,7 +361,7 @@ TEST_F(Session, SaveSaveAsAndOpenRoundTrips) {
     // Opening made it the default setup; shut-down wrote the same state again.
     EXPECT_EQ(ReadFile(SetupPath()), saved);
     const SessionResult next = Run("state\n", "--no-save");
-    EXPECT_TRUE(next.Notices().empty()) << next.output;
+    EXPECT_TRUE(next.Notices().empty()) << next.text;
     EXPECT_EQ(State(next).at("pub_Name(0)"), "Ekofisk '2/4', platform");
 }
 
@@ -430,7 +380,7 @@ TEST_F(Session, SetupFilesWrittenByHandReadTheSame) {
     for (auto it = groups.rbegin(); it != groups.rend(); ++it) reordered += *it + "\"#unknown\",#TRUE#\r\n";
     WriteSetup(reordered);
     const SessionResult reversed = Run("state\n", "--no-save");
-    EXPECT_TRUE(reversed.Notices().empty()) << reversed.output;
+    EXPECT_TRUE(reversed.Notices().empty()) << reversed.text;
     EXPECT_EQ(State(reversed).at("pub_Name(2)"), "Gullfaks");
 
     WriteSetup(file);
@@ -445,7 +395,7 @@ TEST_F(Session, SetupFilesWrittenByHandReadTheSame) {
     missing.erase(missing.find(group), group.size());
     WriteSetup(missing);
     const SessionResult partial = Run("state\n", "--no-save");
-    EXPECT_TRUE(partial.Notices().empty()) << partial.output;
+    EXPECT_TRUE(partial.Notices().empty()) << partial.text;
     EXPECT_EQ(State(partial).at("pub_Name(0)"), "Kept");
     EXPECT_EQ(State(partial).at("pub_Name(1)"), " n/a ");
     EXPECT_EQ(State(partial).at("pub_Lat(1)"), "1.0471975511966667");
@@ -464,8 +414,8 @@ TEST_F(Session, UnsoundSetupFilesLoadTheDefaultsWithTheErrorNotice) {
     for (const auto& [what, bytes] : files) {
         WriteSetup(bytes);
         const SessionResult result = Run("state\n");
-        EXPECT_EQ(result.status, 0) << what << "\n" << result.output;
-        EXPECT_EQ(result.Notices(), std::vector<std::string>{kErrorNotice}) << what << "\n" << result.output;
+        EXPECT_EQ(result.status, 0) << what << "\n" << result.text;
+        EXPECT_EQ(result.Notices(), std::vector<std::string>{kErrorNotice}) << what << "\n" << result.text;
         const auto state = State(result);
         EXPECT_EQ(state.at("pub_Mode"), "OFFSET") << what;
         EXPECT_EQ(state.at("pub_Zone(0)"), "31") << what;
@@ -488,7 +438,7 @@ TEST_F(Session, SpecialModesAtStartUpAndOnExit) {
     EXPECT_EQ(ngo_start.Notices(),
               std::vector<std::string>{
                   "notice: [exclamation] Twopoint: NGO and RT38 datum not stored in setup file. Default data loaded"})
-        << ngo_start.output;
+        << ngo_start.text;
     EXPECT_EQ(State(ngo_start).at("pub_Mode"), "OFFSET");
     EXPECT_EQ(State(ngo_start).at("pub_Datum(0).Name"), "WGS84 - World Geodetic system 1984");
     // The defaults do not set the special option: it keeps what was read.
@@ -507,11 +457,11 @@ TEST_F(Session, SpecialModesAtStartUpAndOnExit) {
                                   "\"#pub_SpecialOption\"\r\n\"ED50-ED87\"\r\n";
     WriteSetup(north_sea);
     const SessionResult special = Run("mode 0\nmode 1\n# special\nsheet\nstate\n");
-    EXPECT_EQ(special.status, 0) << special.output;
+    EXPECT_EQ(special.status, 0) << special.text;
     const std::string refusal =
         "notice: [information] Illegal selection: Not allowed to change mode when a special datumshift is in use! "
         "Select a standard datumshift first !";
-    EXPECT_EQ(special.Notices(), (std::vector<std::string>{refusal, refusal})) << special.output;
+    EXPECT_EQ(special.Notices(), (std::vector<std::string>{refusal, refusal})) << special.text;
     EXPECT_EQ(State(special).at("pub_Mode"), "SPECIAL");
     EXPECT_EQ(Sheet(special, "special").at("lblTitle"), "MODE : Datum shift");
     const std::string saved = ReadFile(SetupPath());
@@ -549,7 +499,7 @@ TEST_F(Session, RangeBearingEditsOffsetsAndAModeSwitchBlankingTheRelations) {
         "# blanked\n"
         "sheet\n",
         "--no-save");
-    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.status, 0) << result.text;
 
     // One degree of latitude north along the meridian of 3 E: the meridian arc,
     // 111 420.728 m; the program's inverse series comes within a millimetre.
@@ -621,7 +571,7 @@ TEST_F(Session, HemisphereDefaultsAndTheLocalesDecimalComma) {
         "state\n"
         "option west\n",
         "--locale-comma");
-    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.status, 0) << result.text;
     const auto sheet = Sheet(result, "south west");
     EXPECT_EQ(sheet.at("lblLat(1)"), "59\xC2\xB0 30' 00,000\" S ");
     EXPECT_EQ(sheet.at("lblLon(1)"), "005\xC2\xB0 15' 30,000\" W ");
@@ -645,9 +595,9 @@ TEST_F(Session, AFailedWriteOnExitShowsTheNotStoredNoticeAndKeepsWhatWasThere) {
     fs::create_directories(user_dir / "Polvant.ini");
     std::ofstream(user_dir / "Polvant.ini" / "keep.txt") << "kept";
     const SessionResult result = Run("name 0 Lost\n");
-    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.status, 0) << result.text;
     const auto notices = result.Notices();
-    ASSERT_EQ(notices.size(), 2u) << result.output;
+    ASSERT_EQ(notices.size(), 2u) << result.text;
     EXPECT_EQ(notices[0], kErrorNotice);
     EXPECT_EQ(notices[1],
               "notice: [none] Twopoint: Is a directory Setup file Polvant.ini not stored! (If an existing Polvant.ini "
@@ -671,7 +621,7 @@ TEST_F(Session, TheMenuBarFollowsTheModeTheViewAndTheOptions) {
         "# range bearing\n"
         "menus\n",
         "--no-save");
-    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.status, 0) << result.text;
     const auto shift = Sheet(result, "datum shift");
     EXPECT_EQ(shift.at("mnuPointA"), "Datum&A\t-");
     EXPECT_EQ(shift.at("mnuPointB"), "Datum&B\t-");
@@ -715,8 +665,8 @@ TEST_F(Session, TheNorthSeaPolynomialRouteOfARestoredSpecialMode) {
         "# ED87\n"
         "sheet\n",
         "--no-save");
-    EXPECT_EQ(result.status, 0) << result.output;
-    EXPECT_EQ(result.Notices(), std::vector<std::string>{}) << result.output;
+    EXPECT_EQ(result.status, 0) << result.text;
+    EXPECT_EQ(result.Notices(), std::vector<std::string>{}) << result.text;
     const auto sheet = Sheet(result, "ED87");
     EXPECT_EQ(sheet.at("lblDatum(0)"), "ED50 - North Sea");
     EXPECT_EQ(sheet.at("lblDatum(1)"), "ED87 - North Sea");

@@ -75,6 +75,7 @@ TEST(Sheet, ModeSwitchLayoutCaptionsMenusAndBlankedRelations) {
     EXPECT_EQ(sheet.Text(model::Row::Title), "MODE : Datum shift");
     EXPECT_EQ(sheet.Text(model::Row::ColumnHeading1), "Datum B ");
     EXPECT_EQ(sheet[model::Row::ColumnHeading0].colour, model::kDatumShiftColour);
+    EXPECT_EQ(sheet[model::Row::Name2].colour, model::kDatumShiftColour);  // the location follows the mode
     EXPECT_EQ(sheet.Text(model::Row::NameLabel0), "WGS84 - World Geodetic system 1984");
     EXPECT_EQ(sheet.Text(model::Row::Area1), "Global");
     EXPECT_FALSE(sheet[model::Row::Name0].visible);
