@@ -125,9 +125,9 @@ std::vector<MolodenskyEntry> ReadMolodenskyRows(FieldReader& reader) {
         row.Number = static_cast<int>(rows.size());
         row.Name = ReadTextField(reader, "Name");
         row.Ellipsoid = ReadTextField(reader, "Ellipsoid");
-        row.dx = static_cast<float>(ReadNumberField(reader, "dx"));
-        row.dy = static_cast<float>(ReadNumberField(reader, "dy"));
-        row.dz = static_cast<float>(ReadNumberField(reader, "dz"));
+        row.dx = ReadSingleField(reader, "dx");
+        row.dy = ReadSingleField(reader, "dy");
+        row.dz = ReadSingleField(reader, "dz");
         row.Area = ReadTextField(reader, "Area");
         row.ex = ReadShortField(reader, "ex");
         row.ey = ReadShortField(reader, "ey");

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 namespace datums {
@@ -155,6 +156,18 @@ double ReadNumberField(FieldReader& reader, const std::string& field_name) {
     if (result.ec != std::errc() || !std::isfinite(value))
         throw DataFileError(reader.file_name, field.line, "field " + field_name + ": '" + s + "' is out of range");
     return value;
+}
+
+float ReadSingleField(FieldReader& reader, const std::string& field_name) {
+    const int line = (SkipBlanksAndLineEnds(reader), reader.line);
+    const std::size_t start = reader.position;
+    const double value = ReadNumberField(reader, field_name);
+    if (std::fabs(value) > std::numeric_limits<float>::max()) {
+        std::string text = reader.text.substr(start, reader.position - start);
+        while (!text.empty() && (text.back() == ',' || IsBlank(text.back()) || IsLineEnd(text.back()))) text.pop_back();
+        throw DataFileError(reader.file_name, line, "field " + field_name + ": '" + text + "' is out of range");
+    }
+    return static_cast<float>(value);
 }
 
 int ReadShortField(FieldReader& reader, const std::string& field_name) {

