@@ -105,6 +105,11 @@ void GeodeticInverse(double phi1, double lambda1, double phi2, double lambda2, I
             azimuth = d > 0 ? kHalfPi : kThreeHalfPi;
         } else if (lambda1 == lambda2 || dL == 0.0) {  // also one meridian given as -180 and +180
             azimuth = phi2 > phi1 ? 0.0 : kPi;
+        } else if (std::fabs(dL - kPi) < 1e-12) {
+            // Opposite meridians (a true offset over a pole gives them): the line runs
+            // over the nearer pole, where the series' quadrant rule would point the
+            // other way (south towards a point beyond the north pole).
+            azimuth = phi1 + phi2 > 0 ? 0.0 : kPi;
         } else {
             // The last product is psi^2 * cos psi (not cot psi): the program's own series.
             const double Lambda =

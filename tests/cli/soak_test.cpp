@@ -100,6 +100,7 @@ public:
     bool Step() {
         out_.str("");
         const auto before = Positions();
+        const auto datums_before = Datums();
         const std::string action = RandomAction();
         // A mode switch blanks the relations until the next edit; an edit or a
         // load that moved a point computes them again.
@@ -108,15 +109,18 @@ public:
         // Leaving a special mode gives the other point this datum without a new
         // calculation (its co-ordinates stay those of the old datum) until the
         // user picks that point's datum again, edits a point or restarts.
-        const auto datum_line = action.find("datum ");
-        if (out_.str().find("Changing from special datum shift mode") != std::string::npos) {
-            unsettled_point_ = action[datum_line + 6] == '0' ? 1 : 0;
+        const auto datum_line = action.rfind("datum ", 0) == 0 ? 0 : action.find("; datum ");
+        if (out_.str().find("Changing from special datum shift mode") != std::string::npos &&
+            datum_line != std::string::npos) {
+            unsettled_point_ = action[action.find("datum ", datum_line) + 6] == '0' ? 1 : 0;
         } else if (unsettled_point_ >= 0) {
             const auto now = Positions();
             const auto k = static_cast<std::size_t>(3 * unsettled_point_);
             const bool moved = !std::equal(now.begin() + k, now.begin() + k + 3, before.begin() + k);
-            if (action == "restart" || moved ||
-                (datum_line != std::string::npos && action[datum_line + 6] - '0' == unsettled_point_))
+            // A datum picked again for it (a refused pick leaves the datum as it was).
+            const bool picked = Datums()[static_cast<std::size_t>(unsettled_point_)] !=
+                                datums_before[static_cast<std::size_t>(unsettled_point_)];
+            if (action == "restart" || moved || picked)
                 unsettled_point_ = -1;
         }
         history_.push_back(action);
@@ -147,6 +151,19 @@ private:
     int line_ = 0;
     bool relations_computed_ = true;
     int unsettled_point_ = -1;  // the point given a datum without a calculation
+
+    // Each point's datum as its name and parameters.
+    std::vector<std::string> Datums() {
+        std::vector<std::string> out;
+        for (const auto& p : S().point) {
+            const datums::DatumRecord& d = p.pub_Datum;
+            char text[256];
+            std::snprintf(text, sizeof text, "%.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g", d.a, d.e2, d.dx,
+                          d.dy, d.dz, d.rotx, d.roty, d.rotz, d.ds);
+            out.push_back(d.Name + " " + p.pub_DatumOption + " " + text);
+        }
+        return out;
+    }
 
     std::vector<double> Positions() {
         std::vector<double> values;

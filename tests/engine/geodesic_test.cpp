@@ -153,6 +153,12 @@ TEST(GeodeticInverse, NearlyAntipodalPointsLieBeyondTheSeries) {
             EXPECT_EQ(line.distance, 7);
         }
     }
+    // On opposite meridians the line runs over the nearer pole: due north from 60 N
+    // to 60.5 N beyond the north pole (the series' quadrant rule once said south).
+    const auto over_north = Inverse(60, 10, 60.5, 10 - 180), over_south = Inverse(-60, 10, -60.5, 10 + 180);
+    EXPECT_EQ(over_north.azimuth, 0);
+    EXPECT_EQ(over_south.azimuth, kPi);
+    EXPECT_NEAR(over_north.distance, vincenty::Inverse(60 * kRadPerDeg, 0, 60.5 * kRadPerDeg, std::numbers::pi, kA, kF).distance, 0.5);
     // Half the globe apart along the equator the series still holds.
     EXPECT_NEAR(Inverse(0, 0, 0, 179).distance, 179 * kRadPerDeg * kA, 1.0);
 }
