@@ -3,6 +3,8 @@
 # $TWOPOINT_FUZZ_BUILD_DIR) and runs each for SECONDS (default 25) on its seed
 # corpus. New inputs go to build-fuzz/corpus/<target>, never into the
 # repository; a finding leaves its input in build-fuzz/findings/ and fails.
+# With TWOPOINT_FUZZ_RUNS set, each target instead runs that many inputs from
+# a fixed seed, so a run on one machine repeats on another (CI uses this).
 #   scripts/fuzz.sh [SECONDS] [TARGET ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,15 +28,22 @@ fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 mkdir -p "$build_dir/findings" "$build_dir/logs"
+if [ -n "${TWOPOINT_FUZZ_RUNS:-}" ]; then
+  budget=(-runs="$TWOPOINT_FUZZ_RUNS" -seed=1)
+  what="from seed 1"
+else
+  budget=(-max_total_time="$seconds")
+  what="in ${seconds} s"
+fi
 for target in "${targets[@]}"; do
   mkdir -p "$build_dir/corpus/$target"
   log="$build_dir/logs/$target.log"
   status=0
-  "$build_dir/bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  "$build_dir/bin/$target" "${budget[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$build_dir/findings/$target-" "$build_dir/corpus/$target" "tests/fuzz/corpus/$target" \
     >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-  echo "fuzz: $target: ${runs:-?} executions in ${seconds} s"
+  echo "fuzz: $target: ${runs:-?} executions $what"
   if [ $status -ne 0 ]; then
     echo "fuzz: $target failed (status $status); its input is in $build_dir/findings/, the log in $log" >&2
     grep -E 'invariant broken|ERROR|SUMMARY|runtime error|Test unit written' "$log" | head -20 >&2 || true

@@ -240,6 +240,14 @@ TEST(ParseDMS, BearingsWrap) {
     ASSERT_EQ(p.notices.size(), 1u);
     EXPECT_EQ(Dms("800", "BRG").value, 80);
     EXPECT_NEAR(Dm("-0 30", "BRG").value, 359.5, 1e-12);
+
+    // The degree check comes before the minute carry, and the carry keeps the
+    // seconds: 359 60 30 passes the full circle by the seconds, the same
+    // direction as 0 00 30, and reads back into the circle.
+    p = Dms("359 60 30", "BRG");
+    EXPECT_NEAR(p.value, 360 + 30.0 / 3600, 1e-12);
+    EXPECT_EQ(p.text, "360\u00B0 00' 30.0000\"");
+    EXPECT_NEAR(Dms(p.text, "BRG").value, 30.0 / 3600, 1e-12);
 }
 
 TEST(ParseDMS, SixteenBitOverflowIsAFormatError) {
