@@ -1,18 +1,14 @@
 #include "datums/catalogue.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cmath>
-#include <filesystem>
-#include <fstream>
+#include <array>
 #include <set>
 
-#include "engine/constants.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using datums::DataFileError;
 
 datums::DatumCatalogue BuiltIn() {
@@ -21,19 +17,6 @@ datums::DatumCatalogue BuiltIn() {
     datums::LoadSpecialDatums(c);
     return c;
 }
-
-// A scratch folder holding an ellipsoid and a Molodensky file.
-struct DataFolder {
-    fs::path path;
-    explicit DataFolder(const std::string& name) : path(fs::temp_directory_path() / ("twopoint_" + name + "_" + std::to_string(::getpid()))) {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~DataFolder() { fs::remove_all(path); }
-    void Write(const std::string& file, const std::string& text) const {
-        std::ofstream(path / file, std::ios::binary) << text;
-    }
-};
 
 const char* kTwoEllipsoids = "\"International 1924 (Hayford)\",6378388,297\r\n\"Clarke 1866\",6378206.4,294.9786982\r\n";
 
@@ -75,12 +58,8 @@ TEST(Catalogue, Ed50NorthOf62Applied) {
     EXPECT_DOUBLE_EQ(d.rotz, -0.917 / 3600 * 0.017453292519944444);
     EXPECT_DOUBLE_EQ(d.ds, -3.52e-6);
     EXPECT_EQ(d.dx, -116.641);
-    const auto p = datums::ToSevenParameters(d);
-    EXPECT_EQ(p.rotx, d.rotx);
-    EXPECT_EQ(p.ds, d.ds);
     // A user datum is converted the same way; a special one loses its parameters.
-    auto user = d;
-    user = datums::MakeStandardDatum(c, 3);
+    auto user = datums::MakeStandardDatum(c, 3);
     datums::ApplyDatumRecord("UserDefined", user);
     EXPECT_EQ(user.rotx, d.rotx);
     auto special = datums::MakeSpecialDatum(c, 3);
@@ -111,18 +90,10 @@ TEST(Catalogue, MolodenskyRecordAndEllipsoidMatching) {
     EXPECT_EQ(d.Remark, "Molodensky datumshift");
     EXPECT_EQ(d.a, 6378388.0);
     EXPECT_EQ(d.f, 297.0);
-    EXPECT_EQ(d.rotx, 3);
-    EXPECT_EQ(d.roty, 5);
-    EXPECT_EQ(d.rotz, 3);
-    EXPECT_EQ(d.ds, 20);
+    // Before applying, the rotation and scale fields hold the accuracies and the station count.
+    EXPECT_EQ((std::array{d.rotx, d.roty, d.rotz, d.ds}), (std::array{3.0, 5.0, 3.0, 20.0}));
     datums::ApplyDatumRecord("Molodensky", d);
-    EXPECT_EQ(d.dx, -87);
-    EXPECT_EQ(d.dy, -98);
-    EXPECT_EQ(d.dz, -121);
-    EXPECT_EQ(d.rotx, 0);
-    EXPECT_EQ(d.roty, 0);
-    EXPECT_EQ(d.rotz, 0);
-    EXPECT_EQ(d.ds, 0);
+    EXPECT_EQ((std::array{d.dx, d.dy, d.dz, d.rotx, d.roty, d.rotz, d.ds}), (std::array{-87.0, -98.0, -121.0, 0.0, 0.0, 0.0, 0.0}));
     EXPECT_DOUBLE_EQ(d.f, 1 / 297.0);
 
     // "clarke 1866" differs from "Clarke 1866" only in letter case: not matched.
@@ -161,41 +132,42 @@ TEST(Catalogue, FindDatumByListedName) {
     EXPECT_FALSE(datums::FindDatumByName(c, "wgs84 - world geodetic system 1984"));
 }
 
-TEST(Catalogue, LoadEllipsoidFilesAllOrNothing) {
-    DataFolder folder("catalogue_load");
-    auto c = BuiltIn();
+// The message of the DataFileError `load` raises, or "accepted".
+template <class Load>
+std::string DataFileFailure(Load&& load) {
     try {
-        datums::LoadEllipsoidFiles(c, folder.path);
+        load();
+    } catch (const DataFileError& e) {
+        return e.what();
+    }
+    return "accepted";
+}
+
+TEST(Catalogue, LoadEllipsoidFilesAllOrNothing) {
+    const scratch::Folder folder;
+    auto c = BuiltIn();
+    const auto load = [&] { datums::LoadEllipsoidFiles(c, folder.path); };
+    try {
+        load();
         FAIL() << "missing files accepted";
     } catch (const DataFileError& e) {
         EXPECT_EQ(e.file, "Ellipser.vdx");
         EXPECT_NE(std::string(e.what()).find("\"Ellipser.vdx\""), std::string::npos) << e.what();
     }
     folder.Write("Ellipser.vdx", kTwoEllipsoids);
-    EXPECT_THROW(datums::LoadEllipsoidFiles(c, folder.path), DataFileError);  // Molodens.vdx still missing
+    EXPECT_THROW(load(), DataFileError);  // Molodens.vdx still missing
     // A malformed Molodensky row: the ellipsoid table is not half filled either.
     folder.Write("Molodens.vdx",
                  "\"A\",\"Clarke 1866\",1,2,3,\"X\",1,1,1,0\n\"B\",\"Clarke 1866\",1,2x,3,\"X\",1,1,1,0\n");
-    try {
-        datums::LoadEllipsoidFiles(c, folder.path);
-        FAIL() << "malformed row accepted";
-    } catch (const DataFileError& e) {
-        EXPECT_STREQ(e.what(), "\"Molodens.vdx\", line 2: field dy: '2x' is not a number");
-        EXPECT_EQ(e.line, 2);
-    }
+    EXPECT_EQ(DataFileFailure(load), "\"Molodens.vdx\", line 2: field dy: '2x' is not a number");
     EXPECT_TRUE(c.Ellipsoids.empty());
     EXPECT_TRUE(c.MolodenskyDatums.empty());
     // A translation beyond single precision was once stored as an infinity.
     folder.Write("Molodens.vdx", "\"A\",\"Clarke 1866\",1,2,3,\"X\",1,1,1,0\n\"B\",\"Clarke 1866\",1,2,\n 4e38 ,\"X\",1,1,1,0\n");
-    try {
-        datums::LoadEllipsoidFiles(c, folder.path);
-        FAIL() << "an infinite translation accepted";
-    } catch (const DataFileError& e) {
-        EXPECT_STREQ(e.what(), "\"Molodens.vdx\", line 3: field dz: '4e38' is out of range");
-    }
+    EXPECT_EQ(DataFileFailure(load), "\"Molodens.vdx\", line 3: field dz: '4e38' is out of range");
     EXPECT_TRUE(c.MolodenskyDatums.empty());
     folder.Write("Molodens.vdx", "\"A\",\"Clarke 1866\",1,2,3,\"X\",1,1,1,0\n");
-    datums::LoadEllipsoidFiles(c, folder.path);
+    load();
     EXPECT_EQ(c.Ellipsoids.size(), 2u);
     EXPECT_EQ(c.MolodenskyDatums.size(), 1u);
 }
@@ -204,27 +176,22 @@ TEST(Catalogue, CapacityLimits) {
     std::string ellipsoids, molodensky;
     for (int k = 0; k < 31; ++k) ellipsoids += "\"E" + std::to_string(k) + "\",6378000,298\n";
     for (int k = 0; k < 251; ++k) molodensky += "\"D" + std::to_string(k) + "\",\"E0\",1,2,3,\"A\",1,1,1,0\n";
-    auto e31 = datums::FieldReaderFromText(ellipsoids, "Ellipser.vdx");
-    EXPECT_EQ(datums::ReadEllipsoidRows(e31).size(), 31u);
-    auto m251 = datums::FieldReaderFromText(molodensky, "Molodens.vdx");
-    const auto rows = datums::ReadMolodenskyRows(m251);
+    const auto read_ellipsoids = [](const std::string& text) {
+        auto reader = datums::FieldReaderFromText(text, "Ellipser.vdx");
+        return datums::ReadEllipsoidRows(reader);
+    };
+    const auto read_molodensky = [](const std::string& text) {
+        auto reader = datums::FieldReaderFromText(text, "Molodens.vdx");
+        return datums::ReadMolodenskyRows(reader);
+    };
+    EXPECT_EQ(read_ellipsoids(ellipsoids).size(), 31u);
+    const auto rows = read_molodensky(molodensky);
     ASSERT_EQ(rows.size(), 251u);
     EXPECT_EQ(rows.back().Number, 250);
-
-    auto e32 = datums::FieldReaderFromText(ellipsoids + "\"E31\",6378000,298\n", "Ellipser.vdx");
-    try {
-        datums::ReadEllipsoidRows(e32);
-        FAIL() << "32nd ellipsoid accepted";
-    } catch (const DataFileError& e) {
-        EXPECT_STREQ(e.what(), "\"Ellipser.vdx\", line 32: more than 31 ellipsoid rows; the table holds 31");
-    }
-    auto m252 = datums::FieldReaderFromText(molodensky + "\"D251\",\"E0\",1,2,3,\"A\",1,1,1,0\n", "Molodens.vdx");
-    try {
-        datums::ReadMolodenskyRows(m252);
-        FAIL() << "252nd Molodensky row accepted";
-    } catch (const DataFileError& e) {
-        EXPECT_STREQ(e.what(), "\"Molodens.vdx\", line 252: more than 251 Molodensky rows; the table holds 251");
-    }
+    EXPECT_EQ(DataFileFailure([&] { read_ellipsoids(ellipsoids + "\"E31\",6378000,298\n"); }),
+              "\"Ellipser.vdx\", line 32: more than 31 ellipsoid rows; the table holds 31");
+    EXPECT_EQ(DataFileFailure([&] { read_molodensky(molodensky + "\"D251\",\"E0\",1,2,3,\"A\",1,1,1,0\n"); }),
+              "\"Molodens.vdx\", line 252: more than 251 Molodensky rows; the table holds 251");
 }
 
 TEST(Catalogue, ShippedDataFiles) {

@@ -1,19 +1,18 @@
 #include "datums/user_datum_editor.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "datums/user_datums.h"
 #include "platform/locale.h"
+#include "support/datum_rows.h"
 
 namespace {
 
 using datums::DatumEntry;
 using datums::UserDatumEditor;
+using datum_rows::Fields;
 
 const std::vector<datums::EllipsoidRecord> kEllipsoids{
     {"International 1924 (Hayford)", 6378388.0, 297.0}, {"WGS84", 6378137.0, 298.257223563}};
@@ -50,6 +49,12 @@ TEST(UserDatumEditor, OpensWithPlaceholdersAndShowsTheControls) {
     view = datums::ViewUserDatumEditor(editor, rows, kEllipsoids);
     EXPECT_TRUE(view.edit_option_enabled);
     EXPECT_EQ(view.datum_list, (std::vector<std::string>{"One", "Two"}));
+    // Edit is refused while there are no user datums.
+    UserDatumEditor edited = editor;
+    datums::ChooseUserDatumAction(edited, datums::kEditDatum, {});
+    EXPECT_EQ(edited.action, datums::kAddDatum);
+    datums::ChooseUserDatumAction(edited, datums::kEditDatum, rows);
+    EXPECT_EQ(edited.action, datums::kEditDatum);
 
     // Each input mode enables exactly its two number boxes (the name box always).
     const std::array<std::array<bool, 5>, 5> enabled{{{true, true, true, false, false},
@@ -67,14 +72,6 @@ TEST(UserDatumEditor, OpensWithPlaceholdersAndShowsTheControls) {
     EXPECT_STREQ(datums::kEllipsoidBoxLabels[2], "Semi Minor Axis : ");
 }
 
-TEST(UserDatumEditor, EditOptionOnlyWithUserDatums) {
-    UserDatumEditor editor = datums::OpenUserDatumEditor();
-    datums::ChooseUserDatumAction(editor, datums::kEditDatum, {});
-    EXPECT_EQ(editor.action, datums::kAddDatum);
-    datums::ChooseUserDatumAction(editor, datums::kEditDatum, {Row(1, "One")});
-    EXPECT_EQ(editor.action, datums::kEditDatum);
-}
-
 TEST(UserDatumEditor, SelectingARowShowsItsFieldsAndNothingShowsPlaceholders) {
     platform::SetNumberLocale({'.'});
     const std::vector<DatumEntry> rows{Row(1, "One"), Row(2, "Two")};
@@ -82,11 +79,8 @@ TEST(UserDatumEditor, SelectingARowShowsItsFieldsAndNothingShowsPlaceholders) {
     datums::SelectUserDatum(editor, rows, 1);
     EXPECT_EQ(editor.selected, 1);
     EXPECT_EQ(editor.datum_boxes, (std::array<std::string, 2>{"Two", "Area Two"}));
-    EXPECT_EQ(editor.ellipsoid_boxes[0], "Bessel 1841");
-    EXPECT_EQ(editor.ellipsoid_boxes[1], "6377397.155 m");
-    EXPECT_EQ(editor.ellipsoid_boxes[2], "6356078.96281819 m");  // b of Bessel 1841
-    EXPECT_EQ(editor.ellipsoid_boxes[3], "299.1528128");
-    EXPECT_EQ(editor.ellipsoid_boxes[4], "0.00667437223180");
+    EXPECT_EQ(editor.ellipsoid_boxes, (std::array<std::string, 5>{"Bessel 1841", "6377397.155 m", "6356078.96281819 m",
+                                                                  "299.1528128", "0.00667437223180"}));
     EXPECT_EQ(editor.shift_boxes,
               (std::array<std::string, 8>{"Remark Two", "1", "2", "3", "0.1", "0.2", "0.3", "-0.5"}));
     const auto view = datums::ViewUserDatumEditor(editor, rows, kEllipsoids);
@@ -218,16 +212,8 @@ TEST(UserDatumEditor, AddEditAndRemoveWithRenumbering) {
     }
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_TRUE(changed);
-    EXPECT_EQ(rows[2].Number, 3);
-    EXPECT_EQ(rows[2].Name, "Third");
-    EXPECT_EQ(rows[2].Ellipsoid, "International 1924 (Hayford)");
-    EXPECT_EQ(rows[2].Area, "Sea");
-    EXPECT_EQ(rows[2].a, 6378388.0);
-    EXPECT_EQ(rows[2].InvF, 297.0);
-    EXPECT_EQ(rows[2].Remark, "made by hand");
-    EXPECT_EQ(rows[2].dx, -87.5);
-    EXPECT_EQ(rows[2].dy, 0.0);
-    EXPECT_EQ(rows[2].ds, 1.2);
+    EXPECT_EQ(Fields(rows[2]), Fields(DatumEntry{3, "Third", "International 1924 (Hayford)", "Sea", 6378388.0, 297.0,
+                                                 "made by hand", -87.5, 0, 0, 0, 0, 0, 1.2}));
 
     // Edit with nothing selected: nothing happens, the editor stays open.
     changed = false;
@@ -242,10 +228,11 @@ TEST(UserDatumEditor, AddEditAndRemoveWithRenumbering) {
     ASSERT_TRUE(datums::ConfirmUserDatumEditor(editor, rows, changed, notices.Sink()));
     EXPECT_TRUE(changed);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[1].Number, 2);
-    EXPECT_EQ(rows[1].Name, "Second, edited");
-    EXPECT_EQ(rows[1].dx, -87.5);  // shown and stored again unchanged
-    EXPECT_EQ(rows[1].dy, 12.25);
+    DatumEntry edited = rows[2];
+    edited.Number = 2;
+    edited.Name = "Second, edited";
+    edited.dy = 12.25;  // dx and the rest shown and stored again unchanged
+    EXPECT_EQ(Fields(rows[1]), Fields(edited));
 
     // Remove row 2 of 3: the former row 3 becomes row 2 with Number 2.
     changed = false;
@@ -263,6 +250,13 @@ TEST(UserDatumEditor, AddEditAndRemoveWithRenumbering) {
     EXPECT_EQ(editor.datum_boxes[0], "New Datum");
     EXPECT_EQ(datums::ViewUserDatumEditor(editor, rows, kEllipsoids).datum_list,
               (std::vector<std::string>{"First", "Third"}));
+    // With the last one removed Edit is no longer offered (saving no rows removes the file).
+    for (int left = 2; left > 0; --left) {
+        datums::SelectUserDatum(editor, rows, 0);
+        datums::RemoveSelectedUserDatum(editor, rows, changed, {"WGS84", "WGS84"}, notices.Sink());
+    }
+    EXPECT_TRUE(rows.empty());
+    EXPECT_FALSE(datums::ViewUserDatumEditor(editor, rows, kEllipsoids).edit_option_enabled);
     EXPECT_TRUE(notices.notices.empty());
 }
 
@@ -285,38 +279,6 @@ TEST(UserDatumEditor, DatumInUseCannotBeRemoved) {
     datums::SelectUserDatum(editor, rows, -1);
     datums::RemoveSelectedUserDatum(editor, rows, changed, {"", ""}, notices.Sink());
     EXPECT_EQ(rows.size(), 3u);
-}
-
-TEST(UserDatumEditor, RemovingTheLastDatumAndSavingDeletesTheFile) {
-    const auto folder = std::filesystem::temp_directory_path() / ("twopoint_userdatum_editor_last_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    platform::RecordedNotices notices;
-
-    std::vector<DatumEntry> rows;
-    bool changed = false;
-    UserDatumEditor editor = datums::OpenUserDatumEditor();
-    editor.datum_boxes = {"Only", "Here"};
-    datums::PickEllipsoid(editor, kEllipsoids, 1);
-    ASSERT_TRUE(datums::ConfirmUserDatumEditor(editor, rows, changed, notices.Sink()));
-    ASSERT_TRUE(datums::SaveUserDatums(rows, folder, notices.Sink()));
-    // A restart finds it again.
-    rows = datums::LoadUserDatums(folder);
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].Name, "Only");
-    EXPECT_EQ(rows[0].InvF, 298.257223563);
-
-    changed = false;
-    editor = datums::OpenUserDatumEditor();
-    datums::SelectUserDatum(editor, rows, 0);
-    datums::RemoveSelectedUserDatum(editor, rows, changed, {"WGS84", "WGS84"}, notices.Sink());
-    EXPECT_TRUE(rows.empty());
-    ASSERT_TRUE(changed);
-    EXPECT_FALSE(datums::ViewUserDatumEditor(editor, rows, kEllipsoids).edit_option_enabled);
-    ASSERT_TRUE(datums::SaveUserDatums(rows, folder, notices.Sink()));
-    EXPECT_FALSE(std::filesystem::exists(folder / "UserDatums.vdx"));
-    EXPECT_TRUE(notices.notices.empty());
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

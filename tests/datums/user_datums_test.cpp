@@ -1,63 +1,35 @@
 #include "datums/user_datums.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "support/datum_rows.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using datums::DatumEntry;
 
-struct TempFolder {
-    fs::path path;
-    TempFolder() {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = fs::temp_directory_path() / (std::string("twopoint_userdatums_") + std::to_string(::getpid()) + "_" + test->name());
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempFolder() { fs::remove_all(path); }
+struct TempFolder : scratch::Folder {
     fs::path File() const { return path / datums::kUserDatumFileName; }
 };
 
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+void WriteBytes(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+using scratch::ReadBytes;
 
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary);
-    out << bytes;
-}
+using datum_rows::Fields;
 
+// Exact: the file must give back the very same doubles.
 void ExpectSameRows(const std::vector<DatumEntry>& got, const std::vector<DatumEntry>& want) {
     ASSERT_EQ(got.size(), want.size());
-    for (std::size_t k = 0; k < want.size(); ++k) {
-        SCOPED_TRACE("row " + std::to_string(k + 1));
-        EXPECT_EQ(got[k].Number, want[k].Number);
-        EXPECT_EQ(got[k].Name, want[k].Name);
-        EXPECT_EQ(got[k].Ellipsoid, want[k].Ellipsoid);
-        EXPECT_EQ(got[k].Area, want[k].Area);
-        EXPECT_EQ(got[k].Remark, want[k].Remark);
-        // Exact: the file must give back the very same doubles.
-        EXPECT_EQ(got[k].a, want[k].a);
-        EXPECT_EQ(got[k].InvF, want[k].InvF);
-        EXPECT_EQ(got[k].dx, want[k].dx);
-        EXPECT_EQ(got[k].dy, want[k].dy);
-        EXPECT_EQ(got[k].dz, want[k].dz);
-        EXPECT_EQ(got[k].rotx, want[k].rotx);
-        EXPECT_EQ(got[k].roty, want[k].roty);
-        EXPECT_EQ(got[k].rotz, want[k].rotz);
-        EXPECT_EQ(got[k].ds, want[k].ds);
-    }
+    for (std::size_t k = 0; k < want.size(); ++k) EXPECT_EQ(Fields(got[k]), Fields(want[k])) << "row " << k + 1;
 }
 
 std::vector<DatumEntry> AwkwardRows() {
