@@ -1,7 +1,6 @@
 #include "engine/geoid.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstring>
@@ -9,6 +8,7 @@
 #include <fstream>
 
 #include "engine/calc_error.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -34,14 +34,19 @@ void WriteQuadrant(const fs::path& folder, int quadrant, std::int64_t records) {
 
 struct SyntheticGeoid : ::testing::Test {
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("twopoint_geoid_" + std::to_string(::getpid()) + "_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(folder);
-        for (int q = 1; q <= 4; ++q) WriteQuadrant(folder, q, 361 * 1000);
-        files.folder = folder.string();
+        for (int q = 1; q <= 4; ++q) WriteQuadrant(folder.path, q, 361 * 1000);
+        files.folder = folder.path.string();
     }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder;
+    // The message of the CalcError a look-up raises.
+    std::string Failure(double lat, double lon) {
+        try {
+            engine::GeoidEGM96(files, lat, lon);
+        } catch (const engine::CalcError& e) {
+            return e.what();
+        }
+        return "no failure";
+    }
+    scratch::Folder folder;
     engine::GeoidFiles files;
 };
 
@@ -93,26 +98,18 @@ TEST_F(SyntheticGeoid, OneOpenPerQuadrantVisit) {
 
 TEST_F(SyntheticGeoid, MissingAndTruncatedFilesFailClearlyAndResetTheState) {
     engine::GeoidEGM96(files, 10, 10);
-    fs::remove(folder / "Egm96_nw.rnd");
-    try {
-        engine::GeoidEGM96(files, 10, -10);
-        FAIL() << "a missing file must fail";
-    } catch (const engine::CalcError& e) {
-        EXPECT_NE(std::string(e.what()).find("Egm96_nw.rnd"), std::string::npos) << e.what();
-    }
+    fs::remove(folder.path / "Egm96_nw.rnd");
+    const std::string missing = Failure(10, -10);
+    EXPECT_NE(missing.find("Egm96_nw.rnd"), std::string::npos) << missing;
     EXPECT_EQ(files.open_quadrant, 0);
     EXPECT_TRUE(files.records.empty());
     // The next call in the same quadrant tries the file afresh.
-    WriteQuadrant(folder, 2, 360 * 1000);  // one row short
-    try {
-        engine::GeoidEGM96(files, 10, -10);
-        FAIL() << "a short file must fail";
-    } catch (const engine::CalcError& e) {
-        EXPECT_NE(std::string(e.what()).find("Egm96_nw.rnd"), std::string::npos) << e.what();
-        EXPECT_NE(std::string(e.what()).find("too short"), std::string::npos) << e.what();
-    }
+    WriteQuadrant(folder.path, 2, 360 * 1000);  // one row short
+    const std::string short_file = Failure(10, -10);
+    EXPECT_NE(short_file.find("Egm96_nw.rnd"), std::string::npos) << short_file;
+    EXPECT_NE(short_file.find("too short"), std::string::npos) << short_file;
     EXPECT_EQ(files.open_quadrant, 0);
-    WriteQuadrant(folder, 2, 361 * 1000);
+    WriteQuadrant(folder.path, 2, 361 * 1000);
     EXPECT_EQ(engine::GeoidEGM96(files, 10.5, -3.25), NodeValue(2, 42, 13));
     EXPECT_EQ(files.open_quadrant, 2);
 }

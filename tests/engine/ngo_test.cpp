@@ -1,16 +1,13 @@
 #include "engine/ngo.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "engine/calc_error.h"
+#include "support/scratch_folder.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Tables whose axis polynomials are the identity on the scaled plane, so that
 // R = x - origin and I = y, and whose area rows shift by the area number.
@@ -96,35 +93,25 @@ TEST(Ngo, AxisCodesOutsideOneToTenAreRefused) {
 }
 
 TEST(Ngo, MissingOrShortFileNamesTheFile) {
-    const fs::path dir = fs::temp_directory_path() / ("twopoint_ngo_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string missing = (dir / "nothing.vdx").string();
-    try {
-        engine::LoadNgoFile(missing);
-        FAIL();
-    } catch (const engine::CalcError& e) {
-        EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
-    }
+    const scratch::Folder folder;
+    const auto failure = [](const std::string& path) {
+        try {
+            engine::LoadNgoFile(path);
+        } catch (const engine::CalcError& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    const std::string missing = (folder.path / "nothing.vdx").string();
+    EXPECT_NE(failure(missing).find(missing), std::string::npos);
     // The shipped file cut after its zone-step rows.
-    std::ifstream in(std::string(TWOPOINT_TEST_DATA_DIR) + "/ngo-data.vdx");
-    const std::string short_path = (dir / "short.vdx").string();
-    {
-        std::ofstream out(short_path);
-        std::string line;
-        for (int k = 0; k < 22 && std::getline(in, line); ++k) out << line << "\n";
-    }
-    try {
-        engine::LoadNgoFile(short_path);
-        FAIL();
-    } catch (const engine::CalcError& e) {
-        EXPECT_NE(std::string(e.what()).find(short_path), std::string::npos) << e.what();
-    }
-    {
-        std::ofstream out(short_path);
-        out << "caption\n1,2,3,x,5,6,7,8\n";
-    }
-    EXPECT_THROW(engine::LoadNgoFile(short_path), engine::CalcError);
-    fs::remove_all(dir);
+    std::istringstream shipped(scratch::ReadBytes(std::string(TWOPOINT_TEST_DATA_DIR) + "/ngo-data.vdx"));
+    std::string cut, line;
+    for (int k = 0; k < 22 && std::getline(shipped, line); ++k) cut += line + "\n";
+    const std::string short_path = folder.Write("short.vdx", cut).string();
+    EXPECT_NE(failure(short_path).find(short_path), std::string::npos);
+    folder.Write("short.vdx", "caption\n1,2,3,x,5,6,7,8\n");
+    EXPECT_NE(failure(short_path), "accepted");
 }
 
 }  // namespace

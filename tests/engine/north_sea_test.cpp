@@ -1,18 +1,15 @@
 #include "engine/north_sea.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 
 #include "engine/calc_error.h"
 #include "engine/constants.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using engine::kDegPerRad;
 using engine::kRadPerDeg;
 
@@ -114,9 +111,8 @@ TEST(NorthSea, DirectionCodesOfTheSeaShift) {
 }
 
 TEST(NorthSea, MissingShortOrBadFileNamesTheFile) {
-    const fs::path dir = fs::temp_directory_path() / ("twopoint_north_sea_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string path = (dir / "NorthSea.vdx").string();
+    const scratch::Folder folder;
+    const std::string path = (folder.path / "NorthSea.vdx").string();
     auto expect_failure_naming_file = [&](const char* what) {
         try {
             engine::LoadNorthSeaFile(path);
@@ -126,15 +122,12 @@ TEST(NorthSea, MissingShortOrBadFileNamesTheFile) {
         }
     };
     expect_failure_naming_file("missing");
-    { std::ofstream(path) << "caption\n1,2,3\n"; }
+    folder.Write("NorthSea.vdx", "caption\n1,2,3\n");
     expect_failure_naming_file("short");
-    {
-        std::ofstream out(path);
-        out << "caption\n";
-        for (int k = 0; k < 15; ++k) out << "0.5" << (k == 7 ? "e" : "") << "\n";
-    }
+    std::string bad = "caption\n";
+    for (int k = 0; k < 15; ++k) bad += k == 7 ? "0.5e\n" : "0.5\n";
+    folder.Write("NorthSea.vdx", bad);
     expect_failure_naming_file("not a number");
-    fs::remove_all(dir);
 }
 
 }  // namespace

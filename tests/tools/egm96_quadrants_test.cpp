@@ -1,6 +1,5 @@
 // The EGM96 converter on a small synthetic grid in the GTX layout.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +8,7 @@
 #include <fstream>
 
 #include "engine/geoid.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -26,15 +26,17 @@ void PutDouble(std::ofstream& out, double d) {
 // Linear in latitude and longitude away from the antimeridian cell.
 double Field(double lat, double lon) { return 2 * lat + 0.125 * lon; }
 
+// The GTX header: the south-west corner, the steps and the grid's size.
+void PutHeader(std::ofstream& out, double south, double west, double step, int rows, int columns) {
+    for (double d : {south, west, step, step}) PutDouble(out, d);
+    PutBigEndian(out, static_cast<std::uint32_t>(rows), 4);
+    PutBigEndian(out, static_cast<std::uint32_t>(columns), 4);
+}
+
 void WriteGrid(const fs::path& path, double step) {
     std::ofstream out(path, std::ios::binary);
     const int rows = static_cast<int>(180 / step) + 1, columns = static_cast<int>(360 / step);
-    PutDouble(out, -90);
-    PutDouble(out, -180);
-    PutDouble(out, step);
-    PutDouble(out, step);
-    PutBigEndian(out, static_cast<std::uint32_t>(rows), 4);
-    PutBigEndian(out, static_cast<std::uint32_t>(columns), 4);
+    PutHeader(out, -90, -180, step, rows, columns);
     for (int i = 0; i < rows; ++i)
         for (int j = 0; j < columns; ++j) {
             const float v = static_cast<float>(Field(-90 + i * step, -180 + j * step));
@@ -50,9 +52,8 @@ int RunConverter(const fs::path& input, const fs::path& folder) {
 }
 
 TEST(Egm96Quadrants, SyntheticGridGivesTheFourQuadrantFiles) {
-    const fs::path dir = fs::temp_directory_path() / ("twopoint_egm96_convert_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const scratch::Folder folder;
+    const fs::path& dir = folder.path;
     WriteGrid(dir / "coarse.gtx", 45);
     ASSERT_EQ(RunConverter(dir / "coarse.gtx", dir), 0);
     for (int q = 1; q <= 4; ++q)
@@ -71,15 +72,9 @@ TEST(Egm96Quadrants, SyntheticGridGivesTheFourQuadrantFiles) {
     // A grid that does not cover the globe is refused.
     {
         std::ofstream out(dir / "bad.gtx", std::ios::binary);
-        PutDouble(out, 0);
-        PutDouble(out, 0);
-        PutDouble(out, 1);
-        PutDouble(out, 1);
-        PutBigEndian(out, 2, 4);
-        PutBigEndian(out, 2, 4);
+        PutHeader(out, 0, 0, 1, 2, 2);
     }
     EXPECT_NE(RunConverter(dir / "bad.gtx", dir / "out"), 0);
-    fs::remove_all(dir);
 }
 
 }  // namespace
