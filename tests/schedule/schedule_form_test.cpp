@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/constants.h"
 #include "schedule/schedule_text.h"
 
@@ -27,6 +29,12 @@ SheetValues TenMileSheet() {
 
 const DateTime kPresent = FromCivil({2024, 1, 5, 12, 0, 0});
 
+// A row's six labels in the order of the headers.
+using Labels = std::array<std::string, 6>;
+Labels LabelsOf(const ScheduleRow& row) {
+    return {row.dep_zone, row.dep_gmt, row.sail_time, row.speed, row.arr_gmt, row.arr_zone};
+}
+
 struct Dialog {
     ScheduleState& state;
     SheetValues sheet = TenMileSheet();
@@ -42,28 +50,17 @@ struct Dialog {
 TEST(ScheduleForm, OpensWithStartValuesAndTheSheetDistances) {
     ScheduleState state;
     const ScheduleForm form = OpenScheduleForm(state, TenMileSheet(), kPresent);
-    EXPECT_EQ(form.inputs.combination, kEtdAndSpeed);
-    EXPECT_EQ(form.inputs.speed_unit, 0);
-    EXPECT_EQ(form.inputs.etd_zone_index, kGmtZoneIndex);
-    EXPECT_EQ(form.inputs.eta_zone_index, kGmtZoneIndex);
-    EXPECT_EQ(form.inputs.etd_date, "05 Jan 2024");
-    EXPECT_EQ(form.inputs.etd_time, "12:00");
-    EXPECT_EQ(form.inputs.eta_date, "05 Jan 2024");
-    EXPECT_EQ(form.inputs.eta_time, "12:00");
-    EXPECT_EQ(form.inputs.speed_text, "0.00");
-    EXPECT_EQ(form.inputs.days_text, "0");
-    EXPECT_EQ(form.inputs.sailing_time, "00:00");
+    const ScheduleInputs& in = form.inputs;
+    EXPECT_EQ(std::tie(in.combination, in.speed_unit, in.etd_zone_index, in.eta_zone_index),
+              std::tuple(kEtdAndSpeed, 0, kGmtZoneIndex, kGmtZoneIndex));
+    EXPECT_EQ(std::tie(in.etd_date, in.etd_time, in.eta_date, in.eta_time, in.speed_text, in.days_text, in.sailing_time),
+              std::tuple("05 Jan 2024", "12:00", "05 Jan 2024", "12:00", "0.00", "0", "00:00"));
     EXPECT_EQ(form.headers, (std::array<std::string, 6>{"Dep Zone", "Dep GMT", "Time to sail", "Speed", "Arr GMT",
                                                         "Arr Zone"}));
     EXPECT_EQ(form.rows[0].distance, "18 520.000 m ");
     EXPECT_EQ(form.rows[1].distance, "10.000 nmile ");
     EXPECT_EQ(form.rows[2].distance, "20,000 nmile ");
-    for (const ScheduleRow& row : form.rows) {
-        for (const std::string* label : {&row.dep_zone, &row.dep_gmt, &row.sail_time, &row.speed, &row.arr_gmt,
-                                         &row.arr_zone}) {
-            EXPECT_EQ(*label, "n/a");
-        }
-    }
+    for (const ScheduleRow& row : form.rows) EXPECT_EQ(LabelsOf(row), (Labels{"n/a", "n/a", "n/a", "n/a", "n/a", "n/a"}));
     EXPECT_EQ(InputCombinationTexts(),
               (std::vector<std::string>{"ETD & Speed", "ETD & Time", "ETD & ETA", "Speed & ETA", "Time & ETA"}));
 }
@@ -91,14 +88,9 @@ TEST(ScheduleForm, TenKnotsOverTenMilesTakesOneHour) {
     Dialog dialog(state, kEtdAndSpeed);
     dialog.form.inputs.speed_text = "10";
     ASSERT_TRUE(dialog.Calc());
-    for (const ScheduleRow& row : {dialog.form.rows[0], dialog.form.rows[1]}) {
-        EXPECT_EQ(row.dep_zone, "05 Jan 2024 12:00");
-        EXPECT_EQ(row.dep_gmt, "05 Jan 2024 12:00");
-        EXPECT_EQ(row.sail_time, "0 d 01:00 h");
-        EXPECT_EQ(row.speed, "10.00 knots");
-        EXPECT_EQ(row.arr_gmt, "05 Jan 2024 13:00");
-        EXPECT_EQ(row.arr_zone, "05 Jan 2024 13:00");
-    }
+    for (const ScheduleRow& row : {dialog.form.rows[0], dialog.form.rows[1]})
+        EXPECT_EQ(LabelsOf(row), (Labels{"05 Jan 2024 12:00", "05 Jan 2024 12:00", "0 d 01:00 h", "10.00 knots",
+                                         "05 Jan 2024 13:00", "05 Jan 2024 13:00"}));
     EXPECT_EQ(dialog.form.rows[2].sail_time, "0 d 02:00 h");
     EXPECT_EQ(dialog.form.rows[2].arr_gmt, "05 Jan 2024 14:00");
     EXPECT_EQ(dialog.form.headers[0], "Dep Zone 00");
@@ -118,11 +110,8 @@ TEST(ScheduleForm, ZonesShiftDepartureAndArrival) {
     dialog.form.inputs.etd_zone_index = 13;  // -01
     dialog.form.inputs.eta_zone_index = 10;  // +02
     ASSERT_TRUE(dialog.Calc());
-    const ScheduleRow& row = dialog.form.rows[0];
-    EXPECT_EQ(row.dep_zone, "05 Jan 2024 12:00");
-    EXPECT_EQ(row.dep_gmt, "05 Jan 2024 11:00");
-    EXPECT_EQ(row.arr_gmt, "05 Jan 2024 12:00");
-    EXPECT_EQ(row.arr_zone, "05 Jan 2024 10:00");
+    EXPECT_EQ(LabelsOf(dialog.form.rows[0]), (Labels{"05 Jan 2024 12:00", "05 Jan 2024 11:00", "0 d 01:00 h", "10.00 knots",
+                                                     "05 Jan 2024 12:00", "05 Jan 2024 10:00"}));
     EXPECT_EQ(dialog.form.headers[0], "Dep Zone -01");
     EXPECT_EQ(dialog.form.headers[5], "Arr Zone +02");
     EXPECT_EQ(state.etd_zone_index, 13);
@@ -174,12 +163,8 @@ TEST(ScheduleForm, EtdAndEtaGivesTimeAndSpeed) {
     dialog.form.inputs.eta_time = "12:00";
     dialog.form.inputs.eta_zone_index = 11;  // +01: 13:00 GMT
     ASSERT_TRUE(dialog.Calc());
-    const ScheduleRow& row = dialog.form.rows[0];
-    EXPECT_EQ(row.dep_gmt, "05 Jan 2024 12:00");
-    EXPECT_EQ(row.sail_time, "0 d 01:00 h");
-    EXPECT_EQ(row.speed, "10.00 knots");
-    EXPECT_EQ(row.arr_gmt, "05 Jan 2024 13:00");
-    EXPECT_EQ(row.arr_zone, "05 Jan 2024 12:00");
+    EXPECT_EQ(LabelsOf(dialog.form.rows[0]), (Labels{"05 Jan 2024 12:00", "05 Jan 2024 12:00", "0 d 01:00 h", "10.00 knots",
+                                                     "05 Jan 2024 13:00", "05 Jan 2024 12:00"}));
     EXPECT_EQ(dialog.form.rows[2].speed, "20.00 knots");
     EXPECT_EQ(state.eta_gmt, FromCivil({2024, 1, 5, 13, 0}));
     EXPECT_EQ(state.etd_gmt, FromCivil({2024, 1, 5, 12, 0}));
@@ -195,13 +180,10 @@ TEST(ScheduleForm, ArrivalBeforeDepartureIsRefused) {
     const auto rows_before = dialog.form.rows;
     EXPECT_FALSE(dialog.Calc());
     ASSERT_EQ(dialog.notices.notices.size(), 1u);
-    EXPECT_EQ(dialog.notices.notices[0].text, "You are not able to travel backwards in time, are you ?");
-    EXPECT_EQ(dialog.notices.notices[0].title, "Irrelevant input");
-    EXPECT_EQ(dialog.notices.notices[0].icon, platform::Icon::Stop);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(dialog.form.rows[i].dep_gmt, rows_before[i].dep_gmt);
-        EXPECT_EQ(dialog.form.rows[i].sail_time, rows_before[i].sail_time);
-    }
+    const platform::Notice& notice = dialog.notices.notices[0];
+    EXPECT_EQ(std::tie(notice.text, notice.title, notice.icon),
+              std::tuple("You are not able to travel backwards in time, are you ?", "Irrelevant input", platform::Icon::Stop));
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(LabelsOf(dialog.form.rows[i]), LabelsOf(rows_before[i]));
     EXPECT_EQ(state.etd_gmt.seconds, 0);
     EXPECT_EQ(state.eta_gmt.seconds, 0);
 
@@ -274,11 +256,8 @@ TEST(ScheduleForm, SpeedAndEtaGivesDeparture) {
     dialog.form.inputs.eta_zone_index = 10;  // +02: 14:00 GMT
     dialog.form.inputs.etd_zone_index = 14;  // -02
     ASSERT_TRUE(dialog.Calc());
-    const ScheduleRow& row = dialog.form.rows[0];
-    EXPECT_EQ(row.arr_zone, "05 Jan 2024 12:00");
-    EXPECT_EQ(row.arr_gmt, "05 Jan 2024 14:00");
-    EXPECT_EQ(row.dep_gmt, "05 Jan 2024 13:00");
-    EXPECT_EQ(row.dep_zone, "05 Jan 2024 15:00");
+    EXPECT_EQ(LabelsOf(dialog.form.rows[0]), (Labels{"05 Jan 2024 15:00", "05 Jan 2024 13:00", "0 d 01:00 h", "10.00 knots",
+                                                     "05 Jan 2024 14:00", "05 Jan 2024 12:00"}));
     EXPECT_EQ(dialog.form.rows[2].dep_gmt, "05 Jan 2024 12:00");
     EXPECT_EQ(state.etd_gmt.seconds, 0);
     EXPECT_EQ(state.eta_gmt, FromCivil({2024, 1, 5, 14, 0}));
@@ -290,12 +269,8 @@ TEST(ScheduleForm, TimeAndEtaGivesDepartureOverMidnight) {
     dialog.form.inputs.days_text = "1";
     dialog.form.inputs.sailing_time = "12:30";
     ASSERT_TRUE(dialog.Calc());
-    const ScheduleRow& row = dialog.form.rows[0];
-    EXPECT_EQ(row.sail_time, "1 d 12:30 h");
-    EXPECT_EQ(row.dep_gmt, "03 Jan 2024 23:30");
-    EXPECT_EQ(row.dep_zone, "03 Jan 2024 23:30");
-    EXPECT_EQ(row.arr_gmt, "05 Jan 2024 12:00");
-    EXPECT_EQ(row.speed, "0.27 knots");
+    EXPECT_EQ(LabelsOf(dialog.form.rows[0]), (Labels{"03 Jan 2024 23:30", "03 Jan 2024 23:30", "1 d 12:30 h", "0.27 knots",
+                                                     "05 Jan 2024 12:00", "05 Jan 2024 12:00"}));
     EXPECT_EQ(state.sailing_time, 36 * 3600 + 30 * 60);
 }
 
@@ -316,21 +291,14 @@ TEST(ScheduleForm, ReopeningShowsTheZoneTimesAndCalculatesTheSame) {
     platform::RecordedNotices notices;
     const SheetValues sheet = TenMileSheet();
     ScheduleForm reopened = OpenScheduleForm(state, sheet, later);
-    EXPECT_EQ(reopened.inputs.combination, kEtdAndTime);
-    EXPECT_EQ(reopened.inputs.speed_unit, 1);
-    EXPECT_EQ(reopened.inputs.etd_zone_index, 13);
-    EXPECT_EQ(reopened.inputs.eta_zone_index, 0);
-    EXPECT_EQ(reopened.inputs.etd_date, "05 Jan 2024");
-    EXPECT_EQ(reopened.inputs.etd_time, "12:00");  // the zone time, not 11:00 GMT
-    EXPECT_EQ(reopened.inputs.eta_time, "08:00");  // no ETA given yet: the present time
-    EXPECT_EQ(reopened.inputs.days_text, "3");
-    EXPECT_EQ(reopened.inputs.sailing_time, "23:59");
+    const ScheduleInputs& in = reopened.inputs;
+    EXPECT_EQ(std::tie(in.combination, in.speed_unit, in.etd_zone_index, in.eta_zone_index),
+              std::tuple(kEtdAndTime, 1, 13, 0));
+    // The ETD in its zone time, not 11:00 GMT; no ETA given yet: the present time.
+    EXPECT_EQ(std::tie(in.etd_date, in.etd_time, in.eta_time, in.days_text, in.sailing_time),
+              std::tuple("05 Jan 2024", "12:00", "08:00", "3", "23:59"));
     ASSERT_TRUE(Calculate(reopened, state, sheet, notices.Sink()));
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(reopened.rows[i].dep_gmt, first_rows.rows[i].dep_gmt);
-        EXPECT_EQ(reopened.rows[i].arr_zone, first_rows.rows[i].arr_zone);
-        EXPECT_EQ(reopened.rows[i].speed, first_rows.rows[i].speed);
-    }
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(LabelsOf(reopened.rows[i]), LabelsOf(first_rows.rows[i]));
     EXPECT_EQ(reopened.rows[0].dep_gmt, "05 Jan 2024 11:00");
     EXPECT_EQ(reopened.rows[0].arr_zone, "08 Jan 2024 22:59");
 
@@ -361,10 +329,10 @@ TEST(ScheduleForm, OpeningNeedsARangeBearingResult) {
     EXPECT_TRUE(RangeBearingResultExists("18 520.000 m "));
     EXPECT_FALSE(MayOpenSchedule(false, notices.Sink()));
     ASSERT_EQ(notices.notices.size(), 1u);
-    EXPECT_EQ(notices.notices[0].text,
-              "A Range/Bearing calculation has to be carried out before display of Route Scedule");
-    EXPECT_EQ(notices.notices[0].title, "Irrelevant action");
-    EXPECT_EQ(notices.notices[0].icon, platform::Icon::Information);
+    const platform::Notice& notice = notices.notices[0];
+    EXPECT_EQ(std::tie(notice.text, notice.title, notice.icon),
+              std::tuple("A Range/Bearing calculation has to be carried out before display of Route Scedule",
+                         "Irrelevant action", platform::Icon::Information));
     EXPECT_TRUE(MayOpenSchedule(true, notices.Sink()));
     EXPECT_EQ(notices.notices.size(), 1u);
 }

@@ -10,11 +10,9 @@ namespace {
 TEST(ScheduleText, SpeedUnitsAndTheirFactors) {
     const auto& units = SpeedUnits();
     ASSERT_EQ(units.size(), 5u);
-    EXPECT_STREQ(units[0].text, "knots");
-    EXPECT_STREQ(units[1].text, "km/h");
-    EXPECT_STREQ(units[2].text, "m/s");
-    EXPECT_STREQ(units[3].text, "mph");
-    EXPECT_STREQ(units[4].text, "ft/s");
+    std::string names;
+    for (const auto& unit : units) names += std::string(unit.text) + " ";
+    EXPECT_EQ(names, "knots km/h m/s mph ft/s ");
     EXPECT_FLOAT_EQ(units[0].metres_per_second, 0.51444444f);
     EXPECT_FLOAT_EQ(units[1].metres_per_second, 0.27777778f);
     EXPECT_FLOAT_EQ(units[2].metres_per_second, 1.0f);

@@ -37,11 +37,17 @@ Parsed Dm(const std::string& typed, const std::string& kind, int decimals = 4) {
     return Parse(false, typed, kind, decimals);
 }
 
-void ExpectNotice(const platform::Notice& notice, const std::string& text, Icon icon,
-                  const std::string& title) {
-    EXPECT_EQ(notice.text, text);
-    EXPECT_EQ(notice.icon, icon);
-    EXPECT_EQ(notice.title, title);
+// The notices as "text | icon | title", for comparing a whole sequence at once.
+using Want = std::vector<std::string>;
+std::string Line(const std::string& text, Icon icon, const std::string& title) {
+    return text + " | " + platform::IconName(icon) + " | " + title;
+}
+std::string Plain(const std::string& text) { return Line(text, Icon::None, "Twopoint"); }
+std::string Illegal(const std::string& text) { return Line(text, Icon::Exclamation, "Illegal input"); }
+Want Lines(const std::vector<platform::Notice>& notices) {
+    Want lines;
+    for (const auto& n : notices) lines.push_back(Line(n.text, n.icon, n.title));
+    return lines;
 }
 
 struct CommaLocale {
@@ -92,145 +98,104 @@ TEST(AngleText, FormatWithCommaLocale) {
     EXPECT_EQ(Dm("60 30.5", "LAT").text, "60\u00B0 30,5000' N");
 }
 
+// Texts that read without a message: the value, and the text shown after it where given.
 TEST(ParseDMS, WorkedExamples) {
-    Parsed p = Dms("60 30 15,5", "LAT");
-    EXPECT_NEAR(p.value, 60.504305555555556, 1e-12);
-    EXPECT_EQ(p.text, "60\u00B0 30' 15.5000\" N");
-    EXPECT_TRUE(p.notices.empty());
-
-    p = Dms("60,30,15", "LAT");
-    EXPECT_NEAR(p.value, 60 + 30 / 60.0 + 15 / 3600.0, 1e-12);
-    EXPECT_TRUE(p.notices.empty());
-
-    p = Dms("60.5", "LAT");
-    EXPECT_NEAR(p.value, 60 + 5 / 60.0, 1e-12);
-    EXPECT_EQ(p.text, "60\u00B0 05' 00.0000\" N");
-
-    p = Dms("-60 30 N", "LAT");
-    EXPECT_NEAR(p.value, 60.5, 1e-12);
-    EXPECT_TRUE(p.notices.empty());
-
-    p = Dms("-60 30", "LAT");
-    EXPECT_NEAR(p.value, -60.5, 1e-12);
-    EXPECT_EQ(p.text, "60\u00B0 30' 00.0000\" S");
-
-    p = Dms("5 v", "LON");
-    EXPECT_EQ(p.value, -5);
-    EXPECT_EQ(p.text, "005\u00B0 00' 00.0000\" W");
-    EXPECT_EQ(Dms("5 \u00F8", "LON").value, 5);      // Norwegian east, typed small
-    EXPECT_EQ(Dms("5 \u00D8", "LON").value, 5);
-    EXPECT_EQ(Dms("12 30 s", "lat").value, -12.5);
-
-    p = Dms("  10\u00B0 20' 30\" E ", "LON", 0);
-    EXPECT_NEAR(p.value, 10 + 20 / 60.0 + 30 / 3600.0, 1e-12);
-    EXPECT_EQ(p.text, "010\u00B0 20' 30\" E");
-    EXPECT_TRUE(p.notices.empty());
-}
-
-TEST(ParseDMS, DegreeMarks) {
-    // The degree sign last is taken as the letter: the letter message, then north.
-    Parsed p = Dms("60\u00B0", "LAT");
-    EXPECT_EQ(p.value, 60);
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "LATITUDE FORMAT ERROR. Default, N, used", Icon::None, "Twopoint");
-    // As a bearing the same text gives 60 without a message.
-    p = Dms("60\u00B0", "BRG");
-    EXPECT_EQ(p.value, 60);
-    EXPECT_TRUE(p.notices.empty());
-    EXPECT_EQ(p.text, "060\u00B0 00' 00.0000\"");
-    // Code 248 closes the degrees: as UTF-8 "ø" and as the raw Windows-1252 byte.
-    p = Dms("60\u00F8", "LAT");
-    EXPECT_EQ(p.value, 60);
-    EXPECT_TRUE(p.notices.empty());
-    p = Dms("60\xF8", "LAT");
-    EXPECT_EQ(p.value, 60);
-    EXPECT_TRUE(p.notices.empty());
-    // The degree sign as a raw Windows-1252 byte separates like the UTF-8 one.
-    p = Dms("60\xB0 30' 15\" N", "LAT");
-    EXPECT_NEAR(p.value, 60 + 30 / 60.0 + 15 / 3600.0, 1e-12);
-    EXPECT_TRUE(p.notices.empty());
-    // The apostrophe closes whole minutes, the quote closes seconds.
-    EXPECT_EQ(Dms("10 30'", "BRG").value, 10.5);
-    EXPECT_EQ(Dms("10 30 36\"", "BRG").value, 10.51);
+    const struct {
+        const char* typed;
+        const char* kind;
+        double value;
+        const char* shown;
+        int decimals = 4;
+    } cases[] = {
+        {"60 30 15,5", "LAT", 60.504305555555556, "60\u00B0 30' 15.5000\" N"},
+        {"60,30,15", "LAT", 60 + 30 / 60.0 + 15 / 3600.0, nullptr},
+        {"60.5", "LAT", 60 + 5 / 60.0, "60\u00B0 05' 00.0000\" N"},
+        {"-60 30 N", "LAT", 60.5, nullptr},
+        {"-60 30", "LAT", -60.5, "60\u00B0 30' 00.0000\" S"},
+        {"5 v", "LON", -5, "005\u00B0 00' 00.0000\" W"},
+        {"5 \u00F8", "LON", 5, nullptr},  // Norwegian east, typed small
+        {"5 \u00D8", "LON", 5, nullptr},
+        {"12 30 s", "lat", -12.5, nullptr},
+        {"  10\u00B0 20' 30\" E ", "LON", 10 + 20 / 60.0 + 30 / 3600.0, "010\u00B0 20' 30\" E", 0},
+        // As a bearing a closing degree sign is no letter.
+        {"60\u00B0", "BRG", 60, "060\u00B0 00' 00.0000\""},
+        // Code 248 closes the degrees: as UTF-8 "ø" and as the raw Windows-1252 byte.
+        {"60\u00F8", "LAT", 60, nullptr},
+        {"60\xF8", "LAT", 60, nullptr},
+        // The degree sign as a raw Windows-1252 byte separates like the UTF-8 one.
+        {"60\xB0 30' 15\" N", "LAT", 60 + 30 / 60.0 + 15 / 3600.0, nullptr},
+        // The apostrophe closes whole minutes, the quote closes seconds.
+        {"10 30'", "BRG", 10.5, nullptr},
+        {"10 30 36\"", "BRG", 10.51, nullptr},
+    };
+    for (const auto& c : cases) {
+        const Parsed p = Dms(c.typed, c.kind, c.decimals);
+        EXPECT_NEAR(p.value, c.value, 1e-12) << c.typed;
+        EXPECT_EQ(p.text, c.shown ? c.shown : p.text) << c.typed;
+        EXPECT_TRUE(p.notices.empty()) << c.typed;
+    }
     EXPECT_EQ(Dm("10 30.6'", "BRG").value, 10.51);
+    // A degree sign last in a latitude is taken as the letter: the letter message, then north.
+    const Parsed p = Dms("60\u00B0", "LAT");
+    EXPECT_EQ(p.value, 60);
+    EXPECT_EQ(Lines(p.notices), (Want{Plain("LATITUDE FORMAT ERROR. Default, N, used")}));
 }
 
 TEST(ParseDMS, CharacterMessageWithRest) {
     Parsed p = Dms("", "LAT");
     EXPECT_EQ(p.value, 0);
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "!   LATITUDE CHARACTER FORMAT ERROR. Default, N, used",
-                 Icon::Exclamation, "Illegal input");
+    EXPECT_EQ(Lines(p.notices), (Want{Illegal("!   LATITUDE CHARACTER FORMAT ERROR. Default, N, used")}));
     EXPECT_EQ(p.text, "00\u00B0 00' 00.0000\" N");
 
     p = Dms("60 30 15 x y", "LAT");
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "x y!   LATITUDE CHARACTER FORMAT ERROR. Default, N, used",
-                 Icon::Exclamation, "Illegal input");
+    EXPECT_EQ(Lines(p.notices), (Want{Illegal("x y!   LATITUDE CHARACTER FORMAT ERROR. Default, N, used")}));
     EXPECT_NEAR(p.value, 60 + 30 / 60.0 + 15 / 3600.0, 1e-12);
 
     p = Dms("-5 10 20 West", "LON");
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "West!   LONGITUDE CHARACTER FORMAT ERROR. Default, E, used",
-                 Icon::Exclamation, "Illegal input");
+    EXPECT_EQ(Lines(p.notices), (Want{Illegal("West!   LONGITUDE CHARACTER FORMAT ERROR. Default, E, used")}));
     EXPECT_LT(p.value, 0);  // the letter from the minus is kept
 
     p = Dms("5 Q", "LON");
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "LONGITUDE FORMAT ERROR. Default, E, used", Icon::None, "Twopoint");
+    EXPECT_EQ(Lines(p.notices), (Want{Plain("LONGITUDE FORMAT ERROR. Default, E, used")}));
     EXPECT_EQ(p.value, 5);
 }
 
 TEST(ParseDMS, MessageSequences) {
     Parsed p = Dms("89 59 60", "LAT");
     EXPECT_EQ(p.value, 90);
-    ASSERT_EQ(p.notices.size(), 2u);
-    ExpectNotice(p.notices[0], "LATITUDE SECOND FORMAT ERROR. Max 59.9999 allowed", Icon::None,
-                 "Twopoint");
-    ExpectNotice(p.notices[1], "LATITUDE MINUTE FORMAT ERROR. Max 59 allowed", Icon::None, "Twopoint");
+    EXPECT_EQ(Lines(p.notices), (Want{Plain("LATITUDE SECOND FORMAT ERROR. Max 59.9999 allowed"),
+                                Plain("LATITUDE MINUTE FORMAT ERROR. Max 59 allowed")}));
     EXPECT_EQ(p.text, "90\u00B0 00' 00.0000\" N");
 
     // Range, seconds, minutes in that order: a bearing past 360 with 60 seconds and 59 minutes.
     p = Dms("400 59 75", "BRG");
-    ASSERT_EQ(p.notices.size(), 3u);
-    ExpectNotice(p.notices[0],
-                 "AZIMUTH FORMAT ERROR. Max value 360 deg. Automatic adjustment to range 0-360 deg",
-                 Icon::Exclamation, "Illegal input");
-    ExpectNotice(p.notices[1], "AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed", Icon::None, "Twopoint");
-    ExpectNotice(p.notices[2], "AZIMUTH MINUTE FORMAT ERROR. Max 59 allowed", Icon::None, "Twopoint");
+    EXPECT_EQ(Lines(p.notices), (Want{Illegal("AZIMUTH FORMAT ERROR. Max value 360 deg. Automatic adjustment to range 0-360 deg"),
+                                Plain("AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed"),
+                                Plain("AZIMUTH MINUTE FORMAT ERROR. Max 59 allowed")}));
     EXPECT_EQ(p.value, 41);
 
     p = Dms("91 10", "LAT");
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "LATITUDE FORMAT ERROR. Max 90 deg allowed", Icon::Exclamation,
-                 "Illegal input");
+    EXPECT_EQ(Lines(p.notices), (Want{Illegal("LATITUDE FORMAT ERROR. Max 90 deg allowed")}));
     EXPECT_EQ(p.value, 90);
     EXPECT_EQ(Dms("-91", "LAT").value, -90);  // letter kept
 
     p = Dms("180 0 1 w", "LON");
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "LONGITUDE FORMAT ERROR. Max 180 deg allowed", Icon::Exclamation,
-                 "Illegal input");
+    EXPECT_EQ(Lines(p.notices), (Want{Illegal("LONGITUDE FORMAT ERROR. Max 180 deg allowed")}));
     EXPECT_EQ(p.value, -180);
 
     p = Dms("10 75", "LON");
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "LONGITUDE MINUTE FORMAT ERROR. Max 59 allowed", Icon::None, "Twopoint");
+    EXPECT_EQ(Lines(p.notices), (Want{Plain("LONGITUDE MINUTE FORMAT ERROR. Max 59 allowed")}));
     EXPECT_EQ(p.value, 11);  // the minutes are dropped with the carry
 
     p = Dm("10 60.5", "LAT");
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "LATITUDE MINUTE FORMAT ERROR. Max 60 allowed", Icon::None, "Twopoint");
+    EXPECT_EQ(Lines(p.notices), (Want{Plain("LATITUDE MINUTE FORMAT ERROR. Max 60 allowed")}));
     EXPECT_EQ(p.value, 11);
 }
 
 TEST(ParseDMS, BearingsWrap) {
     Parsed p = Dms("-10 30", "BRG");
     EXPECT_NEAR(p.value, 349.5, 1e-12);
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0],
-                 "AZIMUTH FORMAT ERROR. Negative values not allowed. Automatic adjustment to range 0-360 deg",
-                 Icon::Exclamation, "Illegal input");
+    EXPECT_EQ(Lines(p.notices), (Want{Illegal("AZIMUTH FORMAT ERROR. Negative values not allowed. Automatic adjustment to range 0-360 deg")}));
     EXPECT_EQ(p.text, "349\u00B0 30' 00.0000\"");
     EXPECT_NEAR(Dms("-370", "BRG").value, 350, 1e-12);
     EXPECT_NEAR(Dms("-720", "BRG").value, 360, 1e-12);  // R is greater than 0: a whole turn
@@ -254,13 +219,11 @@ TEST(ParseDMS, SixteenBitOverflowIsAFormatError) {
     Parsed p = Dms("99999", "LON");
     EXPECT_EQ(p.value, 0);
     EXPECT_EQ(p.text, "99999");  // left as typed
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "LONGITUDE FORMAT ERROR. ", Icon::Exclamation, "Illegal input");
+    EXPECT_EQ(Lines(p.notices), (Want{Illegal("LONGITUDE FORMAT ERROR. ")}));
 
     p = Dms("10 40000 5", "LAT");
     EXPECT_EQ(p.value, 0);
-    ASSERT_EQ(p.notices.size(), 1u);
-    EXPECT_EQ(p.notices[0].text, "LATITUDE FORMAT ERROR. ");
+    EXPECT_EQ(Lines(p.notices), (Want{Illegal("LATITUDE FORMAT ERROR. ")}));
 
     p = Dm("70000", "BRG");
     EXPECT_EQ(p.value, 0);
@@ -269,9 +232,8 @@ TEST(ParseDMS, SixteenBitOverflowIsAFormatError) {
     // 32767 fits; the seconds carry that pushes the minutes past it fails after its message.
     p = Dms("0 32767 60", "BRG");
     EXPECT_EQ(p.value, 0);
-    ASSERT_EQ(p.notices.size(), 2u);
-    EXPECT_EQ(p.notices[0].text, "AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed");
-    EXPECT_EQ(p.notices[1].text, "AZIMUTH FORMAT ERROR. ");
+    EXPECT_EQ(Lines(p.notices), (Want{Plain("AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed"),
+                                      Illegal("AZIMUTH FORMAT ERROR. ")}));
 
     // Seconds too long for any double cannot be wrapped into the circle.
     p = Dms("-0 0 " + std::string(400, '9'), "BRG");
@@ -305,16 +267,12 @@ TEST(LatLon, ParseByRecord) {
     double value = text::ParseLatLon(typed, "LAT", Geographic(2, 4), recorded.Sink());
     EXPECT_EQ(value, -90 * engine::kRadPerDeg);
     EXPECT_EQ(typed, "-95");
-    ASSERT_EQ(recorded.notices.size(), 1u);
-    ExpectNotice(recorded.notices[0], "Latitude max value 90 degrees !", Icon::Question,
-                 "Illegal coordinate");
+    EXPECT_EQ(Lines(recorded.notices), (Want{Line("Latitude max value 90 degrees !", Icon::Question, "Illegal coordinate")}));
 
     recorded.notices.clear();
     typed = "190.5";
     EXPECT_EQ(text::ParseLatLon(typed, "LON", Geographic(2, 4), recorded.Sink()), 180 * engine::kRadPerDeg);
-    ASSERT_EQ(recorded.notices.size(), 1u);
-    ExpectNotice(recorded.notices[0], "Longitude max value 180 degrees !", Icon::Question,
-                 "Illegal coordinate");
+    EXPECT_EQ(Lines(recorded.notices), (Want{Line("Longitude max value 180 degrees !", Icon::Question, "Illegal coordinate")}));
 
     recorded.notices.clear();
     typed = "12,5";
@@ -337,19 +295,15 @@ TEST(LatLon, ParseByRecord) {
 }
 
 TEST(LatLon, HemisphereDefaults) {
-    const text::LatLon parsed{0.5, 0.25};
-    auto r = text::ApplyHemisphereDefaults(parsed, "30 0 0", "15", true, true);
-    EXPECT_EQ(r.latitude, -0.5);
-    EXPECT_EQ(r.longitude, -0.25);
-    r = text::ApplyHemisphereDefaults(parsed, "30 0 0 n", "15 E", true, true);
-    EXPECT_EQ(r.latitude, 0.5);
-    EXPECT_EQ(r.longitude, 0.25);
-    r = text::ApplyHemisphereDefaults(parsed, "30", "15", false, false);
-    EXPECT_EQ(r.latitude, 0.5);
-    EXPECT_EQ(r.longitude, 0.25);
-    r = text::ApplyHemisphereDefaults({-0.5, -0.25}, "30 s", "15 w", true, true);
-    EXPECT_EQ(r.latitude, -0.5);
-    EXPECT_EQ(r.longitude, -0.25);
+    // The southern and western defaults apply only where no letter was typed.
+    const auto defaults = [](text::LatLon parsed, const char* lat, const char* lon, bool south, bool west) {
+        const auto r = text::ApplyHemisphereDefaults(parsed, lat, lon, south, west);
+        return std::pair(r.latitude, r.longitude);
+    };
+    EXPECT_EQ(defaults({0.5, 0.25}, "30 0 0", "15", true, true), std::pair(-0.5, -0.25));
+    EXPECT_EQ(defaults({0.5, 0.25}, "30 0 0 n", "15 E", true, true), std::pair(0.5, 0.25));
+    EXPECT_EQ(defaults({0.5, 0.25}, "30", "15", false, false), std::pair(0.5, 0.25));
+    EXPECT_EQ(defaults({-0.5, -0.25}, "30 s", "15 w", true, true), std::pair(-0.5, -0.25));
 }
 
 text::FormatRecord Bearing(int option, int decimals) {
@@ -387,61 +341,42 @@ TEST(Bearing, FormatByRecord) {
     EXPECT_EQ(text::FormatBearing(engine::kPi, Bearing(4, 2)), "200.00 gon ");
 }
 
-TEST(Bearing, DecimalFormsWrap) {
-    BearingParse p = ParseBrg("-90", Bearing(2, 1));
-    EXPECT_NEAR(p.value * engine::kDegPerRad, 270, 1e-9);
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "Negative bearing -90 automatic adjusted to 270.0 deg ",
-                 Icon::Exclamation, "Illegal Bearing Format");
-
-    p = ParseBrg("725", Bearing(2, 1));
-    EXPECT_NEAR(p.value * engine::kDegPerRad, 5, 1e-9);
-    ASSERT_EQ(p.notices.size(), 1u);
-    ExpectNotice(p.notices[0], "Overflow bearing 725 automatic adjusted to 5.0 deg ",
-                 Icon::Exclamation, "Illegal Bearing Format");
-
-    p = ParseBrg("360", Bearing(2, 1));
-    EXPECT_EQ(p.value, 0);
-    EXPECT_TRUE(p.notices.empty());
-    p = ParseBrg("400", Bearing(4, 2));
-    EXPECT_EQ(p.value, 0);
-    EXPECT_TRUE(p.notices.empty());
-    p = ParseBrg("6.28318530718", Bearing(3, 4));
-    EXPECT_EQ(p.value, 0);
-    EXPECT_TRUE(p.notices.empty());
-
-    p = ParseBrg("-100", Bearing(4, 1));
-    EXPECT_NEAR(p.value * 63.66197723675394, 300, 1e-9);
-    ASSERT_EQ(p.notices.size(), 1u);
-    EXPECT_EQ(p.notices[0].text, "Negative bearing -100 automatic adjusted to 300.0 gon ");
-    p = ParseBrg("450,5", Bearing(4, 1));
-    EXPECT_NEAR(p.value * 63.66197723675394, 50.5, 1e-9);
-    EXPECT_EQ(p.notices[0].text, "Overflow bearing 450,5 automatic adjusted to 50.5 gon ");
-
-    p = ParseBrg("-1", Bearing(3, 3));
-    EXPECT_NEAR(p.value, engine::kTwoPi - 1, 1e-12);
-    EXPECT_EQ(p.notices[0].text, "Negative bearing -1 automatic adjusted to 5.283 rad ");
-    p = ParseBrg("7", Bearing(3, 3));
-    EXPECT_NEAR(p.value, 7 - engine::kTwoPi, 1e-12);
-    EXPECT_EQ(p.notices[0].text, "Overflow bearing 7 automatic adjusted to 0.717 rad ");
-
-    // Far outside the circle the wrap still ends inside it.
-    p = ParseBrg("-1e300", Bearing(3, 3));
-    EXPECT_GE(p.value, 0);
-    EXPECT_LT(p.value, engine::kTwoPi);
-
-    p = ParseBrg("12.5", Bearing(2, 1));
-    EXPECT_EQ(p.value, 12.5 / 57.29577951307855);
-    EXPECT_TRUE(p.notices.empty());
-}
-
-TEST(Bearing, DegreeForms) {
-    BearingParse p = ParseBrg("-90", Bearing(0, 1));
+TEST(Bearing, WrapsIntoTheCircle) {
+    // The value in the record's unit; a bearing moved into the circle says so.
+    const struct {
+        const char* typed;
+        int option, decimals;
+        double value;
+        const char* message;
+    } cases[] = {
+        {"-90", 2, 1, 270, "Negative bearing -90 automatic adjusted to 270.0 deg "},
+        {"725", 2, 1, 5, "Overflow bearing 725 automatic adjusted to 5.0 deg "},
+        {"360", 2, 1, 0, nullptr},
+        {"400", 4, 2, 0, nullptr},
+        {"6.28318530718", 3, 4, 0, nullptr},
+        {"-100", 4, 1, 300, "Negative bearing -100 automatic adjusted to 300.0 gon "},
+        {"450,5", 4, 1, 50.5, "Overflow bearing 450,5 automatic adjusted to 50.5 gon "},
+        {"-1", 3, 3, engine::kTwoPi - 1, "Negative bearing -1 automatic adjusted to 5.283 rad "},
+        {"7", 3, 3, 7 - engine::kTwoPi, "Overflow bearing 7 automatic adjusted to 0.717 rad "},
+        {"12.5", 2, 1, 12.5, nullptr},
+        {"45 30", 1, 1, 45.5, nullptr},
+    };
+    for (const auto& c : cases) {
+        const text::FormatRecord record = Bearing(c.option, c.decimals);
+        const BearingParse p = ParseBrg(c.typed, record);
+        EXPECT_TRUE(c.value != 0 || p.value == 0) << c.typed;  // a full turn is exactly 0
+        EXPECT_NEAR(p.value * record.Factor, c.value, 1e-9) << c.typed;
+        EXPECT_EQ(Lines(p.notices), c.message ? Want{Line(c.message, Icon::Exclamation, "Illegal Bearing Format")} : Want{})
+            << c.typed;
+    }
+    // The degree forms wrap too; far outside the circle the wrap still ends inside it.
+    const BearingParse p = ParseBrg("-90", Bearing(0, 1));
     EXPECT_NEAR(p.value * engine::kDegPerRad, 270, 1e-9);
     ASSERT_EQ(p.notices.size(), 1u);
     EXPECT_EQ(p.notices[0].icon, Icon::Exclamation);
-    p = ParseBrg("45 30", Bearing(1, 1));
-    EXPECT_NEAR(p.value, 45.5 * engine::kRadPerDeg, 1e-15);
+    const double far = ParseBrg("-1e300", Bearing(3, 3)).value;
+    EXPECT_GE(far, 0);
+    EXPECT_LT(far, engine::kTwoPi);
 }
 
 // Format then parse gives back the shown value, and the parse leaves the text as it was.
