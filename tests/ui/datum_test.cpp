@@ -9,11 +9,11 @@
 
 #include "model/actions.h"
 #include "ui/opposite_datum_window.h"
-#include "ui_fixture.h"
 #include "ui_tests.h"
 
 namespace {
 
+using namespace ui_test;
 using model::Row;
 
 // Runs `work` on the modal dialog of that name once it is the active one.
@@ -40,10 +40,6 @@ void Pick(QWidget* dialog, int p) {
     list->setCurrentIndex(p);
     emit list->activated(p);
 }
-
-void Press(QWidget* dialog, const char* button) { QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton); }
-
-QString SheetText(ui_test::Harness& h, Row row) { return QString::fromStdString(h.program().sheet.Text(row)); }
 
 class DatumTest : public QObject {
     Q_OBJECT

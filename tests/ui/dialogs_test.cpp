@@ -7,11 +7,11 @@
 #include <QTest>
 
 #include "model/actions.h"
-#include "ui_fixture.h"
 #include "ui_tests.h"
 
 namespace {
 
+using namespace ui_test;
 using model::Row;
 
 constexpr double kDegree = 0.017453292519944444;
@@ -22,19 +22,11 @@ struct Seen {
     bool main_enabled = true;
 };
 
-QLineEdit* Box(QWidget* dialog, const char* name) { return dialog->findChild<QLineEdit*>(name); }
-
 void Type(QWidget* dialog, const char* name, const QString& text) {
     QLineEdit* box = Box(dialog, name);
     box->setFocus(Qt::TabFocusReason);
     box->selectAll();
     QTest::keyClicks(box, text);
-}
-
-// Clicks a button of the dialog; a dialog without it (the About box has no Cancel) is closed.
-void Press(QWidget* dialog, const char* button) {
-    if (auto* b = dialog->findChild<QPushButton*>(button)) QTest::mouseClick(b, Qt::LeftButton);
-    else dialog->close();
 }
 
 // Opens a dialog by `open`, records what it shows, runs `act` in it and returns what was seen.
@@ -54,12 +46,6 @@ Seen InDialog(ui_test::Harness& h, const std::function<void()>& open, const std:
     open();
     return seen;
 }
-
-void Release(ui_test::Harness& h, Row row, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(h.window->sheet()->RowWidget(row), button);
-}
-
-QString SheetText(ui_test::Harness& h, Row row) { return QString::fromStdString(h.program().sheet.Text(row)); }
 
 class DialogsTest : public QObject {
     Q_OBJECT

@@ -9,7 +9,6 @@
 #include <QTest>
 
 #include "ui/document_window.h"
-#include "ui_fixture.h"
 #include "ui_tests.h"
 
 namespace {

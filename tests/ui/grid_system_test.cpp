@@ -8,11 +8,11 @@
 #include <QTest>
 
 #include "model/actions.h"
-#include "ui_fixture.h"
 #include "ui_tests.h"
 
 namespace {
 
+using namespace ui_test;
 using model::Row;
 
 struct Seen {
@@ -42,18 +42,12 @@ Seen InDialog(ui_test::Harness& h, const std::function<void()>& open, const std:
     return seen;
 }
 
-void Release(ui_test::Harness& h, Row row) { QTest::mouseClick(h.window->sheet()->RowWidget(row), Qt::LeftButton); }
-
 void ChooseZone(QWidget* dialog, int zone) {
     QListWidget* zones = List(dialog, "lstZone");
     QListWidgetItem* item = zones->item(zone - 1);
     zones->scrollToItem(item);
     QTest::mouseClick(zones->viewport(), Qt::LeftButton, {}, zones->visualItemRect(item).center());
 }
-
-void Press(QWidget* dialog, const char* button) { QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton); }
-
-QString SheetText(ui_test::Harness& h, Row row) { return QString::fromStdString(h.program().sheet.Text(row)); }
 
 class GridSystemTest : public QObject {
     Q_OBJECT

@@ -7,7 +7,6 @@
 #include "model/layout.h"
 #include "ui/dialogs.h"
 #include "ui/qt_platform.h"
-#include "ui_fixture.h"
 #include "ui_tests.h"
 
 namespace {
@@ -117,18 +116,9 @@ private slots:
         // The setup file was written into the user data folder on the way out.
         QVERIFY(QFile::exists(h->user_data.path() + "/Polvant/Polvant.ini"));
 
-        model::ProgramFolders folders;
-        folders.program_data = TWOPOINT_TEST_DATA_DIR;
-        folders.user_data = h->user_data.path().toStdString() + "/Polvant";
-        ui::MainWindow again(folders);
-        model::Platform platform;
         platform::RecordedNotices notices;
-        platform.notices = notices.Sink();
-        platform.settings = h->settings.Store();
-        platform.folders = model::FileSystemFolders();
-        again.SetPlatform(platform);
-        again.Start();
-        QCOMPARE(again.pos(), QPoint(ui::TwipsToPixels(2400), ui::TwipsToPixels(1800)));
+        const auto again = ui_test::StartAgain(*h, notices);
+        QCOMPARE(again->pos(), QPoint(ui::TwipsToPixels(2400), ui::TwipsToPixels(1800)));
         QVERIFY(notices.notices.empty());  // the setup file of the first run was read
     }
 };

@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include "model/dialogs.h"
-#include "ui_fixture.h"
 #include "ui_tests.h"
 
 namespace {

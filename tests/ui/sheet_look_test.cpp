@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "model/sheet.h"
-#include "ui_fixture.h"
 #include "ui_tests.h"
 
 namespace {

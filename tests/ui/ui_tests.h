@@ -1,10 +1,16 @@
 #pragma once
 // The test classes register themselves here; ui_tests_main runs them all.
+// Also the steps every suite takes: clicks on the sheet's rows and on a
+// dialog's buttons, its line edits, and what the sheet shows.
+#include <QAbstractButton>
+#include <QLineEdit>
 #include <QObject>
+#include <QTest>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "ui_fixture.h"
 #include "ui_test_suites.h"  // generated: the suite files, so adding one reruns moc
 
 namespace ui_test {
@@ -18,5 +24,31 @@ template <class Suite>
 struct Register {
     Register() { Registry().push_back([] { return std::make_unique<Suite>(); }); }
 };
+
+inline QString SheetText(Harness& h, model::Row row) { return QString::fromStdString(h.program().sheet.Text(row)); }
+
+inline void Release(Harness& h, model::Row row, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(h.window->sheet()->RowWidget(row), button);
+}
+
+inline QLineEdit* Box(QWidget* dialog, const QString& name) { return dialog->findChild<QLineEdit*>(name); }
+
+// Clicks a button of the dialog; a dialog without it (the About box has no Cancel) is closed.
+inline void Press(QWidget* dialog, const char* button) {
+    if (auto* b = dialog->findChild<QAbstractButton*>(button)) QTest::mouseClick(b, Qt::LeftButton);
+    else dialog->close();
+}
+
+// A second main window over the same folders and settings: the program's next start.
+inline std::unique_ptr<ui::MainWindow> StartAgain(Harness& h, platform::RecordedNotices& notices) {
+    auto again = std::make_unique<ui::MainWindow>(h.program().folders);
+    model::Platform platform;
+    platform.notices = notices.Sink();
+    platform.settings = h.settings.Store();
+    platform.folders = model::FileSystemFolders();
+    again->SetPlatform(platform);
+    again->Start();
+    return again;
+}
 
 }  // namespace ui_test

@@ -8,12 +8,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "ui_fixture.h"
 #include "ui_tests.h"
 
 namespace {
 
-QLineEdit* Box(QWidget* dialog, const QString& name) { return dialog->findChild<QLineEdit*>(name); }
+using namespace ui_test;
 
 // Enters a box as the Tab key does (it selects its whole text), types, and leaves it.
 void Type(QWidget* dialog, const QString& name, const QString& text) {
@@ -23,10 +22,6 @@ void Type(QWidget* dialog, const QString& name, const QString& text) {
     QTest::keyClicks(box, text);
     dialog->findChild<QWidget*>("txtDatum(0)")->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
-}
-
-void Press(QWidget* dialog, const char* name) {
-    QTest::mouseClick(dialog->findChild<QAbstractButton*>(name), Qt::LeftButton);
 }
 
 class UserDatumWindowTest : public QObject {
@@ -84,15 +79,9 @@ private slots:
 
         // The shut-down writes the file; the next start finds the datum again.
         h.window->close();
-        model::ProgramFolders folders = h.program().folders;
-        ui::MainWindow again(folders);
-        model::Platform platform;
-        platform.notices = h.notices.Sink();
-        platform.folders = model::FileSystemFolders();
-        again.SetPlatform(platform);
-        again.Start();
-        QCOMPARE(again.program().catalogue.UserDatums.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(again.program().catalogue.UserDatums[0].Area), QString("Inner harbour"));
+        const auto again = StartAgain(h, h.notices);
+        QCOMPARE(again->program().catalogue.UserDatums.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(again->program().catalogue.UserDatums[0].Area), QString("Inner harbour"));
     }
 
     void EditAndRemoveWithTheDatumInUseRefused() {
