@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "engine/calc_error.h"
 #include "text/encoding.h"
@@ -36,9 +37,8 @@ TEST(RunAction, ReportsTheDescriptionAndAbandons) {
     EXPECT_FALSE(text::RunAction(recorded.Sink(), [] { throw 42; }));
     EXPECT_EQ(steps, 1);
     ASSERT_EQ(recorded.notices.size(), 2u);
-    EXPECT_EQ(recorded.notices[0].text, "Division by zero");
-    EXPECT_EQ(recorded.notices[0].icon, platform::Icon::None);
-    EXPECT_EQ(recorded.notices[0].title, "Twopoint");
+    const platform::Notice& first = recorded.notices[0];
+    EXPECT_EQ(std::tie(first.text, first.icon, first.title), std::tuple("Division by zero", platform::Icon::None, "Twopoint"));
     EXPECT_EQ(recorded.notices[1].text, "Unexpected failure");
 }
 
