@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace schedule {
 namespace {
 
@@ -15,14 +17,10 @@ TEST(ScheduleDateTime, ZeroIsTheLastDayOf1899AndDaysRoundTrip) {
         const DateTime value{day * kSecondsPerDay + 45296};
         const CivilTime civil = ToCivil(value);
         EXPECT_EQ(FromCivil(civil), value) << day;
-        EXPECT_EQ(civil.hour, 12);
-        EXPECT_EQ(civil.minute, 34);
-        EXPECT_EQ(civil.second, 56);
+        EXPECT_EQ(std::tie(civil.hour, civil.minute, civil.second), std::tuple(12, 34, 56)) << day;
     }
     const CivilTime before_epoch = ToCivil(DateTime{-1});
-    EXPECT_EQ(before_epoch.day, 29);
-    EXPECT_EQ(before_epoch.hour, 23);
-    EXPECT_EQ(before_epoch.second, 59);
+    EXPECT_EQ(std::tie(before_epoch.day, before_epoch.hour, before_epoch.second), std::tuple(29, 23, 59));
 }
 
 TEST(ScheduleDateTime, MonthLengthsAndLeapYears) {
