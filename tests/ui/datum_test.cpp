@@ -46,29 +46,26 @@ class DatumTest : public QObject {
 private slots:
     void DatumRowOpensTheDialogAndOkChangesBothPointsInRangeBearingMode() {
         ui_test::Harness h;
-        QString title, header, special_caption, picked_rotation;
-        bool special_enabled = true, main_enabled = true;
+        QString special_caption, picked_rotation;
+        bool special_enabled = true;
         int selected = -1, entries = 0;
-        WhenNamedDialogOpens("EditDatum", [&](QWidget* d) {
-            title = d->windowTitle();
-            header = Label(d, "lblHeader");
+        const Seen seen = InDialog(h, [&] { Release(h, Row::Datum0); }, [&](QWidget* d) {
             special_caption = Option(d, "optOption(1)")->text();
             special_enabled = Option(d, "optOption(1)")->isEnabled();
             selected = d->findChild<QComboBox*>("cmbDatum")->currentIndex();
             entries = d->findChild<QComboBox*>("cmbDatum")->count();
-            main_enabled = h.window->InputEnabled();
             Pick(d, 3);
             picked_rotation = Label(d, "lblParameter(4)");
             Press(d, "cmdOK");
         });
-        QTest::mouseClick(h.window->sheet()->RowWidget(Row::Datum0), Qt::LeftButton);
-        QCOMPARE(title, QString("Geodetic Datum"));
-        QCOMPARE(header, QString("Select Geodetic Datum for Point A "));
+        QCOMPARE(seen.name, QString("EditDatum"));
+        QCOMPARE(seen.title, QString("Geodetic Datum"));
+        QCOMPARE(seen.header, QString("Select Geodetic Datum for Point A "));
         QCOMPARE(special_caption, QString("Special Datumshifts and Transformations (Not allowed in Range/Bearing mode)"));
         QVERIFY(!special_enabled);
         QCOMPARE(selected, 0);
         QVERIFY(entries > 3);
-        QVERIFY(!main_enabled);
+        QVERIFY(!seen.main_enabled);
         QCOMPARE(picked_rotation, QString("rotx = 0.8930 arc sec"));
         QVERIFY(h.window->InputEnabled());
         QCOMPARE(SheetText(h, Row::Datum0), QString("ED50 - Offshore Norway, North of 62 deg"));

@@ -16,35 +16,11 @@ using model::Row;
 
 constexpr double kDegree = 0.017453292519944444;
 
-// What a test saw in the dialog while it was open.
-struct Seen {
-    QString name, title, header, focus, example;
-    bool main_enabled = true;
-};
-
 void Type(QWidget* dialog, const char* name, const QString& text) {
     QLineEdit* box = Box(dialog, name);
     box->setFocus(Qt::TabFocusReason);
     box->selectAll();
     QTest::keyClicks(box, text);
-}
-
-// Opens a dialog by `open`, records what it shows, runs `act` in it and returns what was seen.
-Seen InDialog(ui_test::Harness& h, const std::function<void()>& open, const std::function<void(QWidget*)>& act) {
-    Seen seen;
-    ui_test::WhenDialogOpens([&](QWidget* dialog) {
-        QApplication::processEvents();
-        seen.name = dialog->objectName();
-        seen.title = dialog->windowTitle();
-        if (auto* header = dialog->findChild<QLabel*>("lblHeader")) seen.header = header->text();
-        if (auto* example = dialog->findChild<QLabel*>("lblExample")) seen.example = example->text();
-        if (QWidget* focus = QApplication::focusWidget()) seen.focus = focus->objectName();
-        seen.main_enabled = h.window->InputEnabled();
-        act(dialog);
-        if (dialog->isVisible()) dialog->close();  // never leave a test's dialog open
-    });
-    open();
-    return seen;
 }
 
 class DialogsTest : public QObject {

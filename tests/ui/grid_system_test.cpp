@@ -15,32 +15,7 @@ namespace {
 using namespace ui_test;
 using model::Row;
 
-struct Seen {
-    QString name, title, header, focus;
-    int zones = 0, zone = -1;
-    bool both = false, main_enabled = true;
-};
-
 QListWidget* List(QWidget* dialog, const char* name) { return dialog->findChild<QListWidget*>(name); }
-
-Seen InDialog(ui_test::Harness& h, const std::function<void()>& open, const std::function<void(QWidget*)>& act) {
-    Seen seen;
-    ui_test::WhenDialogOpens([&](QWidget* dialog) {
-        QApplication::processEvents();
-        seen.name = dialog->objectName();
-        seen.title = dialog->windowTitle();
-        seen.header = dialog->findChild<QLabel*>("lblHeader")->text();
-        if (QWidget* focus = QApplication::focusWidget()) seen.focus = focus->objectName();
-        seen.zones = List(dialog, "lstZone")->count();
-        seen.zone = List(dialog, "lstZone")->currentRow();
-        seen.both = dialog->findChild<QCheckBox*>("chkChangeOpposite")->isChecked();
-        seen.main_enabled = h.window->InputEnabled();
-        act(dialog);
-        if (dialog->isVisible()) dialog->close();
-    });
-    open();
-    return seen;
-}
 
 void ChooseZone(QWidget* dialog, int zone) {
     QListWidget* zones = List(dialog, "lstZone");
@@ -54,7 +29,12 @@ class GridSystemTest : public QObject {
 private slots:
     void ZoneRowOpensTheDialogAndOkChangesBothPoints() {
         ui_test::Harness h;
-        Seen seen = InDialog(h, [&] { Release(h, Row::Zone0); }, [](QWidget* d) {
+        int zones = 0, zone = -1;
+        bool both = false;
+        Seen seen = InDialog(h, [&] { Release(h, Row::Zone0); }, [&](QWidget* d) {
+            zones = List(d, "lstZone")->count();
+            zone = List(d, "lstZone")->currentRow();
+            both = d->findChild<QCheckBox*>("chkChangeOpposite")->isChecked();
             ChooseZone(d, 32);
             Press(d, "cmdOK");
         });
@@ -62,9 +42,9 @@ private slots:
         QCOMPARE(seen.title, QString("Select Grid Co-ordinate system"));
         QCOMPARE(seen.header, QString("Select Grid co-ordinate system for Point A "));
         QCOMPARE(seen.focus, QString("lstZone"));
-        QCOMPARE(seen.zones, 60);
-        QCOMPARE(seen.zone, 30);
-        QVERIFY(seen.both);
+        QCOMPARE(zones, 60);
+        QCOMPARE(zone, 30);
+        QVERIFY(both);
         QVERIFY(!seen.main_enabled);
         QVERIFY(h.window->InputEnabled());
         const QString zone32 = QString::fromUtf8("32  ( central meridian 009°E ) ");

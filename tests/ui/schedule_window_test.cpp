@@ -1,6 +1,7 @@
 // The route schedule and its pickers: ten knots over ten nautical miles from
-// a departure picked in Setdate and Settime, the month lengths of the day
-// list, Cancel leaving a button unchanged, and reopening with the zone times.
+// a departure picked in Setdate and Settime, the day list following the year,
+// Cancel leaving a button unchanged, and reopening with the zone times. (The
+// month lengths themselves are the picker model's tests.)
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
@@ -61,7 +62,7 @@ private slots:
         while (leap % 4 != 0) ++leap;
         const QString leap_text = QString::number(leap), other_text = QString::number(leap + 1);
         QString title, feb_leap, feb_other, cancelled_caption, caption_before_cancel, header;
-        int leap_days = 0, other_days = 0, april_days = 0, january_days = 0;
+        int leap_days = 0, other_days = 0;
         bool main_enabled = true;
         QString sail, dep_gmt, arr_zone, speed_row;
         ui_test::WhenDialogOpens([&](QWidget* d) {
@@ -79,10 +80,7 @@ private slots:
                 Pick(picker, "lstYear", other_text);  // the year refits February
                 feb_other = Text(picker, "lblDate");
                 other_days = Entries(picker, "lstDay");
-                Pick(picker, "lstMonth", "Apr");
-                april_days = Entries(picker, "lstDay");
                 Pick(picker, "lstMonth", "Jan");
-                january_days = Entries(picker, "lstDay");
                 Pick(picker, "lstDay", "15");
                 QTest::mouseClick(picker->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
             });
@@ -123,8 +121,6 @@ private slots:
         QCOMPARE(leap_days, 29);
         QCOMPARE(feb_other, "28 Feb " + other_text);
         QCOMPARE(other_days, 28);
-        QCOMPARE(april_days, 30);
-        QCOMPARE(january_days, 31);
         const QString departure = "15 Jan " + other_text;
         QCOMPARE(caption_before_cancel, departure);
         QCOMPARE(cancelled_caption, departure);

@@ -3,6 +3,7 @@
 // Also the steps every suite takes: clicks on the sheet's rows and on a
 // dialog's buttons, its line edits, and what the sheet shows.
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QObject>
 #include <QTest>
@@ -37,6 +38,30 @@ inline QLineEdit* Box(QWidget* dialog, const QString& name) { return dialog->fin
 inline void Press(QWidget* dialog, const char* button) {
     if (auto* b = dialog->findChild<QAbstractButton*>(button)) QTest::mouseClick(b, Qt::LeftButton);
     else dialog->close();
+}
+
+// What a test saw in a dialog while it was open.
+struct Seen {
+    QString name, title, header, focus, example;
+    bool main_enabled = true;
+};
+
+// Opens a dialog by `open`, records what it shows, runs `act` in it and returns what was seen.
+inline Seen InDialog(Harness& h, const std::function<void()>& open, const std::function<void(QWidget*)>& act) {
+    Seen seen;
+    WhenDialogOpens([&](QWidget* dialog) {
+        QApplication::processEvents();
+        seen.name = dialog->objectName();
+        seen.title = dialog->windowTitle();
+        if (auto* header = dialog->findChild<QLabel*>("lblHeader")) seen.header = header->text();
+        if (auto* example = dialog->findChild<QLabel*>("lblExample")) seen.example = example->text();
+        if (QWidget* focus = QApplication::focusWidget()) seen.focus = focus->objectName();
+        seen.main_enabled = h.window->InputEnabled();
+        act(dialog);
+        if (dialog->isVisible()) dialog->close();  // never leave a test's dialog open
+    });
+    open();
+    return seen;
 }
 
 // A second main window over the same folders and settings: the program's next start.
