@@ -106,6 +106,10 @@ public:
         // load that moved a point computes them again.
         if (action.rfind("mode ", 0) == 0) relations_computed_ = false;
         else if (action == "restart" || Positions() != before) relations_computed_ = true;
+        // Nearly antipodal points loaded by a restart or an open: the program says
+        // the inverse cannot reach and leaves the relations " n/a " (an edit to
+        // such points is refused and changes nothing).
+        if (out_.str().find(engine::kAntipodalText) != std::string::npos) relations_computed_ = false;
         // Leaving a special mode gives the other point this datum without a new
         // calculation (its co-ordinates stay those of the old datum) until the
         // user picks that point's datum again, edits a point or restarts.
