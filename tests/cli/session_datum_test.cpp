@@ -12,6 +12,7 @@
 
 namespace {
 
+using session_run::Holds;
 using session_run::RunSession;
 
 const char* const kForYourInformation =
@@ -121,20 +122,13 @@ TEST(SessionDatum, NgoSetUpThenAnAxisPointArrivesInEd50Utm) {
     ASSERT_EQ(out.status, 0) << out.text;
     const auto set_up = out.Fields("set up");
     EXPECT_EQ(out.Notices().at(2), kNgoLimitations);
-    EXPECT_EQ(set_up.at("pub_Mode"), "SPECIAL");
-    EXPECT_EQ(set_up.at("pub_SpecialOption"), "NGO-ED50");
-    EXPECT_EQ(set_up.at("pub_Datum(0).Name"), "NGO - 1948");
-    EXPECT_EQ(set_up.at("pub_Datum(1).Name"), "ED50 - European Datum 1950 (UKOOA)");
-    EXPECT_EQ(set_up.at("lblGridSystem(0)"), "NGO 1948 (Norway)");
-    EXPECT_EQ(set_up.at("lblZone(0)"), " Akse I ");
-    EXPECT_EQ(set_up.at("lblGridSystem(1)"), "UTM - Universal Transverse Mercator");
-    EXPECT_EQ(set_up.at("lblZone(1)"), "  ( central meridian 009\xC2\xB0" "E )");
-    EXPECT_EQ(set_up.at("lblNorthing(0)"), "0.0 m ");
-    EXPECT_EQ(set_up.at("lblEasting(0)"), "0.0 m ");
-    EXPECT_EQ(set_up.at("pub_Zone(0)"), "1");
-    EXPECT_EQ(set_up.at("pub_Zone(1)"), "32");
-    EXPECT_EQ(set_up.at("lblDatum(0)"), "NGO - 1948");
-    EXPECT_EQ(set_up.at("lblNameLabel(1)"), "ED50 - European Datum 1950 (UKOOA)");
+    EXPECT_TRUE(Holds(set_up, {
+        {"pub_Mode", "SPECIAL"}, {"pub_SpecialOption", "NGO-ED50"}, {"pub_Datum(0).Name", "NGO - 1948"},
+        {"pub_Datum(1).Name", "ED50 - European Datum 1950 (UKOOA)"}, {"lblGridSystem(0)", "NGO 1948 (Norway)"},
+        {"lblZone(0)", " Akse I "}, {"lblGridSystem(1)", "UTM - Universal Transverse Mercator"},
+        {"lblZone(1)", "  ( central meridian 009\xC2\xB0" "E )"}, {"lblNorthing(0)", "0.0 m "},
+        {"lblEasting(0)", "0.0 m "}, {"pub_Zone(0)", "1"}, {"pub_Zone(1)", "32"}, {"lblDatum(0)", "NGO - 1948"},
+        {"lblNameLabel(1)", "ED50 - European Datum 1950 (UKOOA)"}}));
 
     const auto edited = out.Fields("edited");
     EXPECT_NEAR(Number(edited, "pub_Northing(1)"), northing, 0.002);
@@ -143,11 +137,9 @@ TEST(SessionDatum, NgoSetUpThenAnAxisPointArrivesInEd50Utm) {
     // Leaving through a standard datum for Point B: the message, both points on WGS84,
     // and Point A's grid is UTM again in Point B's zone.
     const auto left = out.Fields("left");
-    EXPECT_EQ(left.at("pub_Mode"), "DATUMSHIFT");
-    EXPECT_EQ(left.at("pub_Datum(0).Name"), "WGS84 - World Geodetic system 1984");
-    EXPECT_EQ(left.at("pub_DatumOption(0)"), "Standard");
-    EXPECT_EQ(left.at("lblGridSystem(0)"), "UTM - Northern Latitudes");
-    EXPECT_EQ(left.at("pub_Zone(0)"), "32");
+    EXPECT_TRUE(Holds(left, {
+        {"pub_Mode", "DATUMSHIFT"}, {"pub_Datum(0).Name", "WGS84 - World Geodetic system 1984"},
+        {"pub_DatumOption(0)", "Standard"}, {"lblGridSystem(0)", "UTM - Northern Latitudes"}, {"pub_Zone(0)", "32"}}));
     EXPECT_EQ(out.Notices().back(), kLeaving);
 }
 
@@ -160,16 +152,14 @@ TEST(SessionDatum, Rt38SetUpAndItsWorkedPoint) {
         "# edited\nsheet\nstate\n");
     ASSERT_EQ(out.status, 0) << out.text;
     const auto set_up = out.Fields("set up");
-    EXPECT_EQ(set_up.at("pub_SpecialOption"), "RT38-ED50");
-    EXPECT_EQ(set_up.at("pub_Datum(0).Name"), "RT38");
-    EXPECT_EQ(set_up.at("lblGridSystem(0)"), "RT38 2.5 gon West (Sweden)");
-    EXPECT_EQ(set_up.at("lblZone(0)"), " 2.5 gon West ");
+    EXPECT_TRUE(Holds(set_up, {
+        {"pub_SpecialOption", "RT38-ED50"}, {"pub_Datum(0).Name", "RT38"},
+        {"lblGridSystem(0)", "RT38 2.5 gon West (Sweden)"}, {"lblZone(0)", " 2.5 gon West "}}));
     EXPECT_EQ(set_up.at("pub_Zone(0)"), "31");  // unchanged
-    EXPECT_EQ(set_up.at("lblGridSystem(1)"), "UTM - Universal Transverse Mercator");
-    EXPECT_EQ(set_up.at("lblZone(1)"), "  ( central meridian 015\xC2\xB0" "E )");
-    EXPECT_EQ(set_up.at("pub_Zone(1)"), "33");
-    EXPECT_EQ(set_up.at("lblNorthing(0)"), "6 000 000.0 m ");
-    EXPECT_EQ(set_up.at("lblEasting(0)"), "1 500 000.0 m ");
+    EXPECT_TRUE(Holds(set_up, {
+        {"lblGridSystem(1)", "UTM - Universal Transverse Mercator"},
+        {"lblZone(1)", "  ( central meridian 015\xC2\xB0" "E )"}, {"pub_Zone(1)", "33"},
+        {"lblNorthing(0)", "6 000 000.0 m "}, {"lblEasting(0)", "1 500 000.0 m "}}));
     const auto edited = out.Fields("edited");
     EXPECT_EQ(edited.at("lblNorthing(1)"), "6 736 435.3 m ");
     EXPECT_EQ(edited.at("lblEasting(1)"), "552 648.4 m ");

@@ -1,7 +1,8 @@
 #pragma once
-// Runs the built twopoint-calc session on a script in a fresh data folder and
-// reads back what it printed: notices, errors, and the `sheet` and `state`
-// blocks after a marker line "# NAME".
+// Runs the built twopoint-calc on its standard input and reads back what it
+// printed: for a session on a script in a fresh data folder, its notices,
+// errors, and the `sheet` and `state` blocks after a marker line "# NAME".
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +15,22 @@
 #include <vector>
 
 namespace session_run {
+
+using Fields = std::map<std::string, std::string>;
+
+// Whether `fields` holds every entry of `want`: EXPECT_TRUE(Holds(sheet, {...}))
+// checks many rows of a block at once and names each one that differs.
+inline ::testing::AssertionResult Holds(const Fields& fields, const Fields& want) {
+    std::string differences;
+    for (const auto& [name, value] : want) {
+        const auto found = fields.find(name);
+        if (found == fields.end()) differences += "\n  " + name + ": missing, expected '" + value + "'";
+        else if (found->second != value)
+            differences += "\n  " + name + ": '" + found->second + "', expected '" + value + "'";
+    }
+    if (differences.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << differences;
+}
 
 struct Output {
     std::string text;
@@ -67,14 +84,14 @@ struct Output {
     }
 };
 
-// Runs the session over the data folder user_dir (kept as the session leaves it).
-inline Output RunSessionIn(const std::filesystem::path& user_dir, const std::string& script,
-                           const std::string& options = "") {
-    const std::filesystem::path script_file = user_dir.string() + ".script";
-    std::ofstream(script_file, std::ios::binary) << script;
-    const std::string command = std::string("'") + TWOPOINT_CALC_PROGRAM + "' session --data-dir '" +
-                                TWOPOINT_TEST_DATA_DIR + "' --user-dir '" + user_dir.string() + "' " + options +
-                                " < '" + script_file.string() + "' 2>&1";
+// Runs twopoint-calc ARGUMENTS with `input` as its standard input, stdout and stderr together.
+inline Output RunCalc(const std::string& arguments, const std::string& input) {
+    static int counter = 0;
+    const std::filesystem::path input_file = std::filesystem::temp_directory_path() /
+        ("twopoint_calc_input_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+    std::ofstream(input_file, std::ios::binary) << input;
+    const std::string command = std::string("'") + TWOPOINT_CALC_PROGRAM + "' " + arguments + " < '" +
+                                input_file.string() + "' 2>&1";
     Output result;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -83,10 +100,18 @@ inline Output RunSessionIn(const std::filesystem::path& user_dir, const std::str
         const int raw = ::pclose(pipe);
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }
-    std::filesystem::remove(script_file);
+    std::filesystem::remove(input_file);
     std::istringstream lines(result.text);
     for (std::string line; std::getline(lines, line);) result.lines.push_back(line);
     return result;
+}
+
+// Runs the session over the data folder user_dir (kept as the session leaves it).
+inline Output RunSessionIn(const std::filesystem::path& user_dir, const std::string& script,
+                           const std::string& options = "") {
+    return RunCalc(std::string("session --data-dir '") + TWOPOINT_TEST_DATA_DIR + "' --user-dir '" +
+                       user_dir.string() + "' " + options,
+                   script);
 }
 
 // A fresh data folder for every call, removed afterwards (each test process its own names).

@@ -9,24 +9,11 @@
 #include "model/datum_dialog.h"
 #include "model/datum_rules.h"
 #include "model/layout.h"
-#include "model/program.h"
+#include "started_program.h"
 
 namespace {
 
-struct Started {
-    platform::RecordedNotices recorded;
-    model::Program program;
-    explicit Started(bool datum_shift_mode) {
-        const auto folder = std::filesystem::path(testing::TempDir()) / "twopoint_model_datum_dialog";
-        std::filesystem::remove_all(folder);
-        program.folders = {TWOPOINT_TEST_DATA_DIR, folder.string()};
-        program.platform.notices = recorded.Sink();
-        program.platform.folders = model::FileSystemFolders();
-        model::StartUp(program);
-        if (datum_shift_mode) model::SwitchMode(program, 1);
-        recorded.notices.clear();
-    }
-};
+using Started = StartedProgram;
 
 using Labels7 = std::array<std::string, 7>;
 using Labels5 = std::array<std::string, 5>;

@@ -1,4 +1,4 @@
-// Whole user actions in datum-shift mode, from a fresh start in a temporary data folder.
+// A whole user action in datum-shift mode, from a fresh start in a temporary data folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,34 +7,12 @@
 #include "model/dialogs.h"
 #include "model/layout.h"
 #include "model/pipeline.h"
-#include "model/program.h"
+#include "started_program.h"
 
 namespace {
 
-struct Started {
-    platform::RecordedNotices recorded;
-    model::Program program;
-    Started() {
-        const auto folder = std::filesystem::path(testing::TempDir()) / "twopoint_model_datum_shift";
-        std::filesystem::remove_all(folder);
-        program.folders = {TWOPOINT_TEST_DATA_DIR, folder.string()};
-        program.platform.notices = recorded.Sink();
-        program.platform.folders = model::FileSystemFolders();
-        model::StartUp(program);
-    }
-};
-
-TEST(DatumShift, FreshStartThenWgs84ToEd50NorthOf62AndBack) {
-    Started t;
-    ASSERT_TRUE(std::filesystem::is_directory(t.program.folders.user_data));
-    ASSERT_FALSE(t.recorded.notices.empty());  // the setup file does not exist yet
-    EXPECT_EQ(t.recorded.notices[0].icon, platform::Icon::Information);
-    EXPECT_EQ(t.program.sheet.Text(model::Row::Lat0), "60\xC2\xB0 00' 00.000\" N ");
-    EXPECT_EQ(t.program.sheet.Text(model::Row::Zone0), "31  ( central meridian 003\xC2\xB0" "E )");
-    t.recorded.notices.clear();
-
-    model::SwitchMode(t.program, 1);
-    t.recorded.notices.clear();  // the "not valid" warning of a later switch
+TEST(DatumShift, Wgs84ToEd50NorthOf62AndBack) {
+    StartedProgram t(true);
     auto& b = t.program.state.point[1];
     b.pub_DatumOption = "Standard";
     model::ApplyDatum(b, datums::MakeStandardDatum(t.program.catalogue, 3));

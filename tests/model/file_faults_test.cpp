@@ -4,8 +4,6 @@
 // give the program's notice and leave the previous file whole.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,6 +16,7 @@
 #include "model/report.h"
 #include "model/setup_file.h"
 #include "support/file_faults.h"
+#include "support/setup_files.h"
 
 namespace {
 
@@ -28,25 +27,8 @@ constexpr const char* kSetupNotStored =
     "you have no administrator access this will occur.) However, you can save your work with any other "
     "filename with the Save As function!";
 
-struct Folder {
-    fs::path path = fs::temp_directory_path() / ("twopoint_faults_" + std::to_string(::getpid()) + "_" +
-                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    Folder() {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::permissions(path, fs::perms::owner_all, ignored);
-        fs::remove_all(path, ignored);
-    }
-    std::string File(const std::string& name) const { return (path / name).string(); }
-};
-
-std::string Bytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using Folder = setup_files::TempFolder;
+const auto Bytes = setup_files::ReadBytes;
 
 std::size_t Entries(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
