@@ -9,7 +9,9 @@
 
 namespace {
 
-session_run::Output Calc(const std::string& arguments, const std::string& input) { return session_run::RunCalc(arguments, input); }
+session_run::Output Calc(const std::string& arguments, const std::string& input) {
+    return session_run::RunCalc(arguments, input);
+}
 
 TEST(GeodesicOperations, InverseBothWaysAndOtherDatum) {
     // 60N 3E to 61N 4E on WGS84; Vincenty gives 124 233.1272 m (the series agrees to 0.1 mm).

@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "session_run.h"
+#include "support/setup_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
+using session_run::Holds;
 using session_run::Output;
 
 class SessionDialogs : public ::testing::Test {
@@ -30,13 +32,7 @@ protected:
     void TearDown() override { fs::remove_all(user_dir); }
 
     Output Run(const std::string& script) const { return session_run::RunSessionIn(user_dir, script); }
-    std::string File(const std::string& name) const {
-        std::ifstream in(user_dir / name, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    std::vector<std::string> Notices(const Output& out) const { return out.Starting("notice: "); }
+    std::string File(const std::string& name) const { return setup_files::ReadBytes(user_dir / name); }
 };
 
 const char* const kNotFound =
@@ -64,15 +60,15 @@ TEST_F(SessionDialogs, AUserDatumAddedInTheEditorIsFoundAfterARestartAndRemovedA
     EXPECT_EQ(first.status, 1);
     EXPECT_EQ(first.Starting("error: "),
               std::vector<std::string>{"error: line 10: the box 'f' is disabled in this input mode"});
-    EXPECT_EQ(Notices(first),
+    EXPECT_EQ(first.Notices(),
               (std::vector<std::string>{kNotFound,
                                         "notice: [none] Twopoint: Ellipsoid not accepted while semi major axis (a) "
                                         "equals semi minor axis (b): a sphere has no flattening (1/f)"}));
-    EXPECT_EQ(first.Last("optAction"), "Add New Datum\t(edit disabled)");
-    EXPECT_EQ(first.Last("txtEllipsoid(1)"), "6378388 m");
-    EXPECT_EQ(first.Last("txtEllipsoid(2)"), "6356911.946 m");
-    EXPECT_EQ(first.Last("txtEllipsoid(3)"), "296.999998230594\t(disabled)");
-    EXPECT_EQ(first.Last("txtShift(2)"), "dy(m)");  // a placeholder left in a box stores 0
+    // A placeholder left in a box (dy) stores 0.
+    EXPECT_TRUE(Holds(first.Latest(), {
+        {"optAction", "Add New Datum\t(edit disabled)"}, {"txtEllipsoid(1)", "6378388 m"},
+        {"txtEllipsoid(2)", "6356911.946 m"}, {"txtEllipsoid(3)", "296.999998230594\t(disabled)"},
+        {"txtShift(2)", "dy(m)"}}));
     EXPECT_EQ(first.Last("userdatum"),
               "1\tLocal, grid\tOwn\tOslo fjord\t6378388\t296.999998230594\tFree text\t-87.5\t0\t0\t0\t0\t0\t1E-07");
     const std::string file = File("UserDatums.vdx");
@@ -99,9 +95,8 @@ TEST_F(SessionDialogs, AUserDatumAddedInTheEditorIsFoundAfterARestartAndRemovedA
     const std::string stored =
         "userdatum\t1\tLocal, grid\tOwn\tOslo fjord\t6378388\t296.999998230594\tFree text\t-87.5\t0\t0\t0\t0\t0\t1E-07";
     EXPECT_EQ(second.Starting("userdatum\t")[0], stored);
-    EXPECT_EQ(second.Last("lblDatum(0)"), "Local, grid");
-    EXPECT_EQ(second.Last("lblDatumInfo(1)"), "Free text");
-    const auto second_notices = Notices(second);
+    EXPECT_TRUE(Holds(second.Latest(), {{"lblDatum(0)", "Local, grid"}, {"lblDatumInfo(1)", "Free text"}}));
+    const auto second_notices = second.Notices();
     ASSERT_EQ(second_notices.size(), 3u);
     EXPECT_EQ(second_notices[1],
               "notice: [none] Twopoint: Not allowed to remove datum in use. Select another datum in use first!");
@@ -132,12 +127,11 @@ TEST_F(SessionDialogs, AUserDatumAddedInTheEditorIsFoundAfterARestartAndRemovedA
         "userdatum cancel\n"
         "userdatums\n");
     EXPECT_EQ(third.status, 0);
-    const auto third_notices = Notices(third);
+    const auto third_notices = third.Notices();
     ASSERT_EQ(third_notices.size(), 2u);
     EXPECT_EQ(third_notices[1],
               "notice: [none] Twopoint: Not allowed to remove datum in use. Select another datum in use first!");
-    EXPECT_EQ(third.Last("cmbUserDatum"), "Select from list");
-    EXPECT_EQ(third.Last("txtDatum(0)"), "New Datum");
+    EXPECT_TRUE(Holds(third.Latest(), {{"cmbUserDatum", "Select from list"}, {"txtDatum(0)", "New Datum"}}));
     EXPECT_TRUE(third.Starting("userdatum\t").empty());
     EXPECT_FALSE(fs::exists(user_dir / "UserDatums.vdx"));
 }
@@ -197,17 +191,15 @@ TEST_F(SessionDialogs, ARouteScheduleOverTenNauticalMilesWithThePickers) {
     EXPECT_EQ(out.Starting("lblHeader\tDep Zone")[0],
               "lblHeader\tDep Zone -01\tDep GMT\tTime to sail\tSpeed\tArr GMT\tArr Zone 00");
     // ETD & ETA with the ETA button still at the present time, before the ETD.
-    const auto notices = Notices(out);
+    const auto notices = out.Notices();
     ASSERT_EQ(notices.size(), 5u) << testing::PrintToString(notices);  // the start and the two mode switches
     EXPECT_EQ(notices[3], "notice: [information] Irrelevant action: A Range/Bearing calculation has to be carried "
                           "out before display of Route Scedule");
     EXPECT_EQ(notices[4], "notice: [stop] Irrelevant input: You are not able to travel backwards in time, are you ?");
     // Reopened, the buttons show the zone times given, so a calculation gives the same.
-    EXPECT_EQ(out.Last("frmETD"), "visible\t" + february_end + "\t12:00");
-    EXPECT_EQ(out.Last("cmbInput"), "ETD & ETA");
-    EXPECT_EQ(out.Last("cmbTimeZone(0)"), "-01");
+    EXPECT_TRUE(Holds(out.Latest(), {{"frmETD", "visible\t" + february_end + "\t12:00"}, {"cmbInput", "ETD & ETA"},
+                                     {"cmbTimeZone(0)", "-01"}, {"mnuRoute", "&Route schedule\t-"}}));
     EXPECT_EQ(out.Last("row(0)").substr(0, 16), "18 520.00 m \tn/a");
-    EXPECT_EQ(out.Last("mnuRoute"), "&Route schedule\t-");
 }
 
 TEST_F(SessionDialogs, TheReportIsAppendedFromTheDocumentWindowInWindows1252) {
@@ -233,7 +225,7 @@ TEST_F(SessionDialogs, TheReportIsAppendedFromTheDocumentWindowInWindows1252) {
                                dashes + "\r\n";
     EXPECT_EQ(File("report.txt"), report + "\r\n" + report + "\r\nFirst line\r\nsecond line 5\xB0\r\n");
     EXPECT_EQ(out.Last("document"), "First line\\nsecond line 5\xC2\xB0");
-    const auto notices = Notices(out);
+    const auto notices = out.Notices();
     ASSERT_EQ(notices.size(), 2u);
     EXPECT_EQ(notices[1], "notice: [none] Twopoint: No such file or directory The report was not written to " +
                               (user_dir / "no such folder" / "r.txt").string());

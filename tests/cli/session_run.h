@@ -75,6 +75,15 @@ struct Output {
         const auto found = Starting(prefix + "\t");
         return found.empty() ? "(none)" : found.back().substr(prefix.size() + 1);
     }
+    // Each FIELD<TAB>TEXT line's text by its field, the last line of a field winning.
+    std::map<std::string, std::string> Latest() const {
+        std::map<std::string, std::string> latest;
+        for (const auto& line : lines) {
+            const auto tab = line.find('\t');
+            if (tab != std::string::npos) latest[line.substr(0, tab)] = line.substr(tab + 1);
+        }
+        return latest;
+    }
     // The notices of a block.
     std::vector<std::string> NoticesIn(const std::string& marker) const {
         std::vector<std::string> found;

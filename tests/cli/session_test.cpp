@@ -216,26 +216,17 @@ TEST_F(Session, DisplaySwitchesHideGroupsAndSetTheHeight) {
         "# back\n"
         "sheet\n");
     EXPECT_EQ(result.status, 0) << result.text;
-    const auto no_grid = result.Fields("no grid");
-    EXPECT_EQ(no_grid.count("lblNorthing(0)"), 0u);
-    EXPECT_EQ(no_grid.count("lblScaleFactor(1)"), 0u);  // the companion group goes with it
-    EXPECT_EQ(no_grid.count("lblLabels(2)"), 0u);
-    EXPECT_EQ(no_grid.count("lblX(0)"), 1u);
-    const auto state = State(result);
-    EXPECT_EQ(state.at("pub_Display(2)"), "false");
-    EXPECT_EQ(state.at("pub_Display(3)"), "false");
-
-    const auto nothing = result.Fields("geoid only off");
-    EXPECT_EQ(nothing.count("lblLat(0)"), 0u);
-    EXPECT_EQ(nothing.count("lblX(0)"), 0u);
-    EXPECT_EQ(nothing.count("lblGeoideHgt(0)"), 0u);
-    EXPECT_EQ(nothing.count("lblNRadius(0)"), 1u);  // the spare group has no menu entry
-
-    const auto back = result.Fields("back");
-    EXPECT_EQ(back.count("lblLat(0)"), 1u);
-    EXPECT_EQ(back.count("lblNorthing(1)"), 1u);
-    EXPECT_EQ(back.count("lblX(0)"), 0u);
-    EXPECT_EQ(back.count("lblGeoideHgt(0)"), 0u);
+    // Which rows each block shows: the grid's companion group goes with it, the
+    // spare group has no menu entry.
+    const auto shown = [&](const std::string& block, std::initializer_list<const char*> rows) {
+        std::string found;
+        for (const char* row : rows) found += result.Fields(block).count(row) ? "1" : "0";
+        return found;
+    };
+    EXPECT_EQ(shown("no grid", {"lblNorthing(0)", "lblScaleFactor(1)", "lblLabels(2)", "lblX(0)"}), "0001");
+    EXPECT_TRUE(Holds(State(result), {{"pub_Display(2)", "false"}, {"pub_Display(3)", "false"}}));
+    EXPECT_EQ(shown("geoid only off", {"lblLat(0)", "lblX(0)", "lblGeoideHgt(0)", "lblNRadius(0)"}), "0001");
+    EXPECT_EQ(shown("back", {"lblLat(0)", "lblNorthing(1)", "lblX(0)", "lblGeoideHgt(0)"}), "1100");
 
     // Saved on exit: geographic, grid and spare on; cartesian and geoid off.
     EXPECT_EQ(ReadFile(SetupPath()).rfind("\"#pub_Display\"\r\n#TRUE#,#FALSE#,#TRUE#,#TRUE#,#TRUE#,#FALSE#\r\n\"#pub_Mode\"", 0),
@@ -300,11 +291,9 @@ TEST_F(Session, UnsoundSetupFilesLoadTheDefaultsWithTheErrorNotice) {
         const SessionResult result = Run("state\n");
         EXPECT_EQ(result.status, 0) << what << "\n" << result.text;
         EXPECT_EQ(result.Notices(), std::vector<std::string>{kErrorNotice}) << what << "\n" << result.text;
-        const auto state = State(result);
-        EXPECT_EQ(state.at("pub_Mode"), "OFFSET") << what;
-        EXPECT_EQ(state.at("pub_Zone(0)"), "31") << what;
-        EXPECT_EQ(state.at("pub_Name(0)"), " n/a ") << what;
-        EXPECT_EQ(state.at("pub_GeogFormat.Decimals"), "3") << what;
+        EXPECT_TRUE(Holds(State(result), {{"pub_Mode", "OFFSET"}, {"pub_Zone(0)", "31"}, {"pub_Name(0)", " n/a "},
+                                          {"pub_GeogFormat.Decimals", "3"}}))
+            << what;
         // Shut-down writes the defaults over the unsound file.
         EXPECT_EQ(ReadFile(SetupPath()), kDefaultSetupFile) << what;
     }
@@ -410,17 +399,15 @@ TEST_F(Session, RangeBearingEditsOffsetsAndAModeSwitchBlankingTheRelations) {
         {"lblTrueDN", "111 420.72 m "}, {"lblDHgt", "25.0 m "}, {"lblLat(1)", "61\xC2\xB0 00' 00.000\" N "}}));
     EXPECT_EQ(State(result).at("pub_DeltaHgt"), "25");
 
+    // Point A frozen, the moved point keeps its height; then Point B frozen.
     const auto east = result.Fields("true east");
-    EXPECT_EQ(east.at("lblTrueDist"), "1 500.00 m ");
-    EXPECT_EQ(east.at("lblTrueBrg(0)"), "90.0 deg ");
-    EXPECT_EQ(east.at("lblLat(0)"), "60\xC2\xB0 00' 00.000\" N ");  // frozen
-    EXPECT_EQ(east.at("lblEllHgt(1)"), "25.0 m ");                 // the moved point keeps its height
-
+    EXPECT_TRUE(Holds(east, {
+        {"lblTrueDist", "1 500.00 m "}, {"lblTrueBrg(0)", "90.0 deg "}, {"lblLat(0)", "60\xC2\xB0 00' 00.000\" N "},
+        {"lblEllHgt(1)", "25.0 m "}}));
     const auto west = result.Fields("true west of B");
-    EXPECT_EQ(west.at("lblTrueDist"), "1 500.00 m ");
-    EXPECT_EQ(west.at("lblTrueBrg(1)"), "270.0 deg ");
-    EXPECT_EQ(west.at("lblLat(1)"), east.at("lblLat(1)"));  // B frozen
-    EXPECT_EQ(west.at("lblLon(1)"), east.at("lblLon(1)"));
+    EXPECT_TRUE(Holds(west, {
+        {"lblTrueDist", "1 500.00 m "}, {"lblTrueBrg(1)", "270.0 deg "}, {"lblLat(1)", east.at("lblLat(1)")},
+        {"lblLon(1)", east.at("lblLon(1)")}}));
 
     const auto grid_a = result.Fields("grid A");
     EXPECT_TRUE(Holds(grid_a, {
@@ -470,10 +457,9 @@ TEST_F(Session, HemisphereDefaultsAndTheLocalesDecimalComma) {
     EXPECT_TRUE(Holds(sheet, {
         {"lblLat(1)", "59\xC2\xB0 30' 00,000\" S "}, {"lblLon(1)", "005\xC2\xB0 15' 30,000\" W "},
         {"lblEllHgt(1)", "- 5,5 m "}, {"lblEasting(0)", "500 000,0 m "}}));
-    const auto state = State(result);
-    EXPECT_EQ(state.at("pub_SouthLat_Default"), "true");
-    EXPECT_EQ(state.at("pub_WestLong_Default"), "true");
-    EXPECT_EQ(state.at("pub_Hgt(1)"), "-5.5");  // the state prints with a point
+    // The state prints with a point.
+    EXPECT_TRUE(Holds(State(result),
+                      {{"pub_SouthLat_Default", "true"}, {"pub_WestLong_Default", "true"}, {"pub_Hgt(1)", "-5.5"}}));
     // The file always uses a point; the second "option west" flipped it back.
     const std::string saved = ReadFile(SetupPath());
     EXPECT_NE(saved.find(",-5.5\r\n"), std::string::npos) << saved;
@@ -556,20 +542,16 @@ TEST_F(Session, GridSystemDialogForOneOrBothPointsKeepingGeographicOrGrid) {
                                    "error: line 10: expected I SYSTEM ZONEPOS [both] [grid]",
                                }));
     const auto both = result.Fields("zone 32");
-    for (const char* row : {"lblZone(0)", "lblZone(1)"})
-        EXPECT_EQ(both.at(row), "32  ( central meridian 009\xC2\xB0" "E ) ");
-    EXPECT_EQ(both.at("lblLon(0)"), "003\xC2\xB0 00' 00.000\" E ");
-    EXPECT_EQ(both.at("lblGridDist"), "0.00 m ");
+    const std::string zone32 = "32  ( central meridian 009\xC2\xB0" "E ) ";
+    EXPECT_TRUE(Holds(both, {{"lblZone(0)", zone32}, {"lblZone(1)", zone32},
+                             {"lblLon(0)", "003\xC2\xB0 00' 00.000\" E "}, {"lblGridDist", "0.00 m "}}));
 
     // Point B keeps its zone-32 grid co-ordinates in the southern system: far south of the equator.
     const auto south = result.Fields("B south");
-    EXPECT_EQ(south.at("lblGridSystem(1)"), "UTM - Southern Latitudes ");
-    EXPECT_EQ(south.at("lblNorthing(1)"), both.at("lblNorthing(1)"));
-    EXPECT_EQ(south.at("lblLat(1)").back(), ' ');
-    EXPECT_NE(south.at("lblLat(1)").find("S "), std::string::npos) << south.at("lblLat(1)");
-    EXPECT_EQ(south.at("lblGridDist"), " n/a ");
-    EXPECT_EQ(State(result).at("pub_GridSystem(1)"), "UTM - Southern Latitudes");
-    EXPECT_EQ(State(result).at("pub_Zone(1)"), "32");
+    EXPECT_TRUE(Holds(south, {{"lblGridSystem(1)", "UTM - Southern Latitudes "},
+                              {"lblNorthing(1)", both.at("lblNorthing(1)")}, {"lblGridDist", " n/a "}}));
+    EXPECT_TRUE(south.at("lblLat(1)").ends_with("S ")) << south.at("lblLat(1)");
+    EXPECT_TRUE(Holds(State(result), {{"pub_GridSystem(1)", "UTM - Southern Latitudes"}, {"pub_Zone(1)", "32"}}));
     // The session goes on after the refused lines, with the main window enabled again.
     EXPECT_EQ(result.Fields("after").at("lblName(0)"), "After ");
 }

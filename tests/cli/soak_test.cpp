@@ -454,13 +454,9 @@ private:
         }
         for (int i = 0; i < 2; ++i)
             if (std::string problem = PointAgrees(i); !problem.empty()) return problem;
-        if (!relations_computed_) {
-        } else if (unsettled_point_ >= 0) {
-        } else if (S().pub_Mode == "OFFSET") {
-            if (std::string problem = RangeBearingAgrees(); !problem.empty()) return problem;
-        } else if (S().pub_Mode == "DATUMSHIFT") {
-            if (std::string problem = DatumShiftAgrees(); !problem.empty()) return problem;
-        }
+        if (!relations_computed_ || unsettled_point_ >= 0) return "";
+        if (S().pub_Mode == "OFFSET") return RangeBearingAgrees();
+        if (S().pub_Mode == "DATUMSHIFT") return DatumShiftAgrees();
         return "";
     }
 

@@ -62,6 +62,32 @@ void ExpectNotStoredNotice(const platform::RecordedNotices& notices, const std::
     EXPECT_EQ(notices.notices[0].icon, platform::Icon::None);
 }
 
+// An old setup file and user-datum file in the folder; a write of new ones
+// that fails with the notices of both, and the old files kept.
+struct OldFiles {
+    const Folder& folder;
+    std::string setup, user_datums;
+    explicit OldFiles(const Folder& in) : folder(in) {
+        platform::RecordedNotices notices;
+        EXPECT_TRUE(model::WriteSetup(folder.File(model::kDefaultSetupFileName), SetupNamed("old"), notices.Sink()));
+        EXPECT_TRUE(datums::SaveUserDatums(UserRows(1), folder.path, notices.Sink()));
+        setup = Bytes(folder.File(model::kDefaultSetupFileName));
+        user_datums = Bytes(folder.File(datums::kUserDatumFileName));
+    }
+    void ExpectNewWritesRefused() const {
+        platform::RecordedNotices setup_notice, datums_notice;
+        const std::string path = folder.File(model::kDefaultSetupFileName);
+        EXPECT_FALSE(model::WriteSetup(path, SetupNamed("new"), setup_notice.Sink()));
+        EXPECT_FALSE(datums::SaveUserDatums(UserRows(5), folder.path, datums_notice.Sink()));
+        ExpectNotStoredNotice(setup_notice, kSetupNotStored);
+        ExpectNotStoredNotice(datums_notice, datums::kUserDatumsNotStoredText);
+    }
+    void ExpectKept() const {
+        EXPECT_EQ(Bytes(folder.File(model::kDefaultSetupFileName)), setup);
+        EXPECT_EQ(Bytes(folder.File(datums::kUserDatumFileName)), user_datums);
+    }
+};
+
 TEST(FileFaults, AFailureAtEachStepOfASetupFileWriteKeepsTheOldFile) {
     Folder folder;
     const std::string path = folder.File(model::kDefaultSetupFileName);
@@ -113,23 +139,15 @@ TEST(FileFaults, AFailureAtEachRowOfAUserDatumSaveKeepsTheOldFile) {
 
 TEST(FileFaults, AFullDiskKeepsEveryPreviousFile) {
     Folder folder;
-    const std::string setup = folder.File(model::kDefaultSetupFileName);
+    const OldFiles old(folder);
     const fs::path report = folder.File("report.txt");
-    platform::RecordedNotices notices;
-    ASSERT_TRUE(model::WriteSetup(setup, SetupNamed("old"), notices.Sink()));
-    ASSERT_TRUE(datums::SaveUserDatums(UserRows(1), folder.path, notices.Sink()));
     ASSERT_FALSE(model::AppendReportText(report, "first report").has_value());
-    const std::string old_setup = Bytes(setup), old_datums = Bytes(folder.File(datums::kUserDatumFileName)),
-                      old_report = Bytes(report);
+    const std::string old_report = Bytes(report);
     {
         // Room for a little more than the report, far less than the new files.
         faults::FileSizeLimit full_disk(old_report.size() + 10);
-        platform::RecordedNotices setup_notice, datums_notice;
-        EXPECT_FALSE(model::WriteSetup(setup, SetupNamed("new"), setup_notice.Sink()));
-        EXPECT_FALSE(datums::SaveUserDatums(UserRows(5), folder.path, datums_notice.Sink()));
+        old.ExpectNewWritesRefused();
         const auto report_error = model::AppendReportText(report, std::string(100, 'x'));
-        ExpectNotStoredNotice(setup_notice, kSetupNotStored);
-        ExpectNotStoredNotice(datums_notice, datums::kUserDatumsNotStoredText);
         ASSERT_TRUE(report_error.has_value());
         EXPECT_EQ(*report_error, "File too large");
         // A report that cannot be appended whole is not appended at all.
@@ -150,8 +168,7 @@ TEST(FileFaults, AFullDiskKeepsEveryPreviousFile) {
                                                       report.string());
         EXPECT_EQ(Bytes(report), old_report);
     }
-    EXPECT_EQ(Bytes(setup), old_setup);
-    EXPECT_EQ(Bytes(folder.File(datums::kUserDatumFileName)), old_datums);
+    old.ExpectKept();
     EXPECT_EQ(Entries(folder.path), 3u);
 
     // A device that is always full.
@@ -162,22 +179,13 @@ TEST(FileFaults, AFullDiskKeepsEveryPreviousFile) {
 
 TEST(FileFaults, AReadOnlyDataFolderKeepsEveryPreviousFile) {
     Folder folder;
-    const std::string setup = folder.File(model::kDefaultSetupFileName);
-    platform::RecordedNotices notices;
-    ASSERT_TRUE(model::WriteSetup(setup, SetupNamed("old"), notices.Sink()));
-    ASSERT_TRUE(datums::SaveUserDatums(UserRows(1), folder.path, notices.Sink()));
-    const std::string old_setup = Bytes(setup), old_datums = Bytes(folder.File(datums::kUserDatumFileName));
+    const OldFiles old(folder);
     {
         const faults::ReadOnlyFolder read_only(folder.path, {"Polvant.ini.tmp", "UserDatums.vdx.new", "report.txt"});
-        platform::RecordedNotices setup_notice, datums_notice;
-        EXPECT_FALSE(model::WriteSetup(setup, SetupNamed("new"), setup_notice.Sink()));
-        EXPECT_FALSE(datums::SaveUserDatums(UserRows(3), folder.path, datums_notice.Sink()));
-        ExpectNotStoredNotice(setup_notice, kSetupNotStored);
-        ExpectNotStoredNotice(datums_notice, datums::kUserDatumsNotStoredText);
+        old.ExpectNewWritesRefused();
         EXPECT_TRUE(model::AppendReportText(folder.path / "report.txt", "report").has_value());
     }
-    EXPECT_EQ(Bytes(setup), old_setup);
-    EXPECT_EQ(Bytes(folder.File(datums::kUserDatumFileName)), old_datums);
+    old.ExpectKept();
 }
 
 TEST(FileFaults, ADataFolderThatCannotBeCreatedGivesNoticesAndTheProgramGoesOn) {

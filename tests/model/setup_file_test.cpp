@@ -292,6 +292,14 @@ TEST(SetupFile, ReadingIntoAStateSetsTheStoredFieldsOnly) {
     EXPECT_EQ(state.point[1].pub_X, 1234.5);
     EXPECT_EQ(state.MainWindowTag, "Started");
     EXPECT_TRUE(notices.notices.empty());
+
+    // An erroneous file changes only the fields the defaults do not set: the special option.
+    WriteBytes(folder.File("Polvant.ini"), "\"#pub_SpecialOption\"\r\n\"NGO-ED50\"\r\n\"#pub_Datum(0)\"\r\n0,0,\"X\"\r\n");
+    state = model::DefaultState();
+    EXPECT_FALSE(model::ReadSetup(folder.File("Polvant.ini"), state, notices.Sink()));
+    model::SetupRecord expected = Defaults();
+    expected.pub_SpecialOption = "NGO-ED50";
+    EXPECT_EQ(model::EncodeSetup(model::CaptureSetup(state)), model::EncodeSetup(expected));
 }
 
 TEST(SetupFile, FileSaveOfTheProgramWritesTheSetupAndTheUserDatums) {
