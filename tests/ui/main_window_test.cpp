@@ -29,27 +29,19 @@ private slots:
     void MenuBarMirrorsTheModelInEachMode() {
         ui_test::Harness h;
         auto caption = [&](const char* name) { return h.window->MenuAction(name)->text(); };
+        // The captions and states themselves are the menu model's tests; the bar
+        // shows them and follows a change of mode.
         QCOMPARE(h.window->menuBar()->actions().size(), 7);
-        QCOMPARE(caption("mnuFileSaveAs"), QString("Save &As"));
-        QCOMPARE(caption("mnuModeMode(1)"), QString("&Datumshift calculations         ('violet mode')"));
         QCOMPARE(caption("mnuPointA"), QString("Point&A"));
-        QCOMPARE(caption("mnuPointB_GridSystem"), QString("Grid Co-ordinate &System"));
         QVERIFY(h.window->MenuAction("mnuModeMode(0)")->isChecked());
-        QVERIFY(!h.window->MenuAction("mnuModeMode(1)")->isChecked());
         QVERIFY(h.window->MenuAction("mnuOffset")->isEnabled());
-        QVERIFY(h.window->MenuAction("mnuRoute")->isEnabled());
-        QVERIFY(h.window->MenuAction("mnuViewDisplay(0)")->isChecked());
         QVERIFY(!h.window->MenuAction("mnuViewDisplay(3)")->isVisible());
-        QVERIFY(!h.window->MenuAction("mnuViewDisplay(4)")->isVisible());
-        QVERIFY(!h.window->MenuAction("mnuOptionSLatitude")->isChecked());
 
         h.window->ChooseMenu("mnuModeMode(1)");
         QCOMPARE(caption("mnuPointA"), QString("Datum&A"));
-        QCOMPARE(caption("mnuPointB"), QString("Datum&B"));
         QVERIFY(h.window->MenuAction("mnuModeMode(1)")->isChecked());
         QVERIFY(!h.window->MenuAction("mnuModeMode(0)")->isChecked());
         QVERIFY(!h.window->MenuAction("mnuOffset")->isEnabled());
-        QVERIFY(!h.window->MenuAction("mnuRoute")->isEnabled());
         QCOMPARE(h.window->sheet()->RowWidget(model::Row::Title)->text(), QString("MODE : Datum shift"));
         QCOMPARE(h.window->width(), ui::TwipsToPixels(11200));
         QVERIFY(!h.window->sheet()->RowWidget(model::Row::TrueDist)->isVisible());
