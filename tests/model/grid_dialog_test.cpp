@@ -69,7 +69,7 @@ TEST(GridSystemDialog, BothPointsChangeTogetherWithEitherFreeze) {
     Started t;
     // (Both to zone 32 keeping the geographic co-ordinates is a session test.)
     ChangeZone(t, 0, 32, 0, true);
-    // Both in zone 32: ticked at opening; zone 33 keeping the grid moves both points 6 degrees west.
+    // Both in zone 32: ticked at opening; zone 33 keeping the grid moves both points 6 degrees east.
     auto dialog = model::OpenGridSystemDialog(t.program, 0);
     EXPECT_TRUE(dialog.both);
     model::CloseDialog(t.program);
