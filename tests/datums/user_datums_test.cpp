@@ -21,7 +21,6 @@ struct TempFolder : scratch::Folder {
     fs::path File() const { return path / datums::kUserDatumFileName; }
 };
 
-void WriteBytes(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
 using scratch::ReadBytes;
 
 using datum_rows::Fields;
@@ -107,7 +106,7 @@ TEST(UserDatumFile, MissingFileAndReadErrors) {
     EXPECT_TRUE(datums::LoadUserDatums(folder.path / "no such folder").empty());
     // The stored Number is kept as it is; a broken second row ends the loading
     // silently and only the complete first row stays.
-    WriteBytes(folder.File(),
+    folder.Write(datums::kUserDatumFileName,
                "7\r\n\"A\"\r\n\"E\"\r\n\"R\"\r\n6378388\r\n297\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
                "8\r\n\"B\"\r\n\"E\"\r\n\"R\"\r\n6378388\r\nnot a number\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
     const auto rows = datums::LoadUserDatums(folder.path);

@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(h.program().state.formats.pub_DistFormat.Decimals, 3);
 
         // The bearing dialog's example is the true bearing; radians keep many decimals.
-        seen = InDialog(h, [&] { Release(h, Row::TrueBrg0, Qt::RightButton); }, [&](QWidget* d) {
+        InDialog(h, [&] { Release(h, Row::TrueBrg0, Qt::RightButton); }, [&](QWidget* d) {
             d->findChild<QRadioButton*>("optOption(3)")->click();
             Press(d, "cmdOK");
         });
