@@ -141,104 +141,75 @@ TEST(ParseDMS, WorkedExamples) {
     EXPECT_EQ(Lines(p.notices), (Want{Plain("LATITUDE FORMAT ERROR. Default, N, used")}));
 }
 
-TEST(ParseDMS, CharacterMessageWithRest) {
-    Parsed p = Dms("", "LAT");
+// Texts that read with messages: the value, the text shown after it where
+// given, and every notice in order.
+TEST(ParseDMS, MessagesInOrder) {
+    const std::string latitude_character = "!   LATITUDE CHARACTER FORMAT ERROR. Default, N, used";
+    const std::string azimuth_range = "AZIMUTH FORMAT ERROR. Max value 360 deg. Automatic adjustment to range 0-360 deg";
+    const std::string azimuth_negative =
+        "AZIMUTH FORMAT ERROR. Negative values not allowed. Automatic adjustment to range 0-360 deg";
+    const struct {
+        std::string typed;
+        const char* kind;
+        double value;
+        Want notices;
+        const char* shown = nullptr;
+        bool seconds_form = true;
+    } cases[] = {
+        // A character the reader does not know: the rest of the text is shown with the message.
+        {"", "LAT", 0, {Illegal(latitude_character)}, "00\u00B0 00' 00.0000\" N"},
+        {"60 30 15 x y", "LAT", 60 + 30 / 60.0 + 15 / 3600.0, {Illegal("x y" + latitude_character)}},
+        // The letter from the minus is kept.
+        {"-5 10 20 West", "LON", -(5 + 10 / 60.0 + 20 / 3600.0),
+         {Illegal("West!   LONGITUDE CHARACTER FORMAT ERROR. Default, E, used")}},
+        {"5 Q", "LON", 5, {Plain("LONGITUDE FORMAT ERROR. Default, E, used")}},
+        // Range, seconds, minutes in that order.
+        {"89 59 60", "LAT", 90,
+         {Plain("LATITUDE SECOND FORMAT ERROR. Max 59.9999 allowed"), Plain("LATITUDE MINUTE FORMAT ERROR. Max 59 allowed")},
+         "90\u00B0 00' 00.0000\" N"},
+        {"400 59 75", "BRG", 41,
+         {Illegal(azimuth_range), Plain("AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed"),
+          Plain("AZIMUTH MINUTE FORMAT ERROR. Max 59 allowed")}},
+        {"91 10", "LAT", 90, {Illegal("LATITUDE FORMAT ERROR. Max 90 deg allowed")}},
+        {"-91", "LAT", -90, {Illegal("LATITUDE FORMAT ERROR. Max 90 deg allowed")}},  // letter kept
+        {"180 0 1 w", "LON", -180, {Illegal("LONGITUDE FORMAT ERROR. Max 180 deg allowed")}},
+        // The minutes are dropped with the carry.
+        {"10 75", "LON", 11, {Plain("LONGITUDE MINUTE FORMAT ERROR. Max 59 allowed")}},
+        {"10 60.5", "LAT", 11, {Plain("LATITUDE MINUTE FORMAT ERROR. Max 60 allowed")}, nullptr, false},
+        // Bearings are wrapped into the circle; R is greater than 0, so -720 is a whole turn.
+        {"-10 30", "BRG", 349.5, {Illegal(azimuth_negative)}, "349\u00B0 30' 00.0000\""},
+        {"-370", "BRG", 350, {Illegal(azimuth_negative)}},
+        {"-720", "BRG", 360, {Illegal(azimuth_negative)}},
+        {"370", "BRG", 10, {Illegal(azimuth_range)}},
+        {"800", "BRG", 80, {Illegal(azimuth_range)}},
+        {"-0 30", "BRG", 359.5, {Illegal(azimuth_negative)}, nullptr, false},
+        // Beyond 16 bits a number is a format error, the text left as typed.
+        {"99999", "LON", 0, {Illegal("LONGITUDE FORMAT ERROR. ")}, "99999"},
+        {"10 40000 5", "LAT", 0, {Illegal("LATITUDE FORMAT ERROR. ")}},
+        {"70000", "BRG", 0, {Illegal("AZIMUTH FORMAT ERROR. ")}, nullptr, false},
+        // 32767 fits; the seconds carry that pushes the minutes past it fails after its message.
+        {"0 32767 60", "BRG", 0, {Plain("AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed"), Illegal("AZIMUTH FORMAT ERROR. ")}},
+    };
+    for (const auto& c : cases) {
+        const Parsed p = Parse(c.seconds_form, c.typed, c.kind, 4);
+        EXPECT_NEAR(p.value, c.value, 1e-12) << c.typed;
+        EXPECT_EQ(p.text, c.shown ? c.shown : p.text) << c.typed;
+        EXPECT_EQ(Lines(p.notices), c.notices) << c.typed;
+    }
+    // Seconds too long for any double cannot be wrapped into the circle.
+    const Parsed p = Dms("-0 0 " + std::string(400, '9'), "BRG");
     EXPECT_EQ(p.value, 0);
-    EXPECT_EQ(Lines(p.notices), (Want{Illegal("!   LATITUDE CHARACTER FORMAT ERROR. Default, N, used")}));
-    EXPECT_EQ(p.text, "00\u00B0 00' 00.0000\" N");
-
-    p = Dms("60 30 15 x y", "LAT");
-    EXPECT_EQ(Lines(p.notices), (Want{Illegal("x y!   LATITUDE CHARACTER FORMAT ERROR. Default, N, used")}));
-    EXPECT_NEAR(p.value, 60 + 30 / 60.0 + 15 / 3600.0, 1e-12);
-
-    p = Dms("-5 10 20 West", "LON");
-    EXPECT_EQ(Lines(p.notices), (Want{Illegal("West!   LONGITUDE CHARACTER FORMAT ERROR. Default, E, used")}));
-    EXPECT_LT(p.value, 0);  // the letter from the minus is kept
-
-    p = Dms("5 Q", "LON");
-    EXPECT_EQ(Lines(p.notices), (Want{Plain("LONGITUDE FORMAT ERROR. Default, E, used")}));
-    EXPECT_EQ(p.value, 5);
+    EXPECT_EQ(p.notices.back().text, "AZIMUTH FORMAT ERROR. ");
 }
 
-TEST(ParseDMS, MessageSequences) {
-    Parsed p = Dms("89 59 60", "LAT");
-    EXPECT_EQ(p.value, 90);
-    EXPECT_EQ(Lines(p.notices), (Want{Plain("LATITUDE SECOND FORMAT ERROR. Max 59.9999 allowed"),
-                                Plain("LATITUDE MINUTE FORMAT ERROR. Max 59 allowed")}));
-    EXPECT_EQ(p.text, "90\u00B0 00' 00.0000\" N");
-
-    // Range, seconds, minutes in that order: a bearing past 360 with 60 seconds and 59 minutes.
-    p = Dms("400 59 75", "BRG");
-    EXPECT_EQ(Lines(p.notices), (Want{Illegal("AZIMUTH FORMAT ERROR. Max value 360 deg. Automatic adjustment to range 0-360 deg"),
-                                Plain("AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed"),
-                                Plain("AZIMUTH MINUTE FORMAT ERROR. Max 59 allowed")}));
-    EXPECT_EQ(p.value, 41);
-
-    p = Dms("91 10", "LAT");
-    EXPECT_EQ(Lines(p.notices), (Want{Illegal("LATITUDE FORMAT ERROR. Max 90 deg allowed")}));
-    EXPECT_EQ(p.value, 90);
-    EXPECT_EQ(Dms("-91", "LAT").value, -90);  // letter kept
-
-    p = Dms("180 0 1 w", "LON");
-    EXPECT_EQ(Lines(p.notices), (Want{Illegal("LONGITUDE FORMAT ERROR. Max 180 deg allowed")}));
-    EXPECT_EQ(p.value, -180);
-
-    p = Dms("10 75", "LON");
-    EXPECT_EQ(Lines(p.notices), (Want{Plain("LONGITUDE MINUTE FORMAT ERROR. Max 59 allowed")}));
-    EXPECT_EQ(p.value, 11);  // the minutes are dropped with the carry
-
-    p = Dm("10 60.5", "LAT");
-    EXPECT_EQ(Lines(p.notices), (Want{Plain("LATITUDE MINUTE FORMAT ERROR. Max 60 allowed")}));
-    EXPECT_EQ(p.value, 11);
-}
-
-TEST(ParseDMS, BearingsWrap) {
-    Parsed p = Dms("-10 30", "BRG");
-    EXPECT_NEAR(p.value, 349.5, 1e-12);
-    EXPECT_EQ(Lines(p.notices), (Want{Illegal("AZIMUTH FORMAT ERROR. Negative values not allowed. Automatic adjustment to range 0-360 deg")}));
-    EXPECT_EQ(p.text, "349\u00B0 30' 00.0000\"");
-    EXPECT_NEAR(Dms("-370", "BRG").value, 350, 1e-12);
-    EXPECT_NEAR(Dms("-720", "BRG").value, 360, 1e-12);  // R is greater than 0: a whole turn
-
-    p = Dms("370", "BRG");
-    EXPECT_EQ(p.value, 10);
-    ASSERT_EQ(p.notices.size(), 1u);
-    EXPECT_EQ(Dms("800", "BRG").value, 80);
-    EXPECT_NEAR(Dm("-0 30", "BRG").value, 359.5, 1e-12);
-
+TEST(ParseDMS, BearingPastTheFullCircleByItsSeconds) {
     // The degree check comes before the minute carry, and the carry keeps the
     // seconds: 359 60 30 passes the full circle by the seconds, the same
     // direction as 0 00 30, and reads back into the circle.
-    p = Dms("359 60 30", "BRG");
+    const Parsed p = Dms("359 60 30", "BRG");
     EXPECT_NEAR(p.value, 360 + 30.0 / 3600, 1e-12);
     EXPECT_EQ(p.text, "360\u00B0 00' 30.0000\"");
     EXPECT_NEAR(Dms(p.text, "BRG").value, 30.0 / 3600, 1e-12);
-}
-
-TEST(ParseDMS, SixteenBitOverflowIsAFormatError) {
-    Parsed p = Dms("99999", "LON");
-    EXPECT_EQ(p.value, 0);
-    EXPECT_EQ(p.text, "99999");  // left as typed
-    EXPECT_EQ(Lines(p.notices), (Want{Illegal("LONGITUDE FORMAT ERROR. ")}));
-
-    p = Dms("10 40000 5", "LAT");
-    EXPECT_EQ(p.value, 0);
-    EXPECT_EQ(Lines(p.notices), (Want{Illegal("LATITUDE FORMAT ERROR. ")}));
-
-    p = Dm("70000", "BRG");
-    EXPECT_EQ(p.value, 0);
-    EXPECT_EQ(p.notices[0].text, "AZIMUTH FORMAT ERROR. ");
-
-    // 32767 fits; the seconds carry that pushes the minutes past it fails after its message.
-    p = Dms("0 32767 60", "BRG");
-    EXPECT_EQ(p.value, 0);
-    EXPECT_EQ(Lines(p.notices), (Want{Plain("AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed"),
-                                      Illegal("AZIMUTH FORMAT ERROR. ")}));
-
-    // Seconds too long for any double cannot be wrapped into the circle.
-    p = Dms("-0 0 " + std::string(400, '9'), "BRG");
-    EXPECT_EQ(p.value, 0);
-    EXPECT_EQ(p.notices.back().text, "AZIMUTH FORMAT ERROR. ");
 }
 
 text::FormatRecord Geographic(int option, int decimals) {
@@ -262,36 +233,33 @@ TEST(LatLon, FormatByRecord) {
 }
 
 TEST(LatLon, ParseByRecord) {
-    platform::RecordedNotices recorded;
-    std::string typed = "-95";
-    double value = text::ParseLatLon(typed, "LAT", Geographic(2, 4), recorded.Sink());
-    EXPECT_EQ(value, -90 * engine::kRadPerDeg);
-    EXPECT_EQ(typed, "-95");
-    EXPECT_EQ(Lines(recorded.notices), (Want{Line("Latitude max value 90 degrees !", Icon::Question, "Illegal coordinate")}));
-
-    recorded.notices.clear();
-    typed = "190.5";
-    EXPECT_EQ(text::ParseLatLon(typed, "LON", Geographic(2, 4), recorded.Sink()), 180 * engine::kRadPerDeg);
-    EXPECT_EQ(Lines(recorded.notices), (Want{Line("Longitude max value 180 degrees !", Icon::Question, "Illegal coordinate")}));
-
-    recorded.notices.clear();
-    typed = "12,5";
-    EXPECT_EQ(text::ParseLatLon(typed, "LAT", Geographic(2, 4), recorded.Sink()), 12.5 * engine::kRadPerDeg);
-    typed = "12.5";
-    EXPECT_EQ(text::ParseLatLon(typed, "LAT", Geographic(2, 4), recorded.Sink()), 12.5 * engine::kRadPerDeg);
-    EXPECT_TRUE(recorded.notices.empty());
-
-    typed = "60 30 15,5";
-    value = text::ParseLatLon(typed, "LAT", Geographic(0, 4), recorded.Sink());
-    EXPECT_NEAR(value, 60.504305555555556 * engine::kRadPerDeg, 1e-15);
-    EXPECT_EQ(typed, "60\u00B0 30' 15.5000\" N");
-    typed = "60 30,25";
-    value = text::ParseLatLon(typed, "LAT", Geographic(1, 2), recorded.Sink());
-    EXPECT_EQ(value, (60 + 30.25 / 60) * engine::kRadPerDeg);
-    EXPECT_EQ(typed, "60\u00B0 30.25' N");
-    typed = "60";
-    EXPECT_EQ(text::ParseLatLon(typed, "LAT", Geographic(5, 2), recorded.Sink()), 0);
-    EXPECT_TRUE(recorded.notices.empty());
+    // The value in degrees, the text afterwards, and the notice of a value out of range.
+    const std::string latitude_range = Line("Latitude max value 90 degrees !", Icon::Question, "Illegal coordinate");
+    const std::string longitude_range = Line("Longitude max value 180 degrees !", Icon::Question, "Illegal coordinate");
+    const struct {
+        const char* typed;
+        const char* kind;
+        int option, decimals;
+        double degrees;
+        const char* shown;
+        Want notices;
+    } cases[] = {
+        {"-95", "LAT", 2, 4, -90, "-95", {latitude_range}},
+        {"190.5", "LON", 2, 4, 180, "190.5", {longitude_range}},
+        {"12,5", "LAT", 2, 4, 12.5, "12,5", {}},
+        {"12.5", "LAT", 2, 4, 12.5, "12.5", {}},
+        {"60 30 15,5", "LAT", 0, 4, 60.504305555555556, "60\u00B0 30' 15.5000\" N", {}},
+        {"60 30,25", "LAT", 1, 2, 60 + 30.25 / 60, "60\u00B0 30.25' N", {}},
+        {"60", "LAT", 5, 2, 0, "60", {}},  // no such option: nothing read
+    };
+    for (const auto& c : cases) {
+        platform::RecordedNotices recorded;
+        std::string typed = c.typed;
+        const double value = text::ParseLatLon(typed, c.kind, Geographic(c.option, c.decimals), recorded.Sink());
+        EXPECT_NEAR(value, c.degrees * engine::kRadPerDeg, 1e-15) << c.typed;
+        EXPECT_EQ(typed, c.shown);
+        EXPECT_EQ(Lines(recorded.notices), c.notices) << c.typed;
+    }
 }
 
 TEST(LatLon, HemisphereDefaults) {
