@@ -79,20 +79,16 @@ private slots:
         const QString path = h.user_data.path() + "/sheet.pdf";
         int asked = 0;
         Answer(h, path, asked);
-        QString name, note;
-        bool note_shown = false, main_enabled = true;
-        ui_test::WhenDialogOpens([&](QWidget* d) {
-            QApplication::processEvents();
-            name = d->objectName();
-            main_enabled = h.window->InputEnabled();
+        QString note;
+        bool note_shown = false;
+        const ui_test::Seen seen = ui_test::InDialog(h, [&] { h.window->ChooseMenu("mnuFilePrint"); }, [&](QWidget* d) {
             auto* label = d->findChild<QLabel*>("lblNote");
             note = label->text();
             note_shown = label->isVisible();
-            QTest::mouseClick(d->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            ui_test::Press(d, "cmdOK");
         });
-        h.window->ChooseMenu("mnuFilePrint");
-        QCOMPARE(name, QString("frmPrintout"));
-        QVERIFY(!main_enabled);
+        QCOMPARE(seen.name, QString("frmPrintout"));
+        QVERIFY(!seen.main_enabled);
         QVERIFY(note_shown);
         QCOMPARE(note, QString("No printer is installed. OK prints the result sheet to a PDF file instead."));
         QCOMPARE(asked, 1);

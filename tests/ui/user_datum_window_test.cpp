@@ -29,13 +29,9 @@ class UserDatumWindowTest : public QObject {
 private slots:
     void AddADatumAndFindItAfterARestart() {
         ui_test::Harness h;
-        QString title, focus_text, selected;
-        bool main_enabled = true, edit_enabled = true, stayed_open = false;
-        QString derived_f, derived_b;
-        ui_test::WhenDialogOpens([&](QWidget* d) {
-            QApplication::processEvents();
-            title = d->windowTitle();
-            main_enabled = h.window->InputEnabled();
+        QString focus_text, selected, derived_f, derived_b;
+        bool edit_enabled = true, stayed_open = false;
+        const Seen seen = InDialog(h, [&] { h.window->ChooseMenu("mnuUserDatum"); }, [&](QWidget* d) {
             edit_enabled = d->findChild<QRadioButton*>("optAction(1)")->isEnabled();
             focus_text = Box(d, "txtDatum(0)")->text();
             selected = Box(d, "txtDatum(0)")->selectedText();
@@ -57,9 +53,8 @@ private slots:
             Type(d, "txtEllipsoid(1)", "6378137");
             Press(d, "cmdOK");
         });
-        h.window->ChooseMenu("mnuUserDatum");
-        QCOMPARE(title, QString("User defined Geodetic datum"));
-        QVERIFY(!main_enabled);
+        QCOMPARE(seen.title, QString("User defined Geodetic datum"));
+        QVERIFY(!seen.main_enabled);
         QVERIFY(!edit_enabled);
         QCOMPARE(focus_text, QString("New Datum"));
         QCOMPARE(selected, QString("New Datum"));  // typing replaces the placeholder
