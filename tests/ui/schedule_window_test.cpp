@@ -61,14 +61,10 @@ private slots:
         int leap = year;
         while (leap % 4 != 0) ++leap;
         const QString leap_text = QString::number(leap), other_text = QString::number(leap + 1);
-        QString title, feb_leap, feb_other, cancelled_caption, caption_before_cancel, header;
+        QString feb_leap, feb_other, cancelled_caption, caption_before_cancel, header;
         int leap_days = 0, other_days = 0;
-        bool main_enabled = true;
         QString sail, dep_gmt, arr_zone, speed_row;
-        ui_test::WhenDialogOpens([&](QWidget* d) {
-            QApplication::processEvents();
-            title = d->windowTitle();
-            main_enabled = h.window->InputEnabled();
+        const ui_test::Seen seen = ui_test::InDialog(h, [&] { h.window->ChooseMenu("mnuRoute"); }, [&](QWidget* d) {
             InPicker(Button(d, "frmETD", "cmdDate"), [&](QWidget* picker) {
                 header = Text(picker, "lblHeader");
                 Pick(picker, "lstMonth", "Jan");
@@ -112,9 +108,8 @@ private slots:
             speed_row = Text(d, "lblSpeed(0)");
             QTest::mouseClick(d->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
         });
-        h.window->ChooseMenu("mnuRoute");
-        QCOMPARE(title, QString("Schedule for sailing from Point A to Point B"));
-        QVERIFY(!main_enabled);
+        QCOMPARE(seen.title, QString("Schedule for sailing from Point A to Point B"));
+        QVERIFY(!seen.main_enabled);
         QVERIFY(h.window->InputEnabled());
         QCOMPARE(header, QString("ETD"));
         QCOMPARE(feb_leap, "29 Feb " + leap_text);
@@ -131,13 +126,11 @@ private slots:
 
         // Reopened: the buttons show the departure as given, in its zone.
         QString date, time, zone_text;
-        ui_test::WhenDialogOpens([&](QWidget* d) {
+        ui_test::InDialog(h, [&] { h.window->ChooseMenu("mnuRoute"); }, [&](QWidget* d) {
             date = Button(d, "frmETD", "cmdDate")->text();
             time = Button(d, "frmETD", "cmdTime")->text();
             zone_text = d->findChild<QComboBox*>("cmbTimeZone(0)")->currentText();
-            d->close();
         });
-        h.window->ChooseMenu("mnuRoute");
         QCOMPARE(date, departure);
         QCOMPARE(time, QString("12:00"));
         QCOMPARE(zone_text, QString("-01"));
