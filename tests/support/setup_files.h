@@ -5,9 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "support/scratch_folder.h"
 
 namespace setup_files {
 
@@ -79,10 +80,7 @@ inline std::string WithGroup(const std::string& key, const std::string& new_line
     return file.replace(start, end - start, key_line + new_lines);
 }
 
-inline std::string ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using scratch::ReadBytes;
 
 inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
