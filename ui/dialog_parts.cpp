@@ -1,6 +1,8 @@
 #include "ui/dialog_parts.h"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QPointer>
 #include <QHBoxLayout>
 #include <QTimer>
 
@@ -53,6 +55,19 @@ void FocusControl(QDialog* dialog, const std::string& name, QWidget* first) {
     QWidget* target = name.empty() ? nullptr : dialog->findChild<QWidget*>(ToQt(name));
     if (!target) target = first;
     if (target) target->setFocus(Qt::OtherFocusReason);
+}
+
+int ExecModal(QDialog& dialog) {
+    QPointer<QWidget> before = QApplication::activeWindow();
+    if (!before && dialog.parentWidget()) before = dialog.parentWidget()->window();
+    QPointer<QWidget> focus = before ? before->focusWidget() : nullptr;
+    const int result = dialog.exec();
+    if (before && before->isVisible()) {
+        before->activateWindow();
+        before->raise();
+        if (focus && focus->isVisible()) focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return result;
 }
 
 void CentreOnParent(QDialog* dialog) {

@@ -13,6 +13,7 @@
 #include "ui/datum_window.h"
 #include "ui/dialog_parts.h"
 #include "ui/grid_system_window.h"
+#include "ui/manual_window.h"
 #include "ui/qt_platform.h"
 #include "ui/schedule_window.h"
 #include "ui/user_datum_window.h"
@@ -75,7 +76,7 @@ struct Frame {
         CentreOnParent(&dialog);
         FocusControl(&dialog, focus, first);
         if (opened) opened();
-        dialog.exec();
+        ExecModal(dialog);
     }
 };
 
@@ -317,7 +318,7 @@ bool RunFormat(QWidget* parent, model::Program& program, const model::DialogRequ
     CentreOnParent(&dialog);
     if (QAbstractButton* option = options->button(d.record.Option)) option->setFocus();
     if (opened) opened();
-    dialog.exec();
+    ExecModal(dialog);
     return true;
 }
 
@@ -346,7 +347,7 @@ void RunAbout(QWidget* parent, model::Program& program, const std::function<void
     layout->setSizeConstraint(QLayout::SetFixedSize);
     CentreOnParent(&dialog);
     if (opened) opened();
-    dialog.exec();
+    ExecModal(dialog);
 }
 
 }  // namespace
@@ -369,6 +370,7 @@ bool RunDialog(QWidget* parent, model::Program& program, const model::DialogRequ
             case model::DialogKind::BearingFormat:
             case model::DialogKind::DistanceFormat: RunFormat(parent, program, request, opened); break;
             case model::DialogKind::About: RunAbout(parent, program, opened); break;
+            case model::DialogKind::Manual: ShowManual(parent, FindManual(ManualFolders())); break;
             case model::DialogKind::UserDatums: RunUserDatumEditor(parent, program, opened); break;
             case model::DialogKind::RouteSchedule: RunRouteSchedule(parent, program, opened); break;
             default: known = false; break;

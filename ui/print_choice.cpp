@@ -37,7 +37,7 @@ void PrintResultSheet(model::Program& program, QWidget* sheet, const model::Prin
     if (target.kind == model::PrintTarget::Printer) {
         CurrentPrinterName() = ToQt(target.printer);
         QPrinter printer(QPrinterInfo::printerInfo(ToQt(target.printer)), QPrinter::HighResolution);
-        if (!PrintWindowImage(sheet, printer))
+        if (!PrintSheet(sheet, printer))
             platform::Show(program.platform.notices, "The result sheet could not be printed on " + target.printer);
         return;
     }
@@ -51,19 +51,32 @@ void PrintResultSheet(model::Program& program, QWidget* sheet, const model::Prin
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(ToQt(*path));
-    if (!PrintWindowImage(sheet, printer))
+    if (!PrintSheet(sheet, printer))
         platform::Show(program.platform.notices, "The result sheet could not be printed to " + *path);
 }
 
-bool PrintWindowImage(QWidget* window, QPrinter& printer) {
-    const QPixmap image = window->grab();
+bool PrintSheet(QWidget* sheet, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    // The whole window on the page, as large as the page allows, at the top left.
+    // The sheet painted straight onto the page, as large as the page allows, at
+    // the top left: its texts stay texts at the printer's resolution. Paper is
+    // white, so the sheet is painted in the light palette whatever the desktop's.
     const QRect page = painter.viewport();
-    QSize size = image.size();
+    QSize size = sheet->size();
     size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(page.topLeft(), size), image);
+    const double scale = static_cast<double>(size.width()) / std::max(1, sheet->width());
+    const QPalette shown = sheet->palette();
+    const bool filled = sheet->autoFillBackground();
+    QPalette paper = shown;
+    paper.setColor(QPalette::Window, Qt::white);
+    sheet->setPalette(paper);
+    sheet->setAutoFillBackground(false);
+    painter.setWindow(page);
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    sheet->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    sheet->setAutoFillBackground(filled);
+    sheet->setPalette(shown);
     return painter.end();
 }
 
@@ -105,7 +118,7 @@ std::optional<model::PrintTarget> RunPrintChoice(QWidget* parent, model::Program
     CentreOnParent(&dialog);
     printers->setFocus(Qt::OtherFocusReason);
     if (opened) opened();
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (ExecModal(dialog) != QDialog::Accepted) return std::nullopt;
     return target;
 }
 
