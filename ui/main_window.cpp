@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 
 #include "model/dialogs.h"
@@ -67,6 +69,7 @@ void MainWindow::BuildMenus() {
         edit->addSeparator();
         QAction* copy = edit->addAction("&Copy Sheet");
         copy->setObjectName("mnuEditCopySheet");
+        actions_["mnuEditCopySheet"] = copy;
         copy->setShortcut(QKeySequence::Copy);
         copy->setShortcutContext(Qt::WindowShortcut);
         addAction(copy);  // Ctrl+C works with the menu closed
@@ -134,16 +137,28 @@ void MainWindow::Open(const model::DialogRequest& request) {
 
 void MainWindow::ChooseMenu(const std::string& name) {
     if (!program_.window.enabled) return;
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     Guard(program_, [&] {
         const model::DialogRequest request = model::MenuCommand(program_, name);
         Render();
         Open(request);
     });
     Render();
+    ComeBack(focus);
+}
+
+void MainWindow::ComeBack(const QPointer<QWidget>& focus) {
+    // A dialog has closed (the sheet was disabled under it, which moves the
+    // focus away): the window is active again and the control that had the
+    // focus has it back.
+    if (!isVisible() || QApplication::activeModalWidget()) return;
+    if (QApplication::activeWindow() != this && !findChild<QDialog*>("frmManual")) activateWindow();
+    if (focus && focus->window() == this && focus->isVisible() && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::OnRowReleased(model::Row row, model::MouseButton button) {
     if (!program_.window.enabled) return;
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     Guard(program_, [&] {
         model::DialogRequest request = model::MouseUp(program_, row, button);
         // A left release is also the row's click (names, datums, grid systems, zones).
@@ -153,6 +168,7 @@ void MainWindow::OnRowReleased(model::Row row, model::MouseButton button) {
         Open(request);
     });
     Render();
+    ComeBack(focus);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

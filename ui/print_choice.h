@@ -12,6 +12,7 @@
 
 #include "model/printout.h"
 #include "model/program.h"
+#include "ui/sheet_view.h"
 
 namespace ui {
 
@@ -23,10 +24,10 @@ std::optional<model::PrintTarget> RunPrintChoice(QWidget* parent, model::Program
 // Prints the result sheet on the target: the printer, or a PDF
 // file the save dialog names (cancel prints nothing). A printer that cannot
 // be started is reported in a notice.
-void PrintResultSheet(model::Program& program, QWidget* sheet, const model::PrintTarget& target);
+void PrintResultSheet(model::Program& program, const SheetView* sheet, const model::PrintTarget& target);
 
 // The sheet painted onto the page of `printer` (a printer or a PDF file) as
 // text and lines, scaled to the page; false when the printer could not be started.
-bool PrintSheet(QWidget* sheet, QPrinter& printer);
+bool PrintSheet(const SheetView* sheet, QPrinter& printer);
 
 }  // namespace ui

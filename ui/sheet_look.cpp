@@ -51,6 +51,8 @@ QColor SheetView::ReadableColour(model::Colour colour, const QPalette& palette, 
 }
 
 void SheetView::ApplyColour(QWidget* w, model::Colour colour, bool enabled) {
+    w->setProperty("sheetColour", (colour.red << 16) | (colour.green << 8) | colour.blue);
+    w->setProperty("sheetEnabled", enabled);
     QPalette palette = w->palette();
     const QColor text = ReadableColour(colour, this->palette(), enabled);
     bool changed = false;
@@ -61,6 +63,13 @@ void SheetView::ApplyColour(QWidget* w, model::Colour colour, bool enabled) {
             changed = true;
         }
     if (changed) w->setPalette(palette);
+}
+
+QColor SheetView::ColourOn(const QWidget* text, const QPalette& palette) {
+    const int rgb = text->property("sheetColour").toInt();
+    const model::Colour colour{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+                               static_cast<std::uint8_t>(rgb)};
+    return ReadableColour(colour, palette, text->property("sheetEnabled").toBool());
 }
 
 void SheetView::CopyValue(model::Row row) const {

@@ -78,6 +78,8 @@ public:
     // light or dark enough to stand out from the background by 4.5 : 1.
     static QColor ReadableColour(model::Colour colour, const QPalette& palette, bool enabled = true);
     static double Contrast(const QColor& a, const QColor& b);
+    // The colour a text of the sheet takes over another palette (paper, for printing).
+    static QColor ColourOn(const QWidget* text, const QPalette& palette);
 
 signals:
     void rowReleased(model::Row row, model::MouseButton button);
