@@ -79,6 +79,9 @@ namespace detail {
 void LoadCatalogue(Program& program) {
     program.catalogue = datums::LoadDatumCatalogue(program.folders.program_data);
     SetGeoidFolder(program.special, program.folders.program_data);
+}
+
+void LoadUserDatumTable(Program& program) {
     datums::UserDatumFileRead user = datums::LoadUserDatumFile(program.folders.user_data, program.platform.notices);
     program.catalogue.UserDatums = std::move(user.rows);
     program.catalogue.UnreadUserDatumText = std::move(user.unread_text);
@@ -112,11 +115,14 @@ void StartUp(Program& program) {
         platform::Show(program.platform.notices, StartUpStopNotice(failure.what(), program.folders.program_data));
         return;
     }
+    // The data folder is held before its files are read, so that what this
+    // program reads is what it may write back.
     const platform::FolderLockResult lock = platform::LockDataFolder(program.folders.user_data);
     program.data_folder_lock = lock.lock;
     program.data_folder_in_use = lock.status == platform::LockStatus::InUse;
     if (program.data_folder_in_use)
         platform::Show(program.platform.notices, DataFolderInUseNotice(program.folders.user_data));
+    detail::LoadUserDatumTable(program);
     // A failure in the first recompute is shown; the program starts with what was computed.
     try {
         LoadSheet(program);
