@@ -172,6 +172,11 @@ int RunSession(const SessionFolders& folders, std::istream& in, std::ostream& ou
         }
     }
     out.flush();
+    // Output that could not be written (a full disk) is a failure too.
+    if (!out) {
+        std::cerr << "twopoint-calc session: the output could not be written\n";
+        return 1;
+    }
     return failed ? 1 : 0;
 }
 

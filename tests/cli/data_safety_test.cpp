@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -276,6 +277,17 @@ TEST_F(DataSafety, AFailedSaveIsNeverReportedAsSuccess) {
                   "notice: [none] Twopoint: " + fifo.string() + " is not a regular file The report was not written to " +
                       fifo.string()}));
     EXPECT_TRUE(fs::is_empty(locked));
+}
+
+TEST_F(DataSafety, OutputThatCannotBeWrittenEndsTheSessionWithAFailure) {
+    const fs::path errors = root / "errors.txt";
+    const std::string command = "'" + std::string(TWOPOINT_CALC_PROGRAM) + "' session --data-dir '" + data_dir.string() +
+                                "' --user-dir '" + user_dir.string() + "' < /dev/null > /dev/full 2> '" +
+                                errors.string() + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    EXPECT_EQ(ReadBytes(errors), "twopoint-calc session: the output could not be written\n");
 }
 
 // Starts two sessions on one data folder at once and waits for both.
