@@ -19,6 +19,7 @@
 
 #include "datums/user_datums.h"
 #include "model/setup_file.h"
+#include "platform/safe_files.h"
 #include "session_run.h"
 #include "support/setup_files.h"
 
@@ -288,6 +289,35 @@ TEST_F(DataSafety, OutputThatCannotBeWrittenEndsTheSessionWithAFailure) {
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 1);
     EXPECT_EQ(ReadBytes(errors), "twopoint-calc session: the output could not be written\n");
+}
+
+TEST_F(DataSafety, ASecondProgramOnTheDataFolderSaysSoAndWritesNothingThere) {
+    WriteBytes(user_dir / "Polvant.ini", kDefaultSetupFile);
+    WriteBytes(user_dir / "UserDatums.vdx", UserDatumRow(1, "Contract"));
+    WriteBytes(root / "job.ini", kDefaultSetupFile);
+    const platform::FolderLockResult first = platform::LockDataFolder(user_dir.string());  // the first program
+    ASSERT_EQ(first.status, platform::LockStatus::Held);
+    const session_run::Output second =
+        Run("name 0 Second\nuserdatum open\nuserdatum type name Mine\nuserdatum ellipsoid 0\nuserdatum ok\n"
+            "save\nopen " + (root / "job.ini").string() + "\nsaveas " + (root / "mine.ini").string() + "\n");
+    EXPECT_EQ(second.status, 0) << second.text;
+    const std::string in_use = std::string(model::kDataFolderInUseDescription);
+    EXPECT_EQ(second.Notices(),
+              (std::vector<std::string>{
+                  "notice: [information] Twopoint: Another Twopoint program is using the data folder " +
+                      user_dir.string() +
+                      ". This program will not store the setup file or the user datums there; use Save As to keep "
+                      "the setup.",
+                  "notice: [none] Twopoint: " + model::SaveDefaultSetupNotice().text,
+                  "notice: [none] Twopoint: " + in_use + kSetupNotStored,
+                  "notice: [none] Twopoint: " + in_use + datums::kUserDatumsNotStoredText,
+                  "notice: [none] Twopoint: " + in_use,
+                  "notice: [none] Twopoint: Setup saved as " + (root / "mine.ini").string(),
+                  "notice: [none] Twopoint: " + in_use + kSetupNotStored,
+                  "notice: [none] Twopoint: " + in_use + datums::kUserDatumsNotStoredText}));
+    EXPECT_EQ(ReadBytes(user_dir / "Polvant.ini"), kDefaultSetupFile);
+    EXPECT_EQ(ReadBytes(user_dir / "UserDatums.vdx"), UserDatumRow(1, "Contract"));
+    EXPECT_NE(ReadBytes(root / "mine.ini").find("\"Second\""), std::string::npos);
 }
 
 // Starts two sessions on one data folder at once and waits for both.
