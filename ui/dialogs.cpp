@@ -56,9 +56,11 @@ struct Frame {
     TextBox* Box(const char* name, const char* label, const std::string& text) {
         auto* box = new TextBox(name, &dialog);
         box->setText(ToQt(text));
-        form->addRow(label, box);
+        // The label's access key (Alt and the letter) moves to its box.
+        form->addRow(WithAccessKey(label, access_keys), box);
         return box;
     }
+    QString access_keys;  // the letters taken (OK and Cancel are Enter and Escape)
     // Adds OK and Cancel; OK runs `ok` and closes the dialog (a failed OK has shown its notice).
     void Finish(model::Program& program, const std::function<bool()>& ok) {
         layout->addSpacing(TwipsToPixels(120));

@@ -11,6 +11,7 @@
 #include "model/layout.h"
 #include "ui/qt_platform.h"
 #include "ui/sheet_captions.h"
+#include "ui/sheet_descriptions.h"
 
 namespace ui {
 
@@ -371,6 +372,13 @@ void SheetView::Render(const model::Program& program) {
             box->setChecked(r.checked);
         }
         ApplyColour(w, r.colour, r.enabled);
+        // What the value is, for the tooltip and for screen readers (which read the value after it).
+        const QString description = RowDescription(program, row);
+        if (!description.isEmpty()) {
+            if (w->toolTip() != description) w->setToolTip(description);
+            const QString spoken = description + ": " + text.trimmed();
+            if (w->accessibleName() != spoken) w->setAccessibleName(spoken);
+        }
         w->setEnabled(r.enabled);
         w->setVisible(r.visible);
         if (r.visible) bottom = std::max(bottom, rects[k].bottom() + 1);
