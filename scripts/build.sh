@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds into build/ (or $TWOPOINT_BUILD_DIR); extra arguments go to CMake.
+# $TWOPOINT_BUILD_TARGETS (blank-separated) builds only those targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${TWOPOINT_BUILD_DIR:-build}
@@ -16,4 +17,6 @@ if [ ! -f "$build_dir/CMakeCache.txt" ]; then
 elif [ $# -gt 0 ]; then
   cmake -S . -B "$build_dir" "$@"
 fi
-cmake --build "$build_dir" --parallel "$(nproc)"
+targets=()
+for target in ${TWOPOINT_BUILD_TARGETS:-}; do targets+=(--target "$target"); done
+cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"
