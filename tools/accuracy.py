@@ -68,10 +68,18 @@ class Table:
     def __init__(self):
         self.rows = []
 
+    # Larger units for large errors, so that every figure reads without an exponent.
+    LARGER = {"mm": ((1e6, "km"), (1e3, "m")), "ppb": ((1e3, "ppm"),)}
+
     def add(self, result, reference, errors, unit):
         errors = [abs(e) for e in errors]
         rms = math.sqrt(sum(e * e for e in errors) / len(errors))
-        self.rows.append((result, reference, str(len(errors)), f"{max(errors):.3g} {unit}", f"{rms:.3g} {unit}"))
+        worst = max(errors)
+        for factor, larger in self.LARGER.get(unit, ()):
+            if worst >= factor:
+                worst, rms, unit = worst / factor, rms / factor, larger
+                break
+        self.rows.append((result, reference, str(len(errors)), f"{figure(worst)} {unit}", f"{figure(rms)} {unit}"))
 
     def text(self):
         head = ("Result", "Reference", "Samples", "Max error", "RMS error")
@@ -86,6 +94,14 @@ class Table:
             out.append("<tr>" + "".join(f"<td>{html_escape(c)}</td>" for c in row) + "</tr>")
         out.append("</table>")
         return "\n".join(out)
+
+
+def figure(value):
+    """Three significant digits, without an exponent down to 0.0001."""
+    if value < 1e-4:
+        return f"{value:.1e}"
+    text = f"{float(f'{value:.3g}'):.6f}".rstrip("0").rstrip(".")
+    return text
 
 
 def html_escape(text):
