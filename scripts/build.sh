@@ -11,6 +11,9 @@ launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
   export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd .. && pwd)}"
+  # Objects are shared between checkouts in other folders (a CI clone among them):
+  # the debug information may then name the folder that compiled them first.
+  export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 fi
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
   cmake -S . -B "$build_dir" "${generator[@]}" "${launcher[@]}" "$@"
