@@ -8,6 +8,7 @@
 #include "platform/locale.h"
 #include "text/encoding.h"
 #include "text/number_text.h"
+#include "text/typed_input.h"
 
 namespace text {
 
@@ -147,6 +148,8 @@ std::string DmText(double angle, const std::string& kind, int decimals, bool com
     const DmParts parts = SplitDm(std::fabs(angle), decimals, separator);
     std::string out;
     out.reserve(32);
+    // A bearing west of north (a convergence) keeps its minus, as in the DMS form.
+    if (upper != "LAT" && upper != "LON" && angle < 0) out += '-';
     if (!compact || parts.degrees != 0) {
         out += FormatPattern(parts.degrees, DegreePattern(upper), separator);
         out += kDegreeSign;
@@ -254,10 +257,43 @@ void Tell(const platform::NoticeSink& notices, const std::string& text) {
     platform::Show(notices, text, platform::Icon::None);
 }
 
+// A decimal bearing in radians: the number in the record's unit, or in deg,
+// rad or gon when one of them is typed after it.
+double ReadDecimalBearing(const std::string& text, const FormatRecord& bearing_format,
+                          const platform::NoticeSink& notices) {
+    const TypedNumber number = SplitTypedNumber(text);
+    if (!number.has_digits || number.rest.empty()) return number.value / bearing_format.Factor;
+    std::string unit = number.rest;
+    std::string own_unit = bearing_format.Unit;
+    while (!own_unit.empty() && own_unit.front() == ' ') own_unit.erase(0, 1);
+    if (UpperAscii(unit) == UpperAscii(own_unit)) return number.value / bearing_format.Factor;
+    const double per_unit = DegreesPerTypedUnit(unit);
+    if (per_unit == 0.0) {
+        bool digits = false;
+        for (char c : unit) digits = digits || (c >= '0' && c <= '9');
+        RefuseInput(notices, text, std::string("AZIMUTH ") + (digits ? kLetterInNumberText : kUnknownAngleUnitText));
+    }
+    return number.value * per_unit * engine::kRadPerDeg;
+}
+
+// A letter with a digit after it is no hemisphere letter: a letter O typed for
+// a zero ("6O 0 0 N") would otherwise end the degree field unnoticed.
+void RefuseLetterInsideNumber(const std::string& text, const std::string& long_name,
+                              const platform::NoticeSink& notices) {
+    const std::u32string s = DecodeTyped(text);
+    bool digit_follows = false;
+    for (auto c = s.rbegin(); c != s.rend(); ++c) {
+        if (IsDigit(*c)) digit_follows = true;
+        else if (digit_follows && IsTypedLetter(*c))
+            RefuseInput(notices, text, long_name + " " + kLetterInNumberText);
+    }
+}
+
 double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
                        const platform::NoticeSink& notices, bool with_seconds) {
     const std::string upper = UpperAscii(kind);
     const std::string long_name = LongName(upper);
+    RefuseLetterInsideNumber(text, long_name, notices);
     try {
         char32_t letter = upper == "LAT" ? U'N' : upper == "LON" ? U'E' : 0;
         int degrees = 0;
@@ -290,6 +326,10 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
         if (next == Next::Continue) {
             next = with_seconds ? LastNumberStage(s, seconds, kSecondMark)
                                 : LastNumberStage(s, decimal_minutes, kMinuteMark);
+            // Seconds typed after the minutes of the decimal-minutes form are
+            // read too: the richer form, never a part of it dropped.
+            if (!with_seconds && next == Next::Letter && !s.empty() && IsDigit(s[0]))
+                next = LastNumberStage(s, seconds, kSecondMark);
         }
         if (next == Next::Letter) {
             if (upper == "LAT" || upper == "LON") {
@@ -334,9 +374,10 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
                                      "range 0-360 deg");
                 degrees %= 360;
             }
-            if (with_seconds && seconds >= 60) {
+            if (seconds >= 60) {
                 Tell(notices, long_name + " SECOND FORMAT ERROR. Max 59.9999 allowed");
                 whole_minutes = SixteenBit(whole_minutes + 1.0);
+                decimal_minutes += 1.0;
                 seconds = 0;
             }
             if (minutes_value() >= 60) {
@@ -365,6 +406,44 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
         Exclaim(notices, long_name + " FORMAT ERROR. ");
         return 0.0;
     }
+}
+
+// A hemisphere letter closing a typed decimal latitude or longitude; 0 when none.
+char32_t HemisphereLetter(char32_t c, const std::string& upper_kind) {
+    const char32_t letter = UpperCharacter(c);
+    if (upper_kind == "LAT") return letter == U'N' || letter == U'S' ? letter : 0;
+    if (letter == U'E' || letter == U'\u00D8') return U'E';
+    if (letter == U'W' || letter == U'V') return U'W';
+    return 0;
+}
+
+// Signed decimal degrees with an optional angle unit and hemisphere letter
+// ("33.75 S", "-3.5 deg", "0.5 rad N"). A letter decides the side, as in the
+// degree forms; without one the sign does.
+double ReadDecimalLatLon(const std::string& text, const std::string& upper_kind,
+                         const platform::NoticeSink& notices) {
+    const TypedNumber number = SplitTypedNumber(text);
+    std::u32string rest = DecodeTyped(number.rest);
+    char32_t letter = 0;
+    if (!rest.empty()) letter = HemisphereLetter(rest.back(), upper_kind);
+    if (letter != 0) {
+        rest.pop_back();
+        while (!rest.empty() && rest.back() == U' ') rest.pop_back();
+    }
+    double degrees = number.value;
+    if (!rest.empty()) {
+        const double per_unit = number.has_digits ? DegreesPerTypedUnit(EncodeUtf8(rest)) : 0.0;
+        if (per_unit == 0.0) {
+            bool digits = false;
+            for (char32_t c : rest) digits = digits || IsDigit(c);
+            RefuseInput(notices, text,
+                        LongName(upper_kind) + " " + (digits ? kLetterInNumberText : kUnknownAngleUnitText));
+        }
+        degrees *= per_unit;
+    }
+    if (letter == U'S' || letter == U'W') degrees = -std::fabs(degrees);
+    if (letter == U'N' || letter == U'E') degrees = std::fabs(degrees);
+    return degrees;
 }
 
 }  // namespace
@@ -433,8 +512,8 @@ double ParseLatLon(std::string& text, const std::string& kind, const FormatRecor
             degrees = ParseDM(text, kind, geographic_format.Decimals, notices);
             break;
         case 2: {
-            degrees = ReadNumber(text);
             const std::string upper = UpperAscii(kind);
+            degrees = ReadDecimalLatLon(text, upper, notices);
             if (upper == "LAT" && std::fabs(degrees) > 90) {
                 platform::Show(notices, "Latitude max value 90 degrees !", platform::Icon::Question,
                                "Illegal coordinate");
@@ -472,7 +551,7 @@ double ParseBearing(std::string& text, const FormatRecord& bearing_format,
     if (bearing_format.Option == 1) {
         return ParseDM(text, "BRG", bearing_format.Decimals, notices) * engine::kRadPerDeg;
     }
-    double bearing = engine::RequireFinite(ReadNumber(text) / bearing_format.Factor, "ParseBearing");
+    double bearing = engine::RequireFinite(ReadDecimalBearing(text, bearing_format, notices), "ParseBearing");
     // Far outside the circle, whole turns are removed at once so that the
     // stepwise wrap below stays short (stepping 2π off 1e300 would never end).
     constexpr double kStepwiseTurns = 1e6;
@@ -495,17 +574,24 @@ double ParseBearing(std::string& text, const FormatRecord& bearing_format,
     return bearing;
 }
 
+double ApplyHemisphereDefault(double parsed, const std::string& typed, const std::string& kind,
+                              bool default_on) {
+    if (!(parsed > 0) || !default_on) return parsed;
+    const bool latitude = UpperAscii(kind) == "LAT";
+    // The letters that name the northern or eastern side ("Ø" and "ø" are the
+    // Norwegian east, UTF-8 or a Windows-1252 byte).
+    for (char32_t c : DecodeTyped(typed)) {
+        if (latitude && (c == U'N' || c == U'n')) return parsed;
+        if (!latitude && (c == U'E' || c == U'e' || c == U'\u00D8' || c == U'\u00F8')) return parsed;
+    }
+    return -parsed;
+}
+
 LatLon ApplyHemisphereDefaults(LatLon parsed, const std::string& typed_latitude,
                                const std::string& typed_longitude, bool south_default,
                                bool west_default) {
-    if (parsed.latitude > 0 && south_default &&
-        typed_latitude.find_first_of("Nn") == std::string::npos) {
-        parsed.latitude = -parsed.latitude;
-    }
-    if (parsed.longitude > 0 && west_default &&
-        typed_longitude.find_first_of("Ee") == std::string::npos) {
-        parsed.longitude = -parsed.longitude;
-    }
+    parsed.latitude = ApplyHemisphereDefault(parsed.latitude, typed_latitude, "LAT", south_default);
+    parsed.longitude = ApplyHemisphereDefault(parsed.longitude, typed_longitude, "LON", west_default);
     return parsed;
 }
 

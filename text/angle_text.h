@@ -68,6 +68,9 @@ double ParseBearing(std::string& text, const FormatRecord& bearing_format,
 // the texts as the user typed them (before normalisation). A positive latitude is
 // made south when south_default is on and the typed text holds no "N"/"n"; a
 // positive longitude west when west_default is on and the text holds no "E"/"e".
+// One angle: kind "LAT" looks for "N"/"n", "LON" for "E"/"e" and the Norwegian "Ø"/"ø".
+double ApplyHemisphereDefault(double parsed, const std::string& typed, const std::string& kind,
+                              bool default_on);
 struct LatLon {
     double latitude = 0.0;   // radians
     double longitude = 0.0;  // radians
