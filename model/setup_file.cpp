@@ -337,6 +337,15 @@ text::FormatRecord ReadFormat(GroupReader& g, FormatKind kind) {
     return f;
 }
 
+// A longitude any number of turns beyond -180 ... 180 degrees, brought within
+// them: the sheet takes off one turn only, which leaves one beyond 540 degrees
+// outside.
+double WithinOneTurn(double longitude) {
+    constexpr double kProgramTwoPi = 6.28318530718;  // the program's full circle
+    if (!std::isfinite(longitude) || std::fabs(longitude) <= kProgramTwoPi / 2) return longitude;
+    return std::remainder(longitude, kProgramTwoPi);
+}
+
 // Reads the group of `key` into `r`; false when the key is none of the twenty.
 bool ReadGroup(const std::string& key, GroupReader& g, SetupRecord& r) {
     if (key == "#pub_Display") {
@@ -358,7 +367,7 @@ bool ReadGroup(const std::string& key, GroupReader& g, SetupRecord& r) {
         const int i = key[10] - '0';
         r.pub_Name[i] = g.Text("the point name");
         r.pub_Lat[i] = g.Number("the latitude");
-        r.pub_Lon[i] = g.Number("the longitude");
+        r.pub_Lon[i] = WithinOneTurn(g.Number("the longitude"));
         r.pub_Hgt[i] = g.Number("the height");
     } else if (key == "#pub_Name(2)") {
         r.pub_Name[2] = g.Text("the location name");
