@@ -8,9 +8,14 @@
 #include "platform/locale.h"
 #include "text/encoding.h"
 #include "text/number_text.h"
+#include "text/decimal_angle_text.h"
 #include "text/typed_input.h"
 
 namespace text {
+
+using detail::LongName;
+using detail::UpperAscii;
+using detail::UpperCharacter;
 
 namespace {
 
@@ -19,14 +24,6 @@ constexpr char32_t kDosDegreeMark = 248;  // "ø" in Windows-1252, the degree si
 constexpr char32_t kMinuteMark = '\'';
 constexpr char32_t kSecondMark = '"';
 constexpr double kSixteenBitMax = 32767.0;
-
-std::string UpperAscii(const std::string& text) {
-    std::string upper = text;
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
-}
 
 const char* SecondsPattern(int decimals) {
     switch (decimals) {
@@ -171,13 +168,6 @@ void TrimLeadingBlanks(std::u32string& s) {
     s.erase(0, first);
 }
 
-char32_t UpperCharacter(char32_t c) {
-    if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
-    // Latin-1 small letters à … þ (except the division sign) have their capital 0x20 below.
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-    return c;
-}
-
 // A whole-number field of the parser; beyond the 16-bit range is a run-time failure.
 int SixteenBit(double value) {
     if (!(value <= kSixteenBitMax)) throw engine::CalcError("Overflow");
@@ -243,37 +233,12 @@ Next LastNumberStage(std::u32string& s, double& field, char32_t closing_mark) {
     return Next::Letter;
 }
 
-std::string LongName(const std::string& upper_kind) {
-    if (upper_kind == "LAT") return "LATITUDE";
-    if (upper_kind == "LON") return "LONGITUDE";
-    return "AZIMUTH";
-}
-
 void Exclaim(const platform::NoticeSink& notices, const std::string& text) {
     platform::Show(notices, text, platform::Icon::Exclamation, kIllegalInput);
 }
 
 void Tell(const platform::NoticeSink& notices, const std::string& text) {
     platform::Show(notices, text, platform::Icon::None);
-}
-
-// A decimal bearing in radians: the number in the record's unit, or in deg,
-// rad or gon when one of them is typed after it.
-double ReadDecimalBearing(const std::string& text, const FormatRecord& bearing_format,
-                          const platform::NoticeSink& notices) {
-    const TypedNumber number = SplitTypedNumber(text);
-    if (!number.has_digits || number.rest.empty()) return number.value / bearing_format.Factor;
-    std::string unit = number.rest;
-    std::string own_unit = bearing_format.Unit;
-    while (!own_unit.empty() && own_unit.front() == ' ') own_unit.erase(0, 1);
-    if (UpperAscii(unit) == UpperAscii(own_unit)) return number.value / bearing_format.Factor;
-    const double per_unit = DegreesPerTypedUnit(unit);
-    if (per_unit == 0.0) {
-        bool digits = false;
-        for (char c : unit) digits = digits || (c >= '0' && c <= '9');
-        RefuseInput(notices, text, std::string("AZIMUTH ") + (digits ? kLetterInNumberText : kUnknownAngleUnitText));
-    }
-    return number.value * per_unit * engine::kRadPerDeg;
 }
 
 // A letter with a digit after it is no hemisphere letter: a letter O typed for
@@ -302,46 +267,61 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
         double seconds = 0;
         bool negative = false;
 
-        std::u32string s = DecodeTyped(text);
-        const std::size_t first = s.find_first_not_of(U' ');
-        if (first == std::u32string::npos) {
-            s.clear();
-        } else {
-            s = s.substr(first, s.find_last_not_of(U' ') - first + 1);
-        }
-        if (!s.empty() && s[0] == '-') {
-            if (upper == "LAT") {
-                letter = U'S';
-            } else if (upper == "LON") {
-                letter = U'W';
-            } else {
-                negative = true;
-            }
-            s.erase(0, 1);
-            TrimLeadingBlanks(s);
-        }
-
-        Next next = WholeFieldStage(s, degrees, kDosDegreeMark);
-        if (next == Next::Continue && with_seconds) next = WholeFieldStage(s, whole_minutes, kMinuteMark);
-        if (next == Next::Continue) {
-            next = with_seconds ? LastNumberStage(s, seconds, kSecondMark)
-                                : LastNumberStage(s, decimal_minutes, kMinuteMark);
-            // Seconds typed after the minutes of the decimal-minutes form are
-            // read too: the richer form, never a part of it dropped.
-            if (!with_seconds && next == Next::Letter && !s.empty() && IsDigit(s[0]))
-                next = LastNumberStage(s, seconds, kSecondMark);
-        }
-        if (next == Next::Letter) {
+        if (const auto decimal = detail::DecimalWithUnit(text, upper)) {
+            const double magnitude = std::fabs(decimal->degrees);
+            const bool below = decimal->degrees < 0;
             if (upper == "LAT" || upper == "LON") {
-                if (s.size() == 1) {
-                    letter = UpperCharacter(s[0]);
-                    if (upper == "LON" && letter == U'\u00D8') letter = U'E';
-                    if (upper == "LON" && letter == U'V') letter = U'W';
+                if (decimal->letter != 0) letter = decimal->letter;
+                else if (below) letter = upper == "LAT" ? U'S' : U'W';
+            } else {
+                negative = below;
+            }
+            degrees = SixteenBit(std::floor(magnitude));
+            decimal_minutes = (magnitude - degrees) * 60;
+            whole_minutes = static_cast<int>(std::floor(decimal_minutes));
+            seconds = with_seconds ? (decimal_minutes - whole_minutes) * 60 : 0.0;
+        } else {
+            std::u32string s = DecodeTyped(text);
+            const std::size_t first = s.find_first_not_of(U' ');
+            if (first == std::u32string::npos) {
+                s.clear();
+            } else {
+                s = s.substr(first, s.find_last_not_of(U' ') - first + 1);
+            }
+            if (!s.empty() && s[0] == '-') {
+                if (upper == "LAT") {
+                    letter = U'S';
+                } else if (upper == "LON") {
+                    letter = U'W';
                 } else {
-                    Exclaim(notices, EncodeUtf8(s) + "!   " + long_name +
-                                         (upper == "LAT"
-                                              ? " CHARACTER FORMAT ERROR. Default, N, used"
-                                              : " CHARACTER FORMAT ERROR. Default, E, used"));
+                    negative = true;
+                }
+                s.erase(0, 1);
+                TrimLeadingBlanks(s);
+            }
+
+            Next next = WholeFieldStage(s, degrees, kDosDegreeMark);
+            if (next == Next::Continue && with_seconds) next = WholeFieldStage(s, whole_minutes, kMinuteMark);
+            if (next == Next::Continue) {
+                next = with_seconds ? LastNumberStage(s, seconds, kSecondMark)
+                                    : LastNumberStage(s, decimal_minutes, kMinuteMark);
+                // Seconds typed after the minutes of the decimal-minutes form are
+                // read too: the richer form, never a part of it dropped.
+                if (!with_seconds && next == Next::Letter && !s.empty() && IsDigit(s[0]))
+                    next = LastNumberStage(s, seconds, kSecondMark);
+            }
+            if (next == Next::Letter) {
+                if (upper == "LAT" || upper == "LON") {
+                    if (s.size() == 1) {
+                        letter = UpperCharacter(s[0]);
+                        if (upper == "LON" && letter == U'\u00D8') letter = U'E';
+                        if (upper == "LON" && letter == U'V') letter = U'W';
+                    } else {
+                        Exclaim(notices, EncodeUtf8(s) + "!   " + long_name +
+                                             (upper == "LAT"
+                                                  ? " CHARACTER FORMAT ERROR. Default, N, used"
+                                                  : " CHARACTER FORMAT ERROR. Default, E, used"));
+                    }
                 }
             }
         }
@@ -406,44 +386,6 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
         Exclaim(notices, long_name + " FORMAT ERROR. ");
         return 0.0;
     }
-}
-
-// A hemisphere letter closing a typed decimal latitude or longitude; 0 when none.
-char32_t HemisphereLetter(char32_t c, const std::string& upper_kind) {
-    const char32_t letter = UpperCharacter(c);
-    if (upper_kind == "LAT") return letter == U'N' || letter == U'S' ? letter : 0;
-    if (letter == U'E' || letter == U'\u00D8') return U'E';
-    if (letter == U'W' || letter == U'V') return U'W';
-    return 0;
-}
-
-// Signed decimal degrees with an optional angle unit and hemisphere letter
-// ("33.75 S", "-3.5 deg", "0.5 rad N"). A letter decides the side, as in the
-// degree forms; without one the sign does.
-double ReadDecimalLatLon(const std::string& text, const std::string& upper_kind,
-                         const platform::NoticeSink& notices) {
-    const TypedNumber number = SplitTypedNumber(text);
-    std::u32string rest = DecodeTyped(number.rest);
-    char32_t letter = 0;
-    if (!rest.empty()) letter = HemisphereLetter(rest.back(), upper_kind);
-    if (letter != 0) {
-        rest.pop_back();
-        while (!rest.empty() && rest.back() == U' ') rest.pop_back();
-    }
-    double degrees = number.value;
-    if (!rest.empty()) {
-        const double per_unit = number.has_digits ? DegreesPerTypedUnit(EncodeUtf8(rest)) : 0.0;
-        if (per_unit == 0.0) {
-            bool digits = false;
-            for (char32_t c : rest) digits = digits || IsDigit(c);
-            RefuseInput(notices, text,
-                        LongName(upper_kind) + " " + (digits ? kLetterInNumberText : kUnknownAngleUnitText));
-        }
-        degrees *= per_unit;
-    }
-    if (letter == U'S' || letter == U'W') degrees = -std::fabs(degrees);
-    if (letter == U'N' || letter == U'E') degrees = std::fabs(degrees);
-    return degrees;
 }
 
 }  // namespace
@@ -513,7 +455,7 @@ double ParseLatLon(std::string& text, const std::string& kind, const FormatRecor
             break;
         case 2: {
             const std::string upper = UpperAscii(kind);
-            degrees = ReadDecimalLatLon(text, upper, notices);
+            degrees = detail::ReadDecimalLatLon(text, upper, notices);
             if (upper == "LAT" && std::fabs(degrees) > 90) {
                 platform::Show(notices, "Latitude max value 90 degrees !", platform::Icon::Question,
                                "Illegal coordinate");
@@ -551,7 +493,7 @@ double ParseBearing(std::string& text, const FormatRecord& bearing_format,
     if (bearing_format.Option == 1) {
         return ParseDM(text, "BRG", bearing_format.Decimals, notices) * engine::kRadPerDeg;
     }
-    double bearing = engine::RequireFinite(ReadDecimalBearing(text, bearing_format, notices), "ParseBearing");
+    double bearing = engine::RequireFinite(detail::ReadDecimalBearing(text, bearing_format, notices), "ParseBearing");
     // Far outside the circle, whole turns are removed at once so that the
     // stepwise wrap below stays short (stepping 2π off 1e300 would never end).
     constexpr double kStepwiseTurns = 1e6;

@@ -130,6 +130,11 @@ TEST(ParseDMS, WorkedExamples) {
         // The apostrophe closes whole minutes, the quote closes seconds.
         {"10 30'", "BRG", 10.5, nullptr},
         {"10 30 36\"", "BRG", 10.51, nullptr},
+        // A decimal number with an angle unit is read in that unit, not as degrees and minutes.
+        {"45.5 deg", "BRG", 45.5, "045\u00B0 30' 00.0000\""},
+        {"0,5 rad", "BRG", 0.5 * engine::kDegPerRad, nullptr},
+        {"50 gon S", "LAT", -45, "45\u00B0 00' 00.0000\" S"},
+        {"-10.25 DEG", "LON", -10.25, "010\u00B0 15' 00.0000\" W"},
     };
     for (const auto& c : cases) {
         const Parsed p = Dms(c.typed, c.kind, c.decimals);
@@ -138,6 +143,7 @@ TEST(ParseDMS, WorkedExamples) {
         EXPECT_TRUE(p.notices.empty()) << c.typed;
     }
     EXPECT_EQ(Dm("10 30.6'", "BRG").value, 10.51);
+    EXPECT_EQ(Dm("10.51 deg", "BRG").value, 10.51);
     // A degree sign last in a latitude is taken as the letter: the letter message, then north.
     const Parsed p = Dms("60\u00B0", "LAT");
     EXPECT_EQ(p.value, 60);
