@@ -5,8 +5,9 @@
 // the view calls CloseDialog to enable the main window again). Every OK
 // returns false when a failure stopped it: the failure's description has then
 // been shown, and the state and sheet are as before the OK. Leaving a box
-// whose text cannot be read (a number too large for a double) shows the
-// failure's description and leaves the box as typed.
+// whose text cannot be read (a number too large for a double, a letter inside
+// a number, an unknown unit) shows the failure and leaves the box as typed.
+// Lengths may be typed with a unit (m, km, nmile, ft, s.mile), converted.
 #include <array>
 #include <string>
 
