@@ -8,12 +8,13 @@
 #include "platform/locale.h"
 #include "text/encoding.h"
 #include "text/number_text.h"
-#include "text/decimal_angle_text.h"
+#include "text/typed_angle_text.h"
 #include "text/typed_input.h"
 
 namespace text {
 
 using detail::LongName;
+using detail::RefuseLetterInsideNumber;
 using detail::UpperAscii;
 using detail::UpperCharacter;
 
@@ -239,19 +240,6 @@ void Exclaim(const platform::NoticeSink& notices, const std::string& text) {
 
 void Tell(const platform::NoticeSink& notices, const std::string& text) {
     platform::Show(notices, text, platform::Icon::None);
-}
-
-// A letter with a digit after it is no hemisphere letter: a letter O typed for
-// a zero ("6O 0 0 N") would otherwise end the degree field unnoticed.
-void RefuseLetterInsideNumber(const std::string& text, const std::string& long_name,
-                              const platform::NoticeSink& notices) {
-    const std::u32string s = DecodeTyped(text);
-    bool digit_follows = false;
-    for (auto c = s.rbegin(); c != s.rend(); ++c) {
-        if (IsDigit(*c)) digit_follows = true;
-        else if (digit_follows && IsTypedLetter(*c))
-            RefuseInput(notices, text, long_name + " " + kLetterInNumberText);
-    }
 }
 
 double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
@@ -514,27 +502,6 @@ double ParseBearing(std::string& text, const FormatRecord& bearing_format,
     }
     if (bearing == engine::kTwoPi) bearing = 0;
     return bearing;
-}
-
-double ApplyHemisphereDefault(double parsed, const std::string& typed, const std::string& kind,
-                              bool default_on) {
-    if (!(parsed > 0) || !default_on) return parsed;
-    const bool latitude = UpperAscii(kind) == "LAT";
-    // The letters that name the northern or eastern side ("Ø" and "ø" are the
-    // Norwegian east, UTF-8 or a Windows-1252 byte).
-    for (char32_t c : DecodeTyped(typed)) {
-        if (latitude && (c == U'N' || c == U'n')) return parsed;
-        if (!latitude && (c == U'E' || c == U'e' || c == U'\u00D8' || c == U'\u00F8')) return parsed;
-    }
-    return -parsed;
-}
-
-LatLon ApplyHemisphereDefaults(LatLon parsed, const std::string& typed_latitude,
-                               const std::string& typed_longitude, bool south_default,
-                               bool west_default) {
-    parsed.latitude = ApplyHemisphereDefault(parsed.latitude, typed_latitude, "LAT", south_default);
-    parsed.longitude = ApplyHemisphereDefault(parsed.longitude, typed_longitude, "LON", west_default);
-    return parsed;
 }
 
 }  // namespace text

@@ -1,7 +1,8 @@
 #pragma once
-// The angle readers' shared pieces, and decimal angles typed with a unit or a
-// hemisphere letter ("33.75 S", "0.5 rad", "50 gon"): read in the unit typed,
-// never taken for degrees and minutes.
+// Angles as the user types them: the angle readers' shared pieces, letters
+// that may not stand inside a number, and decimal angles typed with a unit or
+// a hemisphere letter ("33.75 S", "0.5 rad", "50 gon"), read in the unit typed
+// and never taken for degrees and minutes.
 #include <optional>
 #include <string>
 
@@ -15,6 +16,12 @@ std::string UpperAscii(const std::string& text);
 char32_t UpperCharacter(char32_t c);
 // "LATITUDE", "LONGITUDE" or "AZIMUTH" for the kinds "LAT", "LON" and any other.
 std::string LongName(const std::string& upper_kind);
+
+// A letter with a digit after it (a letter O typed for a zero, "6O 0 0 N"):
+// the notice "TYPED!   LONG NAME FORMAT ERROR. Letter inside a number not
+// allowed", then InputRefused.
+void RefuseLetterInsideNumber(const std::string& text, const std::string& long_name,
+                              const platform::NoticeSink& notices);
 
 // A hemisphere letter closing a decimal latitude (N, S) or longitude (E, W and
 // the Norwegian Ø, V), as 'N', 'S', 'E' or 'W'; 0 when c is none.
