@@ -67,7 +67,10 @@ std::string LongName(const std::string& upper_kind) {
 double ReadDecimalBearing(const std::string& text, const FormatRecord& bearing_format,
                           const platform::NoticeSink& notices) {
     const TypedNumber number = SplitTypedNumber(text);
-    if (!number.has_digits || number.rest.empty()) return number.value / bearing_format.Factor;
+    bool digits_in_rest = false;
+    for (char c : number.rest) digits_in_rest = digits_in_rest || (c >= '0' && c <= '9');
+    if (number.rest.empty() || (!number.has_digits && !digits_in_rest)) return number.value / bearing_format.Factor;
+    if (!number.has_digits) RefuseInput(notices, text, std::string("AZIMUTH ") + kLetterInNumberText);
     std::string unit = number.rest;
     std::string own_unit = bearing_format.Unit;
     while (!own_unit.empty() && own_unit.front() == ' ') own_unit.erase(0, 1);

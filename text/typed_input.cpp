@@ -61,7 +61,9 @@ bool IsTypedLetter(char32_t c) {
 
 double ReadTypedLength(std::string_view typed, const FormatRecord& record, const platform::NoticeSink& notices) {
     const TypedNumber number = SplitTypedNumber(typed);
-    if (!number.has_digits) return 0.0;
+    // No number at all (a box showing " n/a ") reads 0; digits after a letter ("l00") are refused.
+    if (!number.has_digits && !HasDigit(number.rest)) return 0.0;
+    if (!number.has_digits) RefuseInput(notices, std::string(typed), kLetterInNumberText);
     if (number.rest.empty()) return number.value / record.Factor;
     const std::string unit = Lower(number.rest);
     // The unit the box shows reads exactly as a bare number does.
