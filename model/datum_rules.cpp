@@ -1,10 +1,8 @@
 #include "model/datum_rules.h"
 
-#include <cstdlib>
 #include <stdexcept>
 
 #include "datums/catalogue.h"
-#include "engine/transverse_mercator.h"
 #include "model/engine_parts.h"
 #include "model/layout.h"
 #include "model/pipeline.h"
