@@ -195,6 +195,8 @@ private slots:
         auto* manual = h.window->findChild<QDialog*>("frmManual");
         QVERIFY(manual && manual->isVisible());
         auto* browser = manual->findChild<QTextBrowser*>("txtManual");
+        QVERIFY(!browser->toPlainText().isEmpty());
+        ui::ShowManual(h.window.get(), ui::FindManual({empty.path()}));
         QVERIFY(browser->toPlainText().startsWith("Twopoint\n"));
         QVERIFY(browser->toPlainText().contains("Release the right mouse button on a value to choose its display format."));
         ui::ShowManual(h.window.get(), ui::FindManual({folder.path()}));
