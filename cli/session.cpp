@@ -149,6 +149,12 @@ int RunSession(const SessionFolders& folders, std::istream& in, std::ostream& ou
         out << "error: start-up: " << failure.what() << '\n';
         failed = true;
     }
+    // A start-up that stopped (its notice is printed) ends the program: no
+    // script line runs and nothing is written.
+    if (session.program.stopped) {
+        out.flush();
+        return 1;
+    }
     std::string line;
     int line_number = 0;
     while (std::getline(in, line)) failed |= !PerformLine(session, line, ++line_number);
@@ -166,6 +172,11 @@ int RunSession(const SessionFolders& folders, std::istream& in, std::ostream& ou
         }
     }
     out.flush();
+    // Output that could not be written (a full disk) is a failure too.
+    if (!out) {
+        std::cerr << "twopoint-calc session: the output could not be written\n";
+        return 1;
+    }
     return failed ? 1 : 0;
 }
 

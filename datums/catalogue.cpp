@@ -144,6 +144,9 @@ void LoadEllipsoidFiles(DatumCatalogue& catalogue, const std::filesystem::path& 
     FieldReader molodensky_file = OpenFieldFile((folder / kMolodenskyFileName).string(), kMolodenskyFileName);
     auto ellipsoids = ReadEllipsoidRows(ellipsoid_file);
     auto molodensky = ReadMolodenskyRows(molodensky_file);
+    // An empty table would start the program with nothing to choose from.
+    if (ellipsoids.empty()) throw DataFileError(kEllipsoidFileName, 0, "the file holds no rows");
+    if (molodensky.empty()) throw DataFileError(kMolodenskyFileName, 0, "the file holds no rows");
     catalogue.Ellipsoids = std::move(ellipsoids);
     catalogue.MolodenskyDatums = std::move(molodensky);
 }

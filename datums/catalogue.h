@@ -48,8 +48,9 @@ void LoadSpecialDatums(DatumCatalogue& catalogue);
 std::vector<EllipsoidRecord> ReadEllipsoidRows(FieldReader& reader);
 std::vector<MolodenskyEntry> ReadMolodenskyRows(FieldReader& reader);
 
-// Reads "Ellipser.vdx" then "Molodens.vdx" from folder. Both are required; on
-// any DataFileError the catalogue is left as it was (never half filled).
+// Reads "Ellipser.vdx" then "Molodens.vdx" from folder. Both are required and
+// must hold rows; on any DataFileError the catalogue is left as it was (never
+// half filled).
 void LoadEllipsoidFiles(DatumCatalogue& catalogue, const std::filesystem::path& folder);
 
 // The built-in tables and the two files of folder. UserDatums stays empty; the

@@ -82,6 +82,9 @@ struct DatumCatalogue {
     std::vector<EllipsoidRecord> Ellipsoids;
     std::vector<MolodenskyEntry> MolodenskyDatums;
     std::vector<DatumEntry> UserDatums;
+    // Rows of the user-datum file that could not be read, kept as the file held
+    // them so that a save writes them back after UserDatums.
+    std::string UnreadUserDatumText;
 };
 
 // The shift parameters of an applied record, for engine::HelmertShift.

@@ -3,9 +3,9 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <limits>
-#include <sstream>
+
+#include "platform/safe_files.h"
 
 namespace datums {
 
@@ -121,12 +121,12 @@ DataFileError::DataFileError(const std::string& file_, int line_, const std::str
     : std::runtime_error(Describe(file_, line_, problem)), file(file_), line(line_) {}
 
 FieldReader OpenFieldFile(const std::string& path, const std::string& file_name) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw DataFileError(file_name, 0, "the file is missing or cannot be opened (" + path + ")");
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) throw DataFileError(file_name, 0, "the file cannot be read (" + path + ")");
-    return FieldReaderFromText(contents.str(), file_name);
+    const platform::FileRead file = platform::ReadRegularFile(path);
+    if (file.status == platform::ReadStatus::Missing)
+        throw DataFileError(file_name, 0, "the file is missing or cannot be opened (" + path + ")");
+    if (file.status == platform::ReadStatus::Failed)
+        throw DataFileError(file_name, 0, "the file cannot be read (" + file.problem + ")");
+    return FieldReaderFromText(file.bytes, file_name);
 }
 
 FieldReader FieldReaderFromText(std::string text, std::string file_name) {

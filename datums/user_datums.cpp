@@ -1,13 +1,16 @@
 #include "datums/user_datums.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
+#include <cstring>
+#include <ctime>
 #include <system_error>
 
 #include "datums/field_reader.h"
+#include "platform/safe_files.h"
 #include "text/encoding.h"
 
 namespace datums {
@@ -73,9 +76,15 @@ std::string SystemErrorText(const std::exception& failure) {
     return failure.what();
 }
 
-[[noreturn]] void RaiseLastError(const char* what) {
-    const int code = errno != 0 ? errno : EIO;
-    throw std::system_error(code, std::generic_category(), what);
+constexpr int kFieldsPerRow = 14;
+constexpr std::size_t kListedProblems = 5;
+
+// A read error without the file's name, the line after it: "field a: 'x' is not a number (line 18)".
+std::string ProblemOf(const DataFileError& error) {
+    const std::string prefix = "\"" + error.file + "\", line " + std::to_string(error.line) + ": ";
+    std::string text = error.what();
+    if (text.rfind(prefix, 0) == 0) return text.substr(prefix.size()) + " (line " + std::to_string(error.line) + ")";
+    return text;
 }
 
 }  // namespace
@@ -101,54 +110,100 @@ std::string UserDatumFileText(const std::vector<DatumEntry>& rows) {
     return out;
 }
 
-std::vector<DatumEntry> ReadUserDatumRows(const std::string& file_text) {
-    std::vector<DatumEntry> rows;
+UserDatumFileRead ReadUserDatumFile(const std::string& file_text) {
+    UserDatumFileRead read;
     FieldReader reader = FieldReaderFromText(text::FromFileText(file_text), kUserDatumFileName);
-    try {
-        while (!AtEndOfFile(reader)) rows.push_back(ReadRow(reader));
-    } catch (const std::exception&) {
-        // A read error ends the loading; the rows read completely are kept.
+    const auto keep_unread = [&](std::size_t start) {
+        std::string raw = reader.text.substr(start, reader.position - start);
+        while (!raw.empty() && (raw.back() == ',' || raw.back() == ' ' || raw.back() == '\t' || raw.back() == '\r' ||
+                                raw.back() == '\n'))
+            raw.pop_back();
+        read.unread_text += raw + kLineEnd;
+    };
+    for (int row_number = 1; !AtEndOfFile(reader); ++row_number) {
+        const std::size_t start = reader.position;
+        const int start_line = reader.line;
+        if (read.rows.size() >= kUserDatumCapacity) {
+            read.problems.push_back("rows " + std::to_string(row_number) + " and on: the table holds " +
+                                    std::to_string(kUserDatumCapacity) + " user datums");
+            reader.position = reader.text.size();
+            keep_unread(start);
+            break;
+        }
+        try {
+            read.rows.push_back(ReadRow(reader));
+            continue;
+        } catch (const DataFileError& error) {
+            read.problems.push_back("row " + std::to_string(row_number) + ": " + ProblemOf(error));
+        }
+        // The row is taken as the fields it spans, so that the rows after it read on.
+        reader.position = start;
+        reader.line = start_line;
+        try {
+            for (int field = 0; field < kFieldsPerRow; ++field) ReadTextField(reader, "");
+        } catch (const DataFileError&) {
+            reader.position = reader.text.size();  // the rest of the file is one broken row
+        }
+        keep_unread(start);
     }
-    return rows;
+    return read;
 }
 
+std::vector<DatumEntry> ReadUserDatumRows(const std::string& file_text) { return ReadUserDatumFile(file_text).rows; }
+
 std::vector<DatumEntry> LoadUserDatums(const fs::path& folder) {
-    const fs::path file = folder / kUserDatumFileName;
-    std::error_code error;
-    if (!fs::is_regular_file(file, error)) return {};
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return ReadUserDatumRows(bytes);
+    const platform::FileRead file = platform::ReadRegularFile((folder / kUserDatumFileName).string());
+    if (file.status != platform::ReadStatus::Ok) return {};
+    return ReadUserDatumRows(file.bytes);
+}
+
+UserDatumFileRead LoadUserDatumFile(const fs::path& folder, const platform::NoticeSink& notices) {
+    const std::string path = (folder / kUserDatumFileName).string();
+    const platform::FileRead file = platform::ReadRegularFile(path);
+    if (file.status == platform::ReadStatus::Missing) return {};
+    UserDatumFileRead read;
+    if (file.status == platform::ReadStatus::Failed) {
+        read.problems.push_back(file.problem);
+    } else {
+        read = ReadUserDatumFile(file.bytes);
+        if (read.problems.empty()) return read;
+    }
+    std::string text = kUserDatumsUnreadText;
+    for (std::size_t k = 0; k < read.problems.size() && k < kListedProblems; ++k)
+        text += (k == 0 ? "" : "; ") + read.problems[k];
+    if (read.problems.size() > kListedProblems)
+        text += "; and " + std::to_string(read.problems.size() - kListedProblems) + " more";
+    if (!read.unread_text.empty()) text += kUserDatumsUnreadKeptText;
+    if (!file.bytes.empty()) {
+        try {
+            text += "\r(The file as it was is kept as " + platform::KeepDamagedCopy(path, file.bytes, std::time(nullptr)) + ")";
+        } catch (const std::exception& failure) {
+            text += std::string("\r(No copy of the file could be kept: ") + failure.what() + ")";
+        }
+    }
+    platform::Show(notices, text, platform::Icon::Exclamation);
+    return read;
 }
 
 bool SaveUserDatums(const std::vector<DatumEntry>& rows, const fs::path& folder,
-                    const platform::NoticeSink& notices, const SaveFaultProbe& probe) {
+                    const platform::NoticeSink& notices, const SaveFaultProbe& probe, const std::string& unread_rows) {
     const fs::path file = folder / kUserDatumFileName;
-    const fs::path temporary = folder / (std::string(kUserDatumFileName) + ".new");
     try {
-        if (rows.empty()) {
+        if (rows.empty() && unread_rows.empty()) {
+            struct stat info {};
+            if (::stat(file.c_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+                throw platform::FileError(std::strerror(EACCES));  // a read-only file stays
             fs::remove(file);
             return true;
         }
-        {
-            errno = 0;
-            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-            if (!out) RaiseLastError("create");
-            for (std::size_t k = 0; k < rows.size(); ++k) {
-                const std::string row = RowText(rows[k]);
-                out.write(row.data(), static_cast<std::streamsize>(row.size()));
-                if (!out) RaiseLastError("write");
-                if (probe) probe(k + 1);
-            }
-            out.close();
-            if (!out) RaiseLastError("close");
-        }
-        fs::rename(temporary, file);
+        std::vector<std::string> pieces;
+        for (const DatumEntry& row : rows) pieces.push_back(RowText(row));
+        if (!unread_rows.empty()) pieces.push_back(text::ToWindows1252(unread_rows));
+        platform::ReplaceFile(file.string(), pieces, [&](std::size_t written) {
+            if (probe && written <= rows.size()) probe(written);
+        });
         return true;
     } catch (const std::exception& failure) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
         platform::Show(notices, SystemErrorText(failure) + kUserDatumsNotStoredText);
         return false;
     }

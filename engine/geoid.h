@@ -33,7 +33,8 @@ struct GeoidFiles {
 // Undulation in metres at a WGS84 latitude and longitude in degrees.
 // Latitude and longitude exactly on ±90 / ±180 are moved 1e-6 degrees inside.
 // Raises CalcError for a position outside ±90 / ±180, for a quadrant file that
-// is missing or shorter than 361 rows (naming the file); after a failed open
+// is missing, not a regular file, shorter than 361 rows, not exactly 361 rows
+// long, or holds a grid value that is not a finite undulation (naming the file); after a failed open
 // the state is "none", so the next call opens afresh.
 float GeoidEGM96(GeoidFiles& files, double latitude, double longitude);
 

@@ -192,7 +192,6 @@ void SetUTMAutomatic(Program& program, int i, bool ticked) {
 }
 
 void LoadSheet(Program& program) {
-    detail::LoadCatalogue(program);
     detail::ReadStartUpSetup(program);
     ArrangeSheet(program);
     CalcState& st = program.state;

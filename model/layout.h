@@ -31,7 +31,7 @@ void ApplyDefaults(Program& program);
 void WriteDatumRows(Program& program, int i);
 void WriteNameRow(Program& program, int i);
 
-// The result sheet's load: catalogue and user datums, setup file (or the
+// The result sheet's load (the catalogue is loaded before, once): setup file (or the
 // defaults), ArrangeSheet, the stored mode, the name/datum/grid rows, the
 // projections and the first recompute.
 void LoadSheet(Program& program);

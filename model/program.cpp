@@ -79,7 +79,12 @@ namespace detail {
 void LoadCatalogue(Program& program) {
     program.catalogue = datums::LoadDatumCatalogue(program.folders.program_data);
     SetGeoidFolder(program.special, program.folders.program_data);
-    program.catalogue.UserDatums = datums::LoadUserDatums(program.folders.user_data);
+}
+
+void LoadUserDatumTable(Program& program) {
+    datums::UserDatumFileRead user = datums::LoadUserDatumFile(program.folders.user_data, program.platform.notices);
+    program.catalogue.UserDatums = std::move(user.rows);
+    program.catalogue.UnreadUserDatumText = std::move(user.unread_text);
     program.user_datums_changed = false;
 }
 
@@ -102,6 +107,22 @@ void StartUp(Program& program) {
     program.window.top = StoredPosition(program, "MainTop");
     program.state.MainWindowHeight = kStartHeight;
     program.state.MainWindowWidth = kStartWidth;
+    // The catalogue's data files are required: without them the program does not start.
+    try {
+        detail::LoadCatalogue(program);
+    } catch (const datums::DataFileError& failure) {
+        program.stopped = true;
+        platform::Show(program.platform.notices, StartUpStopNotice(failure.what(), program.folders.program_data));
+        return;
+    }
+    // The data folder is held before its files are read, so that what this
+    // program reads is what it may write back.
+    const platform::FolderLockResult lock = platform::LockDataFolder(program.folders.user_data);
+    program.data_folder_lock = lock.lock;
+    program.data_folder_in_use = lock.status == platform::LockStatus::InUse;
+    if (program.data_folder_in_use)
+        platform::Show(program.platform.notices, DataFolderInUseNotice(program.folders.user_data));
+    detail::LoadUserDatumTable(program);
     // A failure in the first recompute is shown; the program starts with what was computed.
     try {
         LoadSheet(program);
@@ -111,17 +132,39 @@ void StartUp(Program& program) {
 }
 
 void ShutDown(Program& program) {
-    SaveSetupOnExit(program.folders.user_data, CaptureSetup(program.state), program.platform.notices);
-    // With no user datums left the writer removes the file.
-    if (program.user_datums_changed &&
-        datums::SaveUserDatums(program.catalogue.UserDatums, program.folders.user_data, program.platform.notices))
-        program.user_datums_changed = false;
+    if (program.stopped) return;
+    if (program.data_folder_in_use) {
+        platform::Show(program.platform.notices, SetupNotStoredNotice(kDataFolderInUseDescription));
+        if (program.user_datums_changed)
+            platform::Show(program.platform.notices,
+                           std::string(kDataFolderInUseDescription) + datums::kUserDatumsNotStoredText);
+    } else {
+        SaveSetupOnExit(program.folders.user_data, CaptureSetup(program.state), program.platform.notices);
+        // With no user datums left the writer removes the file.
+        if (program.user_datums_changed &&
+            datums::SaveUserDatums(program.catalogue.UserDatums, program.folders.user_data, program.platform.notices,
+                                   {}, program.catalogue.UnreadUserDatumText))
+            program.user_datums_changed = false;
+    }
     if (!program.window.minimised && program.platform.settings.set) {
         program.platform.settings.set(kSettingsApplication, kSettingsSection, "MainLeft",
                                       std::to_string(program.window.left));
         program.platform.settings.set(kSettingsApplication, kSettingsSection, "MainTop",
                                       std::to_string(program.window.top));
     }
+    program.data_folder_lock.reset();
+}
+
+platform::Notice StartUpStopNotice(const std::string& problem, const std::string& data_folder) {
+    return {"Twopoint cannot start: " + problem + "\r(The data files are searched for in " + data_folder + ")",
+            platform::Icon::Stop, platform::kApplicationTitle};
+}
+
+platform::Notice DataFolderInUseNotice(const std::string& data_folder) {
+    return {"Another Twopoint program is using the data folder " + data_folder +
+                ". This program will not store the setup file or the user datums there; use Save As to keep "
+                "the setup.",
+            platform::Icon::Information, platform::kApplicationTitle};
 }
 
 }  // namespace model

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "datums/catalogue.h"
@@ -18,6 +19,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/folders.h"
 #include "platform/notices.h"
+#include "platform/safe_files.h"
 #include "platform/settings_store.h"
 #include "schedule/schedule_form.h"
 
@@ -65,6 +67,13 @@ struct Program {
     Platform platform;
     SpecialTables special;
     bool user_datums_changed = false;
+    // The start-up stopped (a data file missing or damaged): the program ends
+    // without its window and writes nothing.
+    bool stopped = false;
+    // The data folder, held for the whole run; when another program holds it
+    // this one writes nothing there (data_folder_in_use).
+    std::shared_ptr<platform::FolderLock> data_folder_lock;
+    bool data_folder_in_use = false;
     ReportDocument report_document;   // frmDocument, open until the user closes it
     schedule::ScheduleState schedule;  // the route schedule's inputs, for this run only
 };
@@ -82,18 +91,28 @@ struct MemorySettings {
     platform::SettingsStore Store();
 };
 
-// Start-up of the main window: caption, the data folder created when missing,
-// the window position from the settings store, then LoadSheet (catalogue,
-// setup file, display groups, mode, first recompute). Notices go through
-// program.platform.notices, which the caller sets before.
+// Start-up of the main window: caption, the data folder created when missing
+// and locked for the run, the window position from the settings store, the
+// datum catalogue with the user datums, then LoadSheet (setup file, display
+// groups, mode, first recompute). Notices go through program.platform.notices,
+// which the caller sets before. A data file of the catalogue that is missing
+// or damaged stops the start-up: one stop notice names the file and the
+// folder searched, and program.stopped is set.
 void StartUp(Program& program);
 
 // Shut-down: the setup file (not in the NGO/RT38 special modes), the user
-// datum file when it changed, the window position unless minimised.
+// datum file when it changed, the window position unless minimised; then the
+// data folder is released. After a stopped start-up nothing is written; when
+// another program holds the data folder the not-stored notices say so.
 void ShutDown(Program& program);
 
 // Shows the description of a failure that reached an action, with no icon
 // and the application title.
 void ReportFailure(Program& program, const std::exception& failure);
+
+// The notice of a start-up that cannot go on: the data file's problem and the folder searched.
+platform::Notice StartUpStopNotice(const std::string& problem, const std::string& data_folder);
+// The notice of a second program on the same data folder.
+platform::Notice DataFolderInUseNotice(const std::string& data_folder);
 
 }  // namespace model

@@ -1,10 +1,7 @@
 #include "model/report.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-
 #include "model/program.h"
+#include "platform/safe_files.h"
 #include "text/encoding.h"
 
 namespace model {
@@ -25,10 +22,6 @@ void PadTo(std::string& line, int length) {
     if (length > 0 && have < static_cast<std::size_t>(length)) {
         line.append(static_cast<std::size_t>(length) - have, ' ');
     }
-}
-
-std::string SystemErrorText() {
-    return errno != 0 ? std::string(std::strerror(errno)) : std::string("Write error");
 }
 
 std::string WithCrLf(std::string_view text) {
@@ -87,23 +80,16 @@ std::string BuildReportText(const ReportTexts& texts) {
 }
 
 std::optional<std::string> AppendReportText(const std::filesystem::path& file, std::string_view text) {
-    // A report that cannot be appended whole is taken back, so the file keeps
-    // exactly what it held (or is not left behind when the append made it).
-    std::error_code ignored;
-    const bool existed = std::filesystem::exists(file, ignored);
-    const bool regular = std::filesystem::is_regular_file(file, ignored);
-    const std::uintmax_t old_size = regular ? std::filesystem::file_size(file, ignored) : 0;
-    errno = 0;
-    std::ofstream out(file, std::ios::binary | std::ios::app);
-    if (!out) return SystemErrorText();
-    const std::string bytes = text::ToWindows1252(WithCrLf(text)) + "\r\n";
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out) return std::nullopt;
-    const std::string failure = SystemErrorText();
-    if (!existed) std::filesystem::remove(file, ignored);
-    else if (regular) std::filesystem::resize_file(file, old_size, ignored);
-    return failure;
+    // The file is replaced by its old text and the report together, so a failed
+    // append leaves it exactly as it was (and makes no file when there was none).
+    const platform::FileRead old = platform::ReadRegularFile(file.string());
+    if (old.status == platform::ReadStatus::Failed) return old.problem;
+    try {
+        platform::ReplaceFile(file.string(), {old.bytes, text::ToWindows1252(WithCrLf(text)) + "\r\n"});
+    } catch (const std::exception& failure) {
+        return std::string(failure.what());
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> PrintToTextFile(ReportDocument& document, const std::string& freshReport,

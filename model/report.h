@@ -44,9 +44,10 @@ std::string BuildReportText(const ReportTexts& texts);
 // Appends text and one CR LF to the file (created when missing), in
 // Windows-1252: a degree sign becomes the single byte 0xB0. Line ends of the
 // text (LF or CR LF, as a text box gives them back) are written as CR LF.
-// Returns the system's description of a failure, or nothing on success. A
-// failed append (a full disk) is taken back: the file keeps what it held,
-// and a file the append created is removed.
+// Returns the system's description of a failure, or nothing on success. The
+// file is replaced safely (platform/safe_files.h): a failed append (a full
+// disk) leaves it as it was and makes no file where there was none; a path
+// that is not a regular file (a FIFO, a device, a folder) is refused.
 std::optional<std::string> AppendReportText(const std::filesystem::path& file, std::string_view text);
 
 // The document window (frmDocument) as data: its text is built once, when the

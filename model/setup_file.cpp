@@ -3,19 +3,15 @@
 #include "datums/user_datums.h"
 #include "model/layout.h"
 #include "model/program.h"
+#include "platform/safe_files.h"
 #include "text/encoding.h"
 
-#include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstring>
+#include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
-#include <system_error>
 
 namespace model {
 namespace {
@@ -130,298 +126,31 @@ std::vector<std::string> SetupLines(const SetupRecord& r) {
     return w.lines;
 }
 
-// ---- Reading -----------------------------------------------------------------
+// At most this many problems are listed in a notice; the rest are counted.
+constexpr std::size_t kListedProblems = 5;
 
-struct SetupFault : std::runtime_error {
-    using std::runtime_error::runtime_error;
+std::string ProblemList(const std::vector<std::string>& problems) {
+    std::string list;
+    for (std::size_t k = 0; k < problems.size() && k < kListedProblems; ++k)
+        list += (k == 0 ? "" : "; ") + problems[k];
+    if (problems.size() > kListedProblems)
+        list += "; and " + std::to_string(problems.size() - kListedProblems) + " more";
+    return list;
+}
+
+struct SetupFileRead {
+    SetupReadResult result;
+    std::string bytes;  // the file as it was, for a copy of a damaged file
 };
 
-struct Item {
-    std::string text;
-    bool quoted = false;
-    int line = 0;
-};
-
-// Items in sequence: commas and line ends separate them, blanks outside quotes
-// are skipped, a quoted item ends at the next double quote.
-class ItemReader {
-public:
-    explicit ItemReader(const std::string& text) : text_(text) {}
-
-    std::optional<Item> Next() {
-        SkipBlanksAndLineEnds();
-        if (pos_ >= text_.size()) return std::nullopt;
-        Item item;
-        item.line = line_;
-        if (text_[pos_] == '"') {
-            item.quoted = true;
-            const std::size_t close = text_.find('"', pos_ + 1);
-            if (close == std::string::npos) {
-                item.text = text_.substr(pos_ + 1);
-                pos_ = text_.size();
-                unterminated_ = true;
-            } else {
-                item.text = text_.substr(pos_ + 1, close - pos_ - 1);
-                for (char c : item.text)
-                    if (c == '\n') ++line_;
-                pos_ = close + 1;
-            }
-            // Anything after the closing quote up to the separator is ignored.
-            while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
-        } else {
-            const std::size_t start = pos_;
-            while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
-            item.text = text_.substr(start, pos_ - start);
-            while (!item.text.empty() && IsBlank(item.text.back())) item.text.pop_back();
-        }
-        if (pos_ < text_.size() && text_[pos_] == ',') ++pos_;
-        return item;
+SetupFileRead ReadSetupBytes(const std::string& path, SetupRecord& record) {
+    const platform::FileRead file = platform::ReadRegularFile(path);
+    switch (file.status) {
+        case platform::ReadStatus::Missing: return {{SetupReadStatus::NotFound, {"no such file"}, "no such file"}, ""};
+        case platform::ReadStatus::Failed: return {{SetupReadStatus::Error, {file.problem}, file.problem}, ""};
+        case platform::ReadStatus::Ok: break;
     }
-
-    bool Unterminated() const { return unterminated_; }
-
-private:
-    static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-    static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-    void SkipBlanksAndLineEnds() {
-        while (pos_ < text_.size() && (IsBlank(text_[pos_]) || IsLineEnd(text_[pos_]))) {
-            if (text_[pos_] == '\n') ++line_;
-            ++pos_;
-        }
-    }
-
-    const std::string& text_;
-    std::size_t pos_ = 0;
-    int line_ = 1;
-    bool unterminated_ = false;
-};
-
-std::string Where(const Item& item) { return "line " + std::to_string(item.line) + ": "; }
-
-// A number as the program writes it (and as people type it): optional sign,
-// digits with an optional point, an optional exponent with E or D.
-std::optional<double> ParseSetupNumber(std::string text) {
-    if (!text.empty() && text[0] == '+') text.erase(0, 1);
-    for (char& c : text)
-        if (c == 'd' || c == 'D') c = 'E';
-    std::size_t i = (!text.empty() && text[0] == '-') ? 1 : 0;
-    bool digits = false;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, digits = true;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, digits = true;
-    }
-    if (!digits) return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        bool exponent_digits = false;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
-            ++i, exponent_digits = true;
-        if (!exponent_digits) return std::nullopt;
-    }
-    if (i != text.size()) return std::nullopt;
-    // from_chars takes no leading point; ".5" and "-.5" get their zero back.
-    if (text[0] == '.') text.insert(0, "0");
-    else if (text.size() > 1 && text[0] == '-' && text[1] == '.') text.insert(1, "0");
-    double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        // Too small to hold is zero; too large to hold is an error.
-        const double magnitude = std::abs(std::strtod(text.c_str(), nullptr));
-        if (magnitude > 1.0) return std::nullopt;
-        return 0.0;
-    }
-    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
-
-class GroupReader {
-public:
-    explicit GroupReader(ItemReader& items) : items_(items) {}
-
-    Item Next(const char* what) {
-        std::optional<Item> item = items_.Next();
-        if (!item) throw SetupFault(std::string("the file ends inside a group, before ") + what);
-        last_line_ = item->line;
-        return *item;
-    }
-    std::string Text(const char* what) {
-        return Next(what).text;
-    }
-    double Number(const char* what) {
-        Item item = Next(what);
-        std::optional<double> value;
-        if (!item.quoted) value = ParseSetupNumber(item.text);
-        if (!value)
-            throw SetupFault(Where(item) + what + " \"" + item.text + "\" is not a finite number");
-        return *value;
-    }
-    int Integer(const char* what) {
-        Item item = Next(what);
-        std::optional<double> value;
-        if (!item.quoted) value = ParseSetupNumber(item.text);
-        if (!value || *value != std::floor(*value))
-            throw SetupFault(Where(item) + what + " \"" + item.text + "\" is not a whole number");
-        if (*value < -32768 || *value > 32767)
-            throw SetupFault(Where(item) + what + " " + item.text + " is too large for its field");
-        return static_cast<int>(*value);
-    }
-    bool Flag(const char* what) {
-        Item item = Next(what);
-        if (!item.quoted && item.text == "#TRUE#") return true;
-        if (!item.quoted && item.text == "#FALSE#") return false;
-        throw SetupFault(Where(item) + what + " \"" + item.text + "\" is not #TRUE# or #FALSE#");
-    }
-    std::string Here() const { return "line " + std::to_string(last_line_) + ": "; }
-
-private:
-    ItemReader& items_;
-    int last_line_ = 0;
-};
-
-SetupDatum ReadDatum(GroupReader& g) {
-    SetupDatum d;
-    d.Option = g.Integer("the datum option");
-    d.Index = g.Integer("the datum index");
-    if (d.Option < 0 || d.Option > 3)
-        throw SetupFault(g.Here() + "datum option " + std::to_string(d.Option) + " outside 0 ... 3");
-    d.Name = g.Text("the datum name");
-    d.Area = g.Text("the datum area");
-    d.Ellipsoid = g.Text("the ellipsoid name");
-    d.a = g.Number("a");
-    d.b = g.Number("b");
-    d.f = g.Number("f");
-    d.e2 = g.Number("e2");
-    d.Remark = g.Text("the datum remark");
-    for (double* v : {&d.dx, &d.dy, &d.dz, &d.rotx, &d.roty, &d.rotz, &d.ds}) *v = g.Number("a shift parameter");
-    return d;
-}
-
-int ReadZone(GroupReader& g) {
-    const int zone = g.Integer("the zone");
-    if (zone < 1 || zone > 60) throw SetupFault(g.Here() + "zone " + std::to_string(zone) + " outside 1 ... 60");
-    return zone;
-}
-
-enum class FormatKind { Geographic, Bearing, Length };
-
-// The largest decimals count each option of the format dialogs offers.
-int MaxDecimals(FormatKind kind, int option) {
-    static constexpr int kGeographic[] = {4, 6, 10};
-    static constexpr int kBearing[] = {4, 6, 10, 13, 10};
-    static constexpr int kLength[] = {4, 6, 4, 4, 6};
-    switch (kind) {
-        case FormatKind::Geographic: return option >= 0 && option < 3 ? kGeographic[option] : -1;
-        case FormatKind::Bearing: return option >= 0 && option < 5 ? kBearing[option] : -1;
-        case FormatKind::Length: return option >= 0 && option < 5 ? kLength[option] : -1;
-    }
-    return -1;
-}
-
-text::FormatRecord ReadFormat(GroupReader& g, FormatKind kind) {
-    text::FormatRecord f;
-    f.UnitName = g.Text("the unit name");
-    f.Option = g.Integer("the format option");
-    f.Decimals = g.Integer("the decimals count");
-    const int max_decimals = MaxDecimals(kind, f.Option);
-    if (max_decimals < 0)
-        throw SetupFault(g.Here() + "format option " + std::to_string(f.Option) + " is not one of the format's options");
-    if (f.Decimals < 0 || f.Decimals > max_decimals)
-        throw SetupFault(g.Here() + "decimals count " + std::to_string(f.Decimals) + " outside 0 ... " +
-                         std::to_string(max_decimals));
-    f.Unit = g.Text("the unit");
-    f.Factor = g.Number("the display factor");
-    if (f.Factor == 0) throw SetupFault(g.Here() + "the display factor is 0");
-    f.Pattern = g.Text("the pattern");
-    return f;
-}
-
-// Reads the group of `key` into `r`; false when the key is none of the twenty.
-bool ReadGroup(const std::string& key, GroupReader& g, SetupRecord& r) {
-    if (key == "#pub_Display") {
-        for (bool& shown : r.pub_Display) shown = g.Flag("a display switch");
-    } else if (key == "#pub_Mode") {
-        r.pub_Mode = g.Text("the mode");
-    } else if (key == "#pub_DatumOption") {
-        r.pub_DatumOption[0] = g.Text("the datum option of Point A");
-        r.pub_DatumOption[1] = g.Text("the datum option of Point B");
-    } else if (key == "#pub_SpecialOption") {
-        r.pub_SpecialOption = g.Text("the special option");
-    } else if (key == "#pub_Datum(0)" || key == "#pub_Datum(1)") {
-        r.pub_Datum[key[11] - '0'] = ReadDatum(g);
-    } else if (key == "#pub_GridSystem(0)" || key == "#pub_GridSystem(1)") {
-        const int i = key[16] - '0';
-        r.pub_GridSystem[i] = g.Text("the grid system");
-        r.pub_Zone[i] = ReadZone(g);
-    } else if (key == "#pub_Name(0)" || key == "#pub_Name(1)") {
-        const int i = key[10] - '0';
-        r.pub_Name[i] = g.Text("the point name");
-        r.pub_Lat[i] = g.Number("the latitude");
-        r.pub_Lon[i] = g.Number("the longitude");
-        r.pub_Hgt[i] = g.Number("the height");
-    } else if (key == "#pub_Name(2)") {
-        r.pub_Name[2] = g.Text("the location name");
-    } else if (key == "#pub_GeogFormat") {
-        r.formats.pub_GeogFormat = ReadFormat(g, FormatKind::Geographic);
-    } else if (key == "#pub_HgtFormat") {
-        r.formats.pub_HgtFormat = ReadFormat(g, FormatKind::Length);
-    } else if (key == "#pub_CartFormat") {
-        r.formats.pub_CartFormat = ReadFormat(g, FormatKind::Length);
-    } else if (key == "#pub_GridFormat") {
-        r.formats.pub_GridFormat = ReadFormat(g, FormatKind::Length);
-    } else if (key == "#pub_DistFormat") {
-        r.formats.pub_DistFormat = ReadFormat(g, FormatKind::Length);
-    } else if (key == "#pub_BrgFormat") {
-        r.formats.pub_BrgFormat = ReadFormat(g, FormatKind::Bearing);
-    } else if (key == "#pub_GCFormat") {
-        r.formats.pub_GCFormat = ReadFormat(g, FormatKind::Length);
-    } else if (key == "#pub_SouthLat_Default") {
-        r.pub_SouthLat_Default = g.Flag("the southern latitude default");
-    } else if (key == "#pub_WestLong_Default") {
-        r.pub_WestLong_Default = g.Flag("the western longitude default");
-    } else {
-        return false;
-    }
-    return true;
-}
-
-// Whether the values a missing group left in place are still sound.
-std::optional<std::string> ProblemOfKeptValues(const SetupRecord& r) {
-    for (int i = 0; i < 2; ++i) {
-        if (r.pub_Zone[i] < 1 || r.pub_Zone[i] > 60)
-            return "zone " + std::to_string(r.pub_Zone[i]) + " of point " + std::to_string(i) +
-                   " outside 1 ... 60 (its group is missing)";
-        if (r.pub_Datum[i].Option < 0 || r.pub_Datum[i].Option > 3)
-            return "datum option of point " + std::to_string(i) + " outside 0 ... 3 (its group is missing)";
-    }
-    const std::pair<FormatKind, const text::FormatRecord*> formats[] = {
-        {FormatKind::Geographic, &r.formats.pub_GeogFormat}, {FormatKind::Length, &r.formats.pub_HgtFormat},
-        {FormatKind::Length, &r.formats.pub_CartFormat},     {FormatKind::Length, &r.formats.pub_GridFormat},
-        {FormatKind::Length, &r.formats.pub_DistFormat},     {FormatKind::Bearing, &r.formats.pub_BrgFormat},
-        {FormatKind::Length, &r.formats.pub_GCFormat}};
-    for (const auto& [kind, format] : formats) {
-        const int max_decimals = MaxDecimals(kind, format->Option);
-        if (max_decimals < 0 || format->Decimals < 0 || format->Decimals > max_decimals || format->Factor == 0 ||
-            !std::isfinite(format->Factor))
-            return "a display format outside the format's options (its group is missing)";
-    }
-    return std::nullopt;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error(std::strerror(errno));
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) throw std::runtime_error(std::strerror(errno));
-    return content.str();
-}
-
-std::string ErrorDescription(const std::error_code& ec) {
-    std::string text = ec.message();
-    if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-    return text;
+    return {DecodeSetup(file.bytes, record), file.bytes};
 }
 
 platform::FileDialogRequest SetupDialogRequest(const char* title, const std::string& folder) {
@@ -515,66 +244,14 @@ std::string EncodeSetup(const SetupRecord& record) {
     return text;
 }
 
-SetupReadResult DecodeSetup(const std::string& file_bytes, SetupRecord& record) {
-    const std::string text = text::FromFileText(file_bytes);
-    ItemReader items(text);
-    GroupReader groups(items);
-    SetupRecord copy = record;
-    try {
-        while (std::optional<Item> item = items.Next()) {
-            const std::string key = item->text;
-            if (!ReadGroup(key, groups, copy)) continue;  // not a key: skipped
-            if (items.Unterminated())
-                throw SetupFault(groups.Here() + "a text has no closing double quote");
-        }
-        if (std::optional<std::string> problem = ProblemOfKeptValues(copy)) throw SetupFault(*problem);
-    } catch (const SetupFault& fault) {
-        record.pub_SpecialOption = copy.pub_SpecialOption;
-        record.pub_SouthLat_Default = copy.pub_SouthLat_Default;
-        record.pub_WestLong_Default = copy.pub_WestLong_Default;
-        return {SetupReadStatus::Error, fault.what()};
-    }
-    record = std::move(copy);
-    return {SetupReadStatus::Ok, ""};
-}
-
 // ---- Files -------------------------------------------------------------------
 
 void WriteSetupFile(const std::string& path, const SetupRecord& record, const SetupWriteProbe& probe) {
-    const fs::path target(path);
-    const fs::path temporary = target.string() + ".tmp";
-    std::error_code ec;
-    try {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) throw std::runtime_error(std::strerror(errno));
-        std::size_t written = 0;
-        for (const std::string& line : SetupLines(record)) {
-            out << line;
-            if (!out) throw std::runtime_error(std::strerror(errno));
-            ++written;
-            if (probe) probe(written);
-        }
-        out.close();
-        if (!out) throw std::runtime_error(std::strerror(errno));
-        fs::rename(temporary, target, ec);
-        if (ec) throw std::runtime_error(ErrorDescription(ec));
-    } catch (...) {
-        fs::remove(temporary, ec);
-        throw;
-    }
+    platform::ReplaceFile(path, SetupLines(record), probe);
 }
 
 SetupReadResult ReadSetupFile(const std::string& path, SetupRecord& record) {
-    std::error_code ec;
-    if (!fs::exists(fs::path(path), ec) && !ec) return {SetupReadStatus::NotFound, "no such file"};
-    std::string bytes;
-    try {
-        if (fs::is_directory(fs::path(path), ec)) return {SetupReadStatus::Error, "the path is a folder"};
-        bytes = ReadWholeFile(path);
-    } catch (const std::exception& failure) {
-        return {SetupReadStatus::Error, failure.what()};
-    }
-    return DecodeSetup(bytes, record);
+    return ReadSetupBytes(path, record).result;
 }
 
 // ---- The program's uses --------------------------------------------------------
@@ -599,6 +276,15 @@ platform::Notice SetupNotStoredNotice(const std::string& description) {
                 "Administrator and you have no administrator access this will occur.) However, you can save your "
                 "work with any other filename with the Save As function!",
             platform::Icon::None, platform::kApplicationTitle};
+}
+
+platform::Notice SetupDamagedNotice(const std::vector<std::string>& problems, const std::string& kept_copy,
+                                    const std::string& copy_failure) {
+    platform::Notice notice = SetupErrorNotice();
+    if (!problems.empty()) notice.text += "\r(Default values for: " + ProblemList(problems) + ")";
+    if (!kept_copy.empty()) notice.text += "\r(The file as it was is kept as " + kept_copy + ")";
+    if (!copy_failure.empty()) notice.text += "\r(No copy of the file could be kept: " + copy_failure + ")";
+    return notice;
 }
 
 platform::Notice SpecialDatumNotRestoredNotice() {
@@ -638,13 +324,25 @@ bool WriteSetup(const std::string& path, const SetupRecord& record, const platfo
 }
 
 bool ReadSetup(const std::string& path, SetupRecord& record, const platform::NoticeSink& notices) {
-    const SetupReadResult result = ReadSetupFile(path, record);
-    switch (result.status) {
+    const SetupFileRead read = ReadSetupBytes(path, record);
+    switch (read.result.status) {
         case SetupReadStatus::Ok: return true;
         case SetupReadStatus::NotFound: platform::Show(notices, SetupNotFoundNotice()); return false;
-        case SetupReadStatus::Error: platform::Show(notices, SetupErrorNotice()); return false;
+        case SetupReadStatus::Damaged:
+        case SetupReadStatus::Error: break;
     }
-    return false;
+    // The file as it was is kept before anything can write over it.
+    std::string kept;
+    if (!read.bytes.empty()) {
+        try {
+            kept = platform::KeepDamagedCopy(path, read.bytes, std::time(nullptr));
+        } catch (const std::exception& failure) {
+            platform::Show(notices, SetupDamagedNotice(read.result.problems, "", failure.what()));
+            return read.result.status == SetupReadStatus::Damaged;
+        }
+    }
+    platform::Show(notices, SetupDamagedNotice(read.result.problems, kept));
+    return read.result.status == SetupReadStatus::Damaged;
 }
 
 bool ReadSetup(const std::string& path, CalcState& state, const platform::NoticeSink& notices) {
@@ -676,17 +374,18 @@ platform::FileDialogRequest OpenSetupRequest(const std::string& user_data_folder
     return SetupDialogRequest("Open Setup File", user_data_folder);
 }
 
-void SaveSetupAs(const std::string& user_data_folder, const SetupRecord& record,
+bool SaveSetupAs(const std::string& user_data_folder, const SetupRecord& record,
                  const platform::FileDialogs& dialogs, const platform::NoticeSink& notices) {
     std::optional<std::string> path;
     try {
         if (dialogs.save) path = dialogs.save(SaveSetupAsRequest(user_data_folder));
     } catch (const std::exception&) {
-        return;  // a failure of the dialog is like a cancel: nothing happens
+        return false;  // a failure of the dialog is like a cancel: nothing happens
     }
-    if (!path || path->empty()) return;
-    WriteSetup(*path, record, notices);
+    if (!path || path->empty()) return false;
+    if (!WriteSetup(*path, record, notices)) return false;
     platform::Show(notices, SetupSavedAsNotice(*path));
+    return true;
 }
 
 bool OpenSetup(const std::string& user_data_folder, const platform::FileDialogs& dialogs,
@@ -698,20 +397,13 @@ bool OpenSetup(const std::string& user_data_folder, const platform::FileDialogs&
         const fs::path chosen(*path);
         const fs::path default_file(DefaultSetupPath(user_data_folder));
         std::error_code ec;
-        if (!fs::exists(chosen, ec)) throw std::runtime_error("File not found: " + *path);
         // Opening the default file itself copies nothing; any other file, also one
         // named Polvant.ini in another folder, becomes the default setup.
         const bool same_file = fs::exists(default_file, ec) && fs::equivalent(chosen, default_file, ec);
-        if (!same_file) {
-            const fs::path temporary = default_file.string() + ".tmp";
-            fs::copy_file(chosen, temporary, fs::copy_options::overwrite_existing, ec);
-            if (!ec) fs::rename(temporary, default_file, ec);
-            if (ec) {
-                std::error_code ignored;
-                fs::remove(temporary, ignored);
-                throw std::runtime_error(ErrorDescription(ec));
-            }
-        }
+        const platform::FileRead file = platform::ReadRegularFile(chosen.string());
+        if (file.status == platform::ReadStatus::Missing) throw std::runtime_error("File not found: " + *path);
+        if (file.status == platform::ReadStatus::Failed) throw std::runtime_error(file.problem);
+        if (!same_file) platform::ReplaceFile(default_file.string(), {file.bytes});
         return true;
     } catch (const std::exception& failure) {
         platform::Show(notices, platform::Notice{failure.what(), platform::Icon::None, platform::kApplicationTitle});
@@ -735,9 +427,19 @@ bool SaveSetupOnExit(const std::string& user_data_folder, const SetupRecord& rec
 }
 
 void FileSave(Program& program) {
+    const bool user_datums = !program.catalogue.UserDatums.empty() || !program.catalogue.UnreadUserDatumText.empty();
+    if (program.data_folder_in_use) {
+        platform::Show(program.platform.notices, SaveDefaultSetupNotice());
+        platform::Show(program.platform.notices, SetupNotStoredNotice(kDataFolderInUseDescription));
+        if (user_datums)
+            platform::Show(program.platform.notices,
+                           std::string(kDataFolderInUseDescription) + datums::kUserDatumsNotStoredText);
+        return;
+    }
     SaveSetup(program.folders.user_data, CaptureSetup(program.state), program.platform.notices);
-    if (!program.catalogue.UserDatums.empty())
-        datums::SaveUserDatums(program.catalogue.UserDatums, program.folders.user_data, program.platform.notices);
+    if (user_datums)
+        datums::SaveUserDatums(program.catalogue.UserDatums, program.folders.user_data, program.platform.notices, {},
+                               program.catalogue.UnreadUserDatumText);
 }
 
 void FileSaveAs(Program& program) {
@@ -746,6 +448,10 @@ void FileSaveAs(Program& program) {
 }
 
 bool FileOpen(Program& program) {
+    if (program.data_folder_in_use) {
+        platform::Show(program.platform.notices, kDataFolderInUseDescription);
+        return false;
+    }
     if (!OpenSetup(program.folders.user_data, program.platform.file_dialogs, program.platform.notices))
         return false;
     program.sheet = MakeSheet();

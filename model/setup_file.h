@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "datums/datum_record.h"
 #include "model/calc_state.h"
@@ -64,24 +65,28 @@ std::string EncodeSetupNumber(double value);
 // with CR LF line ends. Texts held by the program are UTF-8.
 std::string EncodeSetup(const SetupRecord& record);
 
-enum class SetupReadStatus { Ok, NotFound, Error };
+// Ok: every group read. Damaged: read, but values that could not be taken (and
+// groups the file lacks) kept what they held before, which at start-up are the
+// defaults. Error: nothing taken. NotFound: no file.
+enum class SetupReadStatus { Ok, NotFound, Damaged, Error };
 
 struct SetupReadResult {
     SetupReadStatus status = SetupReadStatus::Ok;
-    std::string problem;  // for Error: what was wrong and where ("line 7: zone 0 outside 1 ... 60")
+    std::vector<std::string> problems;  // what was wrong and where ("line 7: zone 0 outside 1 ... 60")
+    std::string problem;                // the problems joined by "; "
 };
 
 // Reads file bytes (Windows-1252 or UTF-8) into `record`. Groups may come in any
 // order, items that match no key between groups are skipped, a group that
-// occurs twice is applied twice, a missing group leaves its fields as they were.
-// The file is read into a copy that replaces `record` only when the whole file
-// is sound. On an error (a value of the wrong type, a number too large for its
-// field or not finite, the end of the file inside a group, a UTM zone outside
-// 1 ... 60, a datum option outside 0 ... 3, a format option or decimals count
-// no format dialog offers, a display factor of 0) `record` keeps its values
-// except the fields the start-up defaults do not set (`pub_SpecialOption`,
-// `pub_SouthLat_Default`, `pub_WestLong_Default`): those take what was read
-// before the error.
+// occurs twice is applied twice. Every value that can be taken is taken; a
+// value that cannot (of the wrong type, a number too large for its field or
+// not finite, the end of the file inside a group, a UTM zone outside 1 ... 60)
+// leaves its field as it was, and a point's datum or a display format with any
+// such value (a datum option outside 0 ... 3, a format option or decimals count
+// no format dialog offers, a display factor of 0) stays whole as it was. A
+// missing group leaves its fields as they were and is a problem too, so that a
+// file cut short never reads silently. When the fields left as they were are
+// not sound themselves (an empty record's zone 0), nothing is taken (Error).
 SetupReadResult DecodeSetup(const std::string& bytes, SetupRecord& record);
 
 // ---- Files -------------------------------------------------------------------
@@ -110,14 +115,17 @@ bool WriteSetup(const std::string& path, const SetupRecord& record, const platfo
                 const SetupWriteProbe& probe = {});
 
 // ReadSetup: reads the file; a missing file shows the information notice
-// "Setup file do not exist. ...", any other failure the exclamation notice
-// "Error in Setup file. Default data loaded". Returns true when the record was
-// read; false when the caller must load the start-up defaults.
+// "Setup file do not exist. ...". A file that cannot be read fully is first
+// kept as it was ("Polvant.ini.bad-2026-12-07T101500", beside it), then the
+// exclamation notice "Error in Setup file. Default data loaded" says which
+// values took their defaults and where the copy is. Returns true when the
+// record holds what was read (also a damaged file's sound values); false when
+// the caller must load the start-up defaults.
 bool ReadSetup(const std::string& path, SetupRecord& record, const platform::NoticeSink& notices);
 
-// ReadSetup into the state: on success every stored field is replaced; on an
-// error only the fields the start-up defaults do not set take what was read.
-// Returns false when the caller must load the start-up defaults.
+// ReadSetup into the state: every stored field takes what was read (a damaged
+// file's bad values keep what the state held). Returns false when the caller
+// must load the start-up defaults.
 bool ReadSetup(const std::string& path, CalcState& state, const platform::NoticeSink& notices);
 
 // The start-up's check after ReadSetup: a stored special mode with the NGO 1948
@@ -138,9 +146,9 @@ platform::FileDialogRequest SaveSetupAsRequest(const std::string& user_data_fold
 platform::FileDialogRequest OpenSetupRequest(const std::string& user_data_folder);
 
 // File, Save As: the save dialog; cancelled -> nothing; otherwise WriteSetup of
-// the chosen path and the notice "Setup saved as " + path (shown also when the
-// write failed, after its own notice).
-void SaveSetupAs(const std::string& user_data_folder, const SetupRecord& record,
+// the chosen path and, when it was written, the notice "Setup saved as " + path
+// (a failed write shows only its own notice). Returns whether it was written.
+bool SaveSetupAs(const std::string& user_data_folder, const SetupRecord& record,
                  const platform::FileDialogs& dialogs, const platform::NoticeSink& notices);
 
 // File, Open: the open dialog; the chosen file is copied over the default setup
@@ -162,24 +170,35 @@ bool SaveSetupOnExit(const std::string& user_data_folder, const SetupRecord& rec
 struct Program;
 
 // mnuFileSave: SaveSetup of the program's state into its data folder, then
-// the user datum file when at least one user datum exists.
+// the user datum file when at least one user datum exists. When another
+// program holds the data folder nothing is written there and the not-stored
+// notices say why.
 void FileSave(Program& program);
 // mnuFileSaveAs: SaveSetupAs through the program's file dialogs.
 void FileSaveAs(Program& program);
 // mnuFileOpen: OpenSetup through the program's file dialogs, then the result
-// sheet closed and loaded again from the default file (LoadSheet). Returns
-// whether the sheet was reloaded.
+// sheet closed and loaded again from the default file (LoadSheet). The datum
+// catalogue, the user datums held in memory with it, stays as it is. Refused
+// with a notice when another program holds the data folder. Returns whether
+// the sheet was reloaded.
 bool FileOpen(Program& program);
 
 // The notices, exactly as the program shows them.
 platform::Notice SetupNotFoundNotice();
 platform::Notice SetupErrorNotice();
+// SetupErrorNotice followed by the problems (the first five; the rest counted),
+// the name of the copy kept of the damaged file, or why no copy could be kept.
+platform::Notice SetupDamagedNotice(const std::vector<std::string>& problems, const std::string& kept_copy,
+                                    const std::string& copy_failure = "");
 platform::Notice SetupNotStoredNotice(const std::string& description);
 platform::Notice SpecialDatumNotRestoredNotice();
 platform::Notice SaveDefaultSetupNotice();
 platform::Notice SetupSavedAsNotice(const std::string& path);
 platform::Notice NgoNotStoredOnExitNotice();
 platform::Notice Rt38NotStoredOnExitNotice();
+
+// The description of a write refused because another program holds the data folder.
+inline constexpr const char* kDataFolderInUseDescription = "The data folder is in use by another Twopoint program.";
 
 // The description the platform gives for a cancelled file dialog.
 inline constexpr const char* kDialogCancelledDescription = "Cancel was selected.";

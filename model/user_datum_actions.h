@@ -21,7 +21,10 @@ void LeaveEllipsoidBox(Program& program, datums::UserDatumEditor& editor);
 
 // OK: true when the row was stored and the editor closes (user_datums_changed set).
 bool UserDatumEditorOK(Program& program, datums::UserDatumEditor& editor);
-// "Remove datum" on the selected row.
+// "Remove datum" on the selected row. A point on a later user row keeps its
+// datum (its index follows the row); a point on the removed row keeps its
+// datum's values, names no row any more, and a notice says so.
 void RemoveUserDatum(Program& program, datums::UserDatumEditor& editor);
+platform::Notice UserDatumOfPointRemovedNotice(int point, const std::string& datum_name);
 
 }  // namespace model

@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     ui::MainWindow window(folders);
     window.SetPlatform(ui::QtPlatform(&window));
     window.Start();
+    // Without its data files the program does not start: the stop notice was shown.
+    if (window.program().stopped) return 1;
     window.show();
     return application.exec();
 }

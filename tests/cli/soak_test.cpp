@@ -90,6 +90,9 @@ public:
     // restarts: the run can be replayed by twopoint-calc session, script by script.
     Soak(unsigned seed, fs::path folder, std::ostream* trace)
         : random_(seed), folder_(std::move(folder)), trace_(trace) {
+        // A folder nobody may write, for Save As to fail into.
+        fs::create_directories(folder_ / "locked");
+        fs::permissions(folder_ / "locked", fs::perms::owner_read | fs::perms::owner_exec);
         Start();
     }
     ~Soak() {
@@ -312,7 +315,7 @@ private:
             line = "gridsys " + i + " " + std::to_string(Int(0, 1)) + " " + std::to_string(Int(0, 59)) +
                    (Chance(0.5) ? " both" : "") + (Chance(0.3) ? " grid" : "");
         } else if (kind < 88) {
-            return UserDatum();
+            return Chance(0.3) && !P().catalogue.UserDatums.empty() ? RemoveUserDatum() : UserDatum();
         } else if (kind < 90) {
             line = Chance(0.8) ? "report " + (folder_ / "report.txt").string() : "document close";
         } else if (kind < 93) {
@@ -320,6 +323,15 @@ private:
             saved_path_ = model::DefaultSetupPath(folder_.string());
         } else if (kind < 96) {
             const std::string name = Pick(std::vector<std::string>{"one", "two.ini", "three"});
+            if (Chance(0.2)) {
+                line = "saveas " + (folder_ / "locked" / name).string();
+                Line(line);
+                // The failure's notice, and never the success's.
+                if (out_.str().find("Permission denied Setup file Polvant.ini not stored!") == std::string::npos ||
+                    out_.str().find("Setup saved as") != std::string::npos || !fs::is_empty(folder_ / "locked"))
+                    out_ << "invariant broken: not reported as a failure\n";
+                return line;
+            }
             line = "saveas " + (folder_ / name).string();
             saved_path_ = (folder_ / (name.find('.') == std::string::npos ? name + ".ini" : name)).string();
         } else if (kind < 98) {
@@ -390,6 +402,28 @@ private:
         return all;
     }
 
+    // A user datum removed in the editor, perhaps the one a point is on (then
+    // refused): the points' datums never change, and a point on a user row
+    // still names that row.
+    std::string RemoveUserDatum() {
+        const auto before = Datums();
+        const std::string position = std::to_string(Int(0, static_cast<int>(P().catalogue.UserDatums.size()) - 1));
+        std::string all;
+        for (const std::string& line : std::vector<std::string>{"userdatum open", "userdatum select " + position,
+                                                                "userdatum remove", "userdatum cancel"}) {
+            Line(line);
+            all += line + "; ";
+        }
+        if (Datums() != before) out_ << "invariant broken: a removal changed a point's datum\n";
+        for (const auto& p : S().point) {
+            const datums::DatumRecord& d = p.pub_Datum;
+            const auto& rows = P().catalogue.UserDatums;
+            if (d.Option == datums::kUserDefined && d.Index >= static_cast<int>(rows.size()))
+                out_ << "invariant broken: a point names a user row that is gone\n";
+        }
+        return all;
+    }
+
     // Shut-down and a fresh start on the same data folder: the state comes back.
     std::string Restart() {
         // The start-up of a datum-shift mode computes Point B from Point A: Point B
@@ -436,7 +470,8 @@ private:
 
     std::string Check() {
         const std::string output = out_.str();
-        if (output.find("script line refused") != std::string::npos || output.find("restart:") != std::string::npos)
+        if (output.find("script line refused") != std::string::npos || output.find("restart:") != std::string::npos ||
+            output.find("invariant broken:") != std::string::npos)
             return "the action failed";
         if (const auto bad = checks::BadValueRow(P().sheet)) return "a value row shows " + *bad;
         if (!saved_path_.empty()) {

@@ -1,6 +1,7 @@
 #include "engine/geoid.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <cstring>
@@ -112,6 +113,45 @@ TEST_F(SyntheticGeoid, MissingAndTruncatedFilesFailClearlyAndResetTheState) {
     WriteQuadrant(folder.path, 2, 361 * 1000);
     EXPECT_EQ(engine::GeoidEGM96(files, 10.5, -3.25), NodeValue(2, 42, 13));
     EXPECT_EQ(files.open_quadrant, 2);
+}
+
+TEST_F(SyntheticGeoid, DamagedFilesAreNamedAndNeverRead) {
+    const fs::path file = folder.path / "Egm96_ne.rnd";
+    const std::string path = file.string();
+    const std::string grid = scratch::ReadBytes(file);
+    const auto with_record = [&](std::size_t record, float value) {
+        std::string bytes = grid;
+        std::memcpy(&bytes[4 * (record - 1)], &value, 4);  // little-endian machine, as the files
+        return bytes;
+    };
+    struct Case {
+        const char* what;
+        std::string bytes;  // empty: a FIFO
+        std::string failure;
+    };
+    const Case cases[] = {
+        {"a stray header", "abc" + grid,
+         "The geoid file " + path + " is damaged: it holds 1444003 bytes, the grid is 1444000"},
+        {"a stray byte at the end", grid + "x",
+         "The geoid file " + path + " is damaged: it holds 1444001 bytes, the grid is 1444000"},
+        {"not a number", with_record(42 * 1000 + 14, std::nanf("")),
+         "The geoid file " + path + " is damaged: record 42014 is not an undulation"},
+        {"far beyond the earth", with_record(7, 203637264.0f),
+         "The geoid file " + path + " is damaged: record 7 is not an undulation"},
+        {"a FIFO", "", "The geoid file " + path + " is not a regular file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(file);
+        if (c.bytes.empty()) ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+        else folder.Write("Egm96_ne.rnd", c.bytes);
+        EXPECT_EQ(Failure(10.5, 3.25), c.failure);
+        EXPECT_EQ(files.open_quadrant, 0);
+    }
+    // Filler records beyond column 720 are not grid values and are not checked.
+    fs::remove(file);
+    folder.Write("Egm96_ne.rnd", with_record(999, std::nanf("")));
+    EXPECT_EQ(engine::GeoidEGM96(files, 10.5, 3.25), NodeValue(1, 42, 13));
 }
 
 TEST(GeoidBuiltFiles, PublishedNodeValues) {

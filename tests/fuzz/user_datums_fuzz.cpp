@@ -1,6 +1,6 @@
 // The user-datum file "UserDatums.vdx" on any bytes: ReadUserDatumRows and
 // LoadUserDatums, then SaveUserDatums of what was read. Invariants: reading
-// never fails (a broken row ends the table); LoadUserDatums of the bytes as
+// never fails (a broken row is left out); LoadUserDatums of the bytes as
 // the file gives the same rows; the file the program writes for those rows
 // reads back to the same rows (Windows-1252 text that also reads as UTF-8
 // after one more writing); SaveUserDatums succeeds and loads back.

@@ -7,6 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <thread>
+#include <atomic>
+#include <sys/stat.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +19,7 @@
 #include "model/program.h"
 #include "model/report.h"
 #include "model/setup_file.h"
+#include "platform/safe_files.h"
 #include "support/file_faults.h"
 #include "support/setup_files.h"
 
@@ -171,17 +176,17 @@ TEST(FileFaults, AFullDiskKeepsEveryPreviousFile) {
     old.ExpectKept();
     EXPECT_EQ(Entries(folder.path), 3u);
 
-    // A device that is always full.
+    // A device is no report file, not even one that is always full.
     const auto full = model::AppendReportText("/dev/full", "report");
     ASSERT_TRUE(full.has_value());
-    EXPECT_EQ(*full, "No space left on device");
+    EXPECT_EQ(*full, "/dev/full is not a regular file");
 }
 
 TEST(FileFaults, AReadOnlyDataFolderKeepsEveryPreviousFile) {
     Folder folder;
     const OldFiles old(folder);
     {
-        const faults::ReadOnlyFolder read_only(folder.path, {"Polvant.ini.tmp", "UserDatums.vdx.new", "report.txt"});
+        const faults::ReadOnlyFolder read_only(folder.path);
         old.ExpectNewWritesRefused();
         EXPECT_TRUE(model::AppendReportText(folder.path / "report.txt", "report").has_value());
     }
@@ -217,6 +222,136 @@ TEST(FileFaults, ADataFolderThatCannotBeCreatedGivesNoticesAndTheProgramGoesOn) 
     EXPECT_EQ(notices.notices[1].text, std::string("Not a directory") + datums::kUserDatumsNotStoredText);
     EXPECT_TRUE(program.user_datums_changed);  // still to be saved
     EXPECT_EQ(Bytes(folder.File("plain file")), "not a folder");
+}
+
+TEST(FileFaults, FilesOfTheWrongKindAreRefusedWithoutWaiting) {
+    Folder folder;
+    const std::string setup = folder.File(model::kDefaultSetupFileName);
+    const std::string user_datums = folder.File(datums::kUserDatumFileName);
+    const std::string report = folder.File("report.txt");
+    const auto make = [](const std::string& path, bool fifo) {
+        if (fifo) ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+        else fs::create_directories(fs::path(path) / "inside");
+    };
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "FIFO" : "folder");
+        for (const std::string& path : {setup, user_datums, report}) make(path, fifo);
+        const auto not_regular = [](const std::string& path) { return path + " is not a regular file"; };
+
+        platform::RecordedNotices read_notices;
+        model::SetupRecord record = SetupNamed("kept");
+        EXPECT_FALSE(model::ReadSetup(setup, record, read_notices.Sink()));
+        EXPECT_EQ(record.pub_Name[0], "kept");
+        EXPECT_TRUE(datums::LoadUserDatumFile(folder.path, read_notices.Sink()).rows.empty());
+        ASSERT_EQ(read_notices.notices.size(), 2u);
+        EXPECT_EQ(read_notices.notices[0].text, model::SetupErrorNotice().text + "\r(Default values for: " +
+                                                    not_regular(setup) + ")");
+        EXPECT_EQ(read_notices.notices[1].text, datums::kUserDatumsUnreadText + not_regular(user_datums));
+
+        platform::RecordedNotices write_notices;
+        EXPECT_FALSE(model::WriteSetup(setup, SetupNamed("new"), write_notices.Sink()));
+        EXPECT_FALSE(datums::SaveUserDatums(UserRows(1), folder.path, write_notices.Sink()));
+        ASSERT_EQ(write_notices.notices.size(), 2u);
+        EXPECT_EQ(write_notices.notices[0].text, not_regular(setup) + kSetupNotStored);
+        EXPECT_EQ(write_notices.notices[1].text, not_regular(user_datums) + datums::kUserDatumsNotStoredText);
+        EXPECT_EQ(model::AppendReportText(report, "report"), not_regular(report));
+
+        for (const std::string& path : {setup, user_datums, report}) {
+            EXPECT_EQ(fs::is_fifo(path), fifo);
+            fs::remove_all(path);
+        }
+        EXPECT_EQ(Entries(folder.path), 0u);  // nothing made beside them
+    }
+}
+
+TEST(FileFaults, LinksAreNeverFollowedWhenAFileIsMade) {
+    Folder folder;
+    const std::string victim = folder.File("victim.txt");
+    std::ofstream(victim) << "precious";
+    // Links where earlier versions put their temporary files, and at a damaged file's copy.
+    for (const char* name : {"Polvant.ini.tmp", "UserDatums.vdx.new", "report.txt.tmp"})
+        fs::create_symlink(victim, folder.File(name));
+    platform::RecordedNotices notices;
+    EXPECT_TRUE(model::WriteSetup(folder.File(model::kDefaultSetupFileName), SetupNamed("new"), notices.Sink()));
+    EXPECT_TRUE(datums::SaveUserDatums(UserRows(2), folder.path, notices.Sink()));
+    EXPECT_FALSE(model::AppendReportText(folder.File("report.txt"), "report").has_value());
+    EXPECT_THROW(platform::CreateNewFile(folder.File("Polvant.ini.tmp"), "new"), platform::FileError);
+    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_EQ(Bytes(victim), "precious");
+    for (const char* name : {"Polvant.ini.tmp", "UserDatums.vdx.new", "report.txt.tmp"})
+        EXPECT_TRUE(fs::is_symlink(folder.File(name)));
+    EXPECT_EQ(Entries(folder.path), 7u);
+}
+
+TEST(FileFaults, ASaveKeepsTheFilesModeAndRefusesAReadOnlyFile) {
+    Folder folder;
+    const OldFiles old(folder);
+    const std::string setup = folder.File(model::kDefaultSetupFileName);
+    const std::string user_datums = folder.File(datums::kUserDatumFileName);
+    const std::string report = folder.File("report.txt");
+    ASSERT_FALSE(model::AppendReportText(report, "first").has_value());
+    const auto mode = [](const std::string& path) { return fs::status(path).permissions() & fs::perms::mask; };
+    using P = fs::perms;
+    for (const std::string& path : {setup, user_datums, report}) fs::permissions(path, P::owner_read | P::owner_write);
+    platform::RecordedNotices notices;
+    EXPECT_TRUE(model::WriteSetup(setup, SetupNamed("private"), notices.Sink()));
+    EXPECT_TRUE(datums::SaveUserDatums(UserRows(3), folder.path, notices.Sink()));
+    EXPECT_FALSE(model::AppendReportText(report, "second").has_value());
+    for (const std::string& path : {setup, user_datums, report}) EXPECT_EQ(mode(path), P::owner_read | P::owner_write);
+
+    const P read_only = P::owner_read | P::group_read | P::others_read;
+    for (const std::string& path : {setup, user_datums, report}) fs::permissions(path, read_only);
+    const std::string setup_bytes = Bytes(setup), user_bytes = Bytes(user_datums), report_bytes = Bytes(report);
+    platform::RecordedNotices refused;
+    EXPECT_FALSE(model::WriteSetup(setup, SetupNamed("new"), refused.Sink()));
+    EXPECT_FALSE(datums::SaveUserDatums(UserRows(1), folder.path, refused.Sink()));
+    EXPECT_FALSE(datums::SaveUserDatums({}, folder.path, refused.Sink()));  // removing it is writing it
+    EXPECT_EQ(model::AppendReportText(report, "third"), "Permission denied");
+    ASSERT_EQ(refused.notices.size(), 3u);
+    EXPECT_EQ(refused.notices[0].text, std::string("Permission denied") + kSetupNotStored);
+    EXPECT_EQ(refused.notices[1].text, std::string("Permission denied") + datums::kUserDatumsNotStoredText);
+    EXPECT_EQ(refused.notices[2].text, std::string("Permission denied") + datums::kUserDatumsNotStoredText);
+    EXPECT_EQ(Bytes(setup), setup_bytes);
+    EXPECT_EQ(Bytes(user_datums), user_bytes);
+    EXPECT_EQ(Bytes(report), report_bytes);
+    for (const std::string& path : {setup, user_datums, report}) EXPECT_EQ(mode(path), read_only);
+}
+
+TEST(FileFaults, WritersRacingOnOneFileLeaveOneWholeFileAndNoTemporaryFile) {
+    Folder folder;
+    const std::string path = folder.File(model::kDefaultSetupFileName);
+    constexpr int kWriters = 4, kWrites = 40;
+    std::set<std::string> written;
+    for (int w = 0; w < kWriters; ++w)
+        for (int k = 0; k < kWrites; ++k) written.insert(model::EncodeSetup(SetupNamed(std::string(w * 30 + k, 'x'))));
+    ASSERT_TRUE(model::WriteSetup(path, SetupNamed(""), platform::RecordedNotices().Sink()));
+    written.insert(Bytes(path));
+    std::atomic<bool> done{false};
+    std::atomic<int> failures{0};
+    std::vector<std::thread> writers;
+    for (int w = 0; w < kWriters; ++w)
+        writers.emplace_back([&, w] {
+            for (int k = 0; k < kWrites; ++k) {
+                try {
+                    model::WriteSetupFile(path, SetupNamed(std::string(w * 30 + k, 'x')));
+                } catch (const std::exception&) {
+                    ++failures;
+                }
+            }
+        });
+    std::set<std::string> torn;
+    std::thread reader([&] {
+        while (!done) {
+            const std::string bytes = Bytes(path);
+            if (!written.count(bytes)) torn.insert(bytes);
+        }
+    });
+    for (std::thread& writer : writers) writer.join();
+    done = true;
+    reader.join();
+    EXPECT_EQ(failures, 0);
+    EXPECT_TRUE(torn.empty()) << *torn.begin();
+    EXPECT_EQ(Entries(folder.path), 1u);
 }
 
 }  // namespace

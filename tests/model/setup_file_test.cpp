@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <filesystem>
 
 #include "support/setup_files.h"
@@ -118,11 +120,13 @@ TEST(SetupFile, GroupsInAnyOrderUnknownItemsAndRepeatedGroupsReadTheSame) {
     EXPECT_EQ(read.pub_Name[2], "Heidrun");
 }
 
-TEST(SetupFile, AMissingGroupKeepsWhatTheFieldsHeldBefore) {
+TEST(SetupFile, AMissingGroupKeepsWhatTheFieldsHeldBeforeAndIsNamed) {
     std::string file = kDefaultFile;
     file.erase(file.find("\"#pub_Name(2)\""), std::string("\"#pub_Name(2)\"\r\n\"n/a\"\r\n").size());
     model::SetupRecord read = Unusual();
-    ASSERT_EQ(model::DecodeSetup(file, read).status, model::SetupReadStatus::Ok);
+    const model::SetupReadResult result = model::DecodeSetup(file, read);
+    EXPECT_EQ(result.status, model::SetupReadStatus::Damaged);
+    EXPECT_EQ(result.problem, "the group \"#pub_Name(2)\" is missing");
     EXPECT_EQ(read.pub_Name[2], "Norne");
     EXPECT_EQ(read.pub_Name[0], " n/a ");
 
@@ -131,58 +135,59 @@ TEST(SetupFile, AMissingGroupKeepsWhatTheFieldsHeldBefore) {
     no_grid.erase(no_grid.find("\"#pub_GridSystem(1)\""),
                   std::string("\"#pub_GridSystem(1)\"\r\n\"UTM - Northern Latitudes\",31\r\n").size());
     model::SetupRecord empty;
-    const model::SetupReadResult result = model::DecodeSetup(no_grid, empty);
-    EXPECT_EQ(result.status, model::SetupReadStatus::Error);
-    EXPECT_NE(result.problem.find("zone 0 of point 1"), std::string::npos) << result.problem;
+    const model::SetupReadResult unsound = model::DecodeSetup(no_grid, empty);
+    EXPECT_EQ(unsound.status, model::SetupReadStatus::Error);
+    EXPECT_NE(unsound.problem.find("zone 0 of point 1"), std::string::npos) << unsound.problem;
     EXPECT_EQ(empty.pub_Mode, "");  // nothing committed
 }
 
-TEST(SetupFile, UnsoundFilesAreErrorsThatKeepTheRecordButTheFieldsDefaultsDoNotSet) {
+TEST(SetupFile, AValueThatCannotBeTakenKeepsItsFieldAndTheRestIsRead) {
+    using Record = model::SetupRecord;
     struct Case {
         const char* what;
         std::string file;
         const char* problem;
-        bool south_default_read = true;  // the file's own group comes before the failure
+        std::function<bool(const Record&)> kept;  // the setting with the bad value as it was (or as read up to it)
     };
     const std::string truncated = std::string(kDefaultFile).substr(0, std::string(kDefaultFile).find(",.0523"));
     const std::string cut_in_text =
         std::string(kDefaultFile).substr(0, std::string(kDefaultFile).find("\"0.00\"\r\n\"#pub_South") + 3);
+    const auto name_b = [](const Record& r) { return r.pub_Name[1] == "B" && r.pub_Lat[1] == 1.04719755119667; };
     const Case cases[] = {
-        {"truncated inside a group", truncated, "ends inside a group"},
-        {"truncated inside a text", cut_in_text, "no closing double quote"},
-        {"number too large", WithGroup("#pub_Name(0)", "\"A\",1E+400,0,0\r\n"), "not a finite number"},
-        {"integer too large", WithGroup("#pub_GridSystem(0)", "\"UTM - Northern Latitudes\",32768\r\n"),
-         "too large for its field"},
-        {"zone outside", WithGroup("#pub_GridSystem(0)", "\"UTM - Northern Latitudes\",61\r\n"),
-         "zone 61 outside 1 ... 60"},
-        {"zone 0", WithGroup("#pub_GridSystem(1)", "\"UTM - Northern Latitudes\",0\r\n"), "zone 0 outside"},
-        {"text for a number", WithGroup("#pub_Name(1)", "\"B\",\"north\",0,0\r\n"), "not a finite number"},
-        {"nan", WithGroup("#pub_Name(1)", "\"B\",nan,0,0\r\n"), "not a finite number"},
-        {"wrong flag", WithGroup("#pub_WestLong_Default", "TRUE\r\n"), "not #TRUE# or #FALSE#", false},
-        {"geographic option", WithGroup("#pub_GeogFormat", "\"Degrees\",3,3,\" deg\",57.2957795130785,\"n/a\"\r\n"),
-         "format option 3"},
-        {"decimals", WithGroup("#pub_HgtFormat", "\"Meter\",0,5,\" m\",1,\"0.00000\"\r\n"), "decimals count 5"},
+        {"truncated inside a group", truncated, "ends inside a group",
+         [](const Record& r) { return r.pub_Name[0] == " n/a " && r.pub_Lat[0] == 1.04719755119667; }},
+        {"truncated inside a text", cut_in_text, "no closing double quote",
+         [](const Record& r) { return r.formats.pub_GCFormat.Decimals == 3; }},
+        {"number too large", WithGroup("#pub_Name(1)", "\"B\",1.04719755119667,1E+400,0\r\n"), "not a finite number",
+         name_b},
+        {"integer too large", WithGroup("#pub_GridSystem(1)", "\"UTM - Northern Latitudes\",32768\r\n"),
+         "too large for its field", [](const Record& r) { return r.pub_Zone[1] == 31; }},
+        {"text for a number", WithGroup("#pub_Name(1)", "\"B\",1.04719755119667,\"north\",0\r\n"),
+         "not a finite number", name_b},
+        {"nan", WithGroup("#pub_Name(1)", "\"B\",1.04719755119667,nan,0\r\n"), "not a finite number", name_b},
+        {"wrong flag", WithGroup("#pub_WestLong_Default", "TRUE\r\n"), "not #TRUE# or #FALSE#",
+         [](const Record& r) { return r.pub_WestLong_Default; }},
         {"negative decimals", WithGroup("#pub_BrgFormat", "\"Degrees\",2,-1,\" deg\",57.29,\"0\"\r\n"),
-         "decimals count -1"},
-        {"zero factor", WithGroup("#pub_CartFormat", "\"Meter\",0,2,\" m\",0,\"0.00\"\r\n"), "factor is 0"},
-        {"datum option", WithGroup("#pub_Datum(1)", "7,0,\"X\",\"Y\"\r\n\"E\",1,1,0,0\r\n\"\",0,0,0,0,0,0,0\r\n"),
-         "datum option 7"},
+         "decimals count -1", [](const Record& r) { return r.formats.pub_BrgFormat.Decimals == 3; }},
+        {"datum option",
+         WithGroup("#pub_Datum(1)", "7,0,\"X\",\"Y\"\r\n\"E\",1,1,0,0\r\n\"\",0,0,0,0,0,0,0\r\n"), "datum option 7",
+         [](const Record& r) { return r.pub_Datum[1].Name == "kept"; }},
     };
     for (const Case& c : cases) {
-        // The special option and the hemisphere defaults come before the failure
-        // in this file and are taken over; everything else stays as it was.
+        // A value the file gives before every fault is taken.
         std::string file = c.file;
         file.replace(file.find("\"#pub_SpecialOption\"\r\n\"\""), 24, "\"#pub_SpecialOption\"\r\n\"ED50-ED87\"");
-        file = "\"#pub_SouthLat_Default\"\r\n#TRUE#\r\n" + file;
-        model::SetupRecord read = Defaults();
-        read.pub_Name[0] = "kept";
+        Record read = Defaults();
+        read.pub_Datum[1].Name = "kept";
+        read.formats.pub_BrgFormat.Decimals = 3;
+        read.formats.pub_GCFormat.Decimals = 3;
+        read.pub_WestLong_Default = true;
         const model::SetupReadResult result = model::DecodeSetup(file, read);
-        EXPECT_EQ(result.status, model::SetupReadStatus::Error) << c.what;
+        EXPECT_EQ(result.status, model::SetupReadStatus::Damaged) << c.what;
         EXPECT_NE(result.problem.find(c.problem), std::string::npos) << c.what << ": " << result.problem;
-        EXPECT_EQ(read.pub_Name[0], "kept") << c.what;
-        EXPECT_EQ(read.pub_Zone[0], 31) << c.what;
         EXPECT_EQ(read.pub_SpecialOption, "ED50-ED87") << c.what;
-        EXPECT_EQ(read.pub_SouthLat_Default, c.south_default_read) << c.what;
+        EXPECT_EQ(read.pub_Zone[0], 31) << c.what;
+        EXPECT_TRUE(c.kept(read)) << c.what;
     }
 
     // Every value the program itself can write is accepted: the largest decimals
@@ -224,13 +229,12 @@ TEST(SetupFile, SaveAsAndOpenRequestsAndTheirOddCases) {
         EXPECT_EQ(request.initial_folder, data);
     }
 
-    // Save As into a missing folder: the "not stored" notice, then still "Setup saved as".
+    // Save As into a missing folder: the "not stored" notice, and no "Setup saved as".
     notices.notices.clear();
     answer = folder.File("gone/x.ini");
-    model::SaveSetupAs(data, Unusual(), dialogs, notices.Sink());
-    ASSERT_EQ(notices.notices.size(), 2u);
-    EXPECT_NE(notices.notices[0].text.find("Setup file Polvant.ini not stored!"), std::string::npos);
-    EXPECT_EQ(notices.notices[1].text, "Setup saved as " + *answer);
+    EXPECT_FALSE(model::SaveSetupAs(data, Unusual(), dialogs, notices.Sink()));
+    ASSERT_EQ(notices.notices.size(), 1u);
+    EXPECT_EQ(notices.notices[0].text, model::SetupNotStoredNotice("No such file or directory").text);
 
     // A file named Polvant.ini in another folder is another file, and is copied.
     fs::create_directory(folder.path / "elsewhere");
@@ -293,10 +297,10 @@ TEST(SetupFile, ReadingIntoAStateSetsTheStoredFieldsOnly) {
     EXPECT_EQ(state.MainWindowTag, "Started");
     EXPECT_TRUE(notices.notices.empty());
 
-    // An erroneous file changes only the fields the defaults do not set: the special option.
+    // A damaged file gives what it holds: the special option; the cut datum keeps its default.
     WriteBytes(folder.File("Polvant.ini"), "\"#pub_SpecialOption\"\r\n\"NGO-ED50\"\r\n\"#pub_Datum(0)\"\r\n0,0,\"X\"\r\n");
     state = model::DefaultState();
-    EXPECT_FALSE(model::ReadSetup(folder.File("Polvant.ini"), state, notices.Sink()));
+    EXPECT_TRUE(model::ReadSetup(folder.File("Polvant.ini"), state, notices.Sink()));
     model::SetupRecord expected = Defaults();
     expected.pub_SpecialOption = "NGO-ED50";
     EXPECT_EQ(model::EncodeSetup(model::CaptureSetup(state)), model::EncodeSetup(expected));

@@ -34,22 +34,19 @@ struct FileSizeLimit {
     void (*previous_handler)(int) = SIG_DFL;
 };
 
-// A folder in which no new file can be made, while it lives: read-only
-// permissions, or, for root, a folder standing at each name the writers
-// create (`blocked_names`, e.g. their temporary files).
+// A folder without write permission while it lives. The program's writers
+// refuse a folder (or file) that nobody may write, also when they run as
+// root, whom the permissions themselves do not stop.
 struct ReadOnlyFolder {
-    ReadOnlyFolder(std::filesystem::path folder, std::initializer_list<const char*> blocked_names)
-        : path(std::move(folder)) {
-        if (RunningAsRoot()) {
-            for (const char* name : blocked_names) std::filesystem::create_directories(path / name);
-        } else {
-            std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        }
+    explicit ReadOnlyFolder(std::filesystem::path folder) : path(std::move(folder)) {
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     }
     ~ReadOnlyFolder() {
         std::error_code ignored;
         std::filesystem::permissions(path, std::filesystem::perms::owner_all, ignored);
     }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
     std::filesystem::path path;
 };
 

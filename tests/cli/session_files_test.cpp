@@ -1,0 +1,327 @@
+// Whole-program tests as data: every tests/sessions/*.session file is a script
+// of user actions with the expectations that must follow, run through the
+// built twopoint-calc session in a scratch user folder. tests/sessions/README.md
+// describes the lines.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "session_file_list.h"
+#include "session_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// C escapes of file texts: \r \n \t \\ \xHH.
+std::string Unescape(const std::string& text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes += text[i];
+            continue;
+        }
+        const char next = text[++i];
+        if (next == 'r') bytes += '\r';
+        else if (next == 'n') bytes += '\n';
+        else if (next == 't') bytes += '\t';
+        else if (next == 'x' && i + 2 < text.size()) {
+            bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else bytes += next;
+    }
+    return bytes;
+}
+
+// A quoted text shows its leading and trailing blanks: "111.421 km ".
+std::string Unquote(const std::string& text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return text.substr(1, text.size() - 2);
+    return text;
+}
+
+std::pair<std::string, std::string> SplitWord(const std::string& text) {
+    const auto blank = text.find(' ');
+    if (blank == std::string::npos) return {text, ""};
+    return {text.substr(0, blank), text.substr(blank + 1)};
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+struct Expectation {
+    int line = 0;
+    std::string kind;  // row, hidden, state, notice, no-notice, error, output, status, file...
+    std::string name;
+    std::string text;
+};
+
+// Something done to the folders before a run starts.
+struct Preparation {
+    int line = 0;
+    std::string what;  // file, datafile, nodatafile, chmod
+    std::string name;
+    std::string text;
+};
+
+struct ScriptRun {
+    std::string options;
+    std::vector<Preparation> preparations;
+    std::string script;
+    int checks = 0;
+    std::vector<std::pair<int, Expectation>> checked;  // check number, expectation
+    std::vector<Expectation> at_end;
+    bool expects_errors = false;
+    bool started = false;
+};
+
+ScriptRun MakeRun(const std::string& options) {
+    ScriptRun run;
+    run.options = options;
+    return run;
+}
+
+struct SessionFile {
+    std::vector<ScriptRun> runs;
+    std::vector<std::string> problems;  // lines the driver cannot read
+};
+
+SessionFile ReadSessionFile(const std::string& text) {
+    SessionFile file;
+    std::string options;
+    file.runs.push_back(MakeRun(options));
+    bool last_was_expect = false;
+    std::istringstream lines(text);
+    int number = 0;
+    for (std::string line; std::getline(lines, line);) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        ScriptRun* run = &file.runs.back();
+        const auto [word, rest] = SplitWord(line);
+        const bool expect = word == "expect";
+        if (word == "options") {
+            options = rest;
+            if (!run->started) run->options = options;
+        } else if (word == "file" || word == "datafile" || word == "nodatafile" || word == "chmod") {
+            const auto [name, value] = SplitWord(rest);
+            if (run->started) {
+                file.runs.push_back(MakeRun(options));
+                run = &file.runs.back();
+            }
+            run->preparations.push_back({number, word, name, value});
+        } else if (word == "restart") {
+            file.runs.push_back(MakeRun(options));
+        } else if (expect) {
+            run->started = true;
+            auto [kind, after] = SplitWord(rest);
+            Expectation e{number, kind, "", ""};
+            if (kind == "notice" || kind == "error" || kind == "output") {
+                e.text = after;
+            } else if (kind == "no" && after == "notice") {
+                e.kind = "no-notice";
+            } else if (kind == "no") {
+                const auto [file_word, name] = SplitWord(after);
+                e.kind = "no-file";
+                e.name = name;
+                if (file_word != "file") file.problems.push_back(std::to_string(number) + ": " + line);
+            } else if (kind == "status") {
+                e.text = after;
+            } else if (kind == "file") {
+                const auto [name, value] = SplitWord(after);
+                e.name = name;
+                const auto [mode, more] = SplitWord(value);
+                if (mode == "unchanged") e.kind = "file-unchanged";
+                else if (mode == "contains") e.kind = "file-contains", e.text = Unescape(more);
+                else e.text = Unescape(value);
+            } else if (kind == "hidden") {
+                e.name = after;
+            } else if (kind == "state") {
+                const auto [field, value] = SplitWord(after);
+                e.name = field;
+                e.text = value;
+            } else {
+                e.kind = "row";
+                e.name = kind;
+                e.text = Unquote(after);
+            }
+            if (e.kind == "status" || e.kind.rfind("file", 0) == 0 || e.kind == "no-file") {
+                run->at_end.push_back(e);
+                if (e.kind == "status") run->expects_errors = true;
+            } else {
+                if (e.kind == "error") run->expects_errors = true;
+                if (!last_was_expect || run->checks == 0) {
+                    ++run->checks;
+                    run->script += "# check " + std::to_string(run->checks) + "\nsheet\nstate\n# after " +
+                                   std::to_string(run->checks) + "\n";
+                }
+                run->checked.emplace_back(run->checks, e);
+            }
+        } else {
+            run->started = true;
+            run->script += line + "\n";
+        }
+        last_was_expect = expect;
+    }
+    return file;
+}
+
+// The output of one run cut at its check markers: what the actions printed
+// before each check, and the sheet and state rows at it.
+struct CheckOutput {
+    std::vector<std::string> printed;
+    std::map<std::string, std::string> rows;
+};
+
+std::map<int, CheckOutput> CutAtChecks(const std::vector<std::string>& lines) {
+    std::map<int, CheckOutput> checks;
+    std::vector<std::string> printed;
+    int inside = 0;
+    for (const auto& line : lines) {
+        if (line.rfind("# check ", 0) == 0) {
+            inside = std::stoi(line.substr(8));
+            checks[inside].printed = printed;
+            printed.clear();
+        } else if (line.rfind("# after ", 0) == 0) {
+            inside = 0;
+        } else if (inside) {
+            const auto tab = line.find('\t');
+            if (tab != std::string::npos) checks[inside].rows[line.substr(0, tab)] = line.substr(tab + 1);
+            else checks[inside].printed.push_back(line);  // a notice raised by printing
+        } else {
+            printed.push_back(line);
+        }
+    }
+    return checks;
+}
+
+class SessionFiles : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(SessionFiles, Script) {
+    const fs::path source = fs::path(TWOPOINT_SESSIONS_DIR) / (GetParam() + ".session");
+    const std::string where = source.string();
+    const SessionFile file = ReadSessionFile(ReadBytes(source));
+    for (const auto& problem : file.problems) ADD_FAILURE() << where << ":" << problem << ": cannot read this line";
+
+    const fs::path scratch = session_run::FreshUserFolder("twopoint_session_file");
+    const fs::path user_dir = scratch / "user";
+    fs::path data_dir = TWOPOINT_TEST_DATA_DIR;
+    fs::create_directories(user_dir);
+
+    for (const ScriptRun& run : file.runs) {
+        for (const Preparation& step : run.preparations) {
+            if (step.what == "datafile" || step.what == "nodatafile") {
+                if (data_dir != scratch / "data") {
+                    fs::copy(data_dir, scratch / "data", fs::copy_options::recursive);
+                    data_dir = scratch / "data";
+                }
+                if (step.what == "nodatafile") fs::remove_all(data_dir / step.name);
+                else std::ofstream(data_dir / step.name, std::ios::binary | std::ios::app) << Unescape(step.text);
+            } else if (step.what == "file") {
+                std::ofstream(user_dir / step.name, std::ios::binary | std::ios::app) << Unescape(step.text);
+            } else {
+                ::chmod((user_dir / step.name).c_str(), static_cast<mode_t>(std::stoi(step.text, nullptr, 8)));
+            }
+        }
+        std::map<std::string, std::optional<std::string>> before;
+        for (const Expectation& e : run.at_end)
+            if (e.kind == "file-unchanged")
+                before[e.name] = fs::exists(user_dir / e.name) ? std::optional(ReadBytes(user_dir / e.name))
+                                                               : std::nullopt;
+
+        std::string script = Replace(run.script, "{user}", user_dir.string());
+        script = Replace(script, "{data}", data_dir.string());
+        const auto output = session_run::RunCalc(
+            "session --data-dir '" + data_dir.string() + "' --user-dir '" + user_dir.string() + "' " + run.options,
+            script);
+        auto checks = CutAtChecks(output.lines);
+        const auto show = [&] { return "\n--- what the program printed:\n" + output.text; };
+
+        if (!run.expects_errors)
+            for (const auto& line : output.lines)
+                if (line.rfind("error: ", 0) == 0) ADD_FAILURE() << where << ": unexpected " << line << show();
+
+        for (const auto& [check, e] : run.checked) {
+            const CheckOutput& at = checks[check];
+            const std::string place = where + ":" + std::to_string(e.line) + ": ";
+            const auto printed = [&](const std::string& wanted, bool whole) {
+                return std::any_of(at.printed.begin(), at.printed.end(), [&](const std::string& line) {
+                    return whole ? line == wanted : line.rfind("error: ", 0) == 0 && line.find(wanted) != std::string::npos;
+                });
+            };
+            if (e.kind == "row") {
+                const auto found = at.rows.find(e.name);
+                if (found == at.rows.end()) ADD_FAILURE() << place << e.name << " is not shown" << show();
+                else if (found->second != e.text)
+                    ADD_FAILURE() << place << e.name << " reads '" << found->second << "', expected '" << e.text << "'";
+            } else if (e.kind == "hidden") {
+                if (at.rows.count(e.name)) ADD_FAILURE() << place << e.name << " is shown: '" << at.rows.at(e.name) << "'";
+            } else if (e.kind == "state") {
+                const auto found = at.rows.find(e.name);
+                if (found == at.rows.end() || found->second != e.text)
+                    ADD_FAILURE() << place << e.name << " is '" << (found == at.rows.end() ? "(missing)" : found->second)
+                                  << "', expected '" << e.text << "'";
+            } else if (e.kind == "notice") {
+                if (!printed("notice: " + e.text, true)) ADD_FAILURE() << place << "no notice " << e.text << show();
+            } else if (e.kind == "no-notice") {
+                for (const auto& line : at.printed)
+                    if (line.rfind("notice: ", 0) == 0) ADD_FAILURE() << place << "unexpected " << line;
+            } else if (e.kind == "error") {
+                if (!printed(e.text, false)) ADD_FAILURE() << place << "no error line with " << e.text << show();
+            } else if (e.kind == "output") {
+                if (!printed(e.text, true)) ADD_FAILURE() << place << "no line " << e.text << show();
+            } else {
+                ADD_FAILURE() << place << "unknown expectation '" << e.kind << "'";
+            }
+        }
+        for (const Expectation& e : run.at_end) {
+            const std::string place = where + ":" + std::to_string(e.line) + ": ";
+            const fs::path path = user_dir / e.name;
+            if (e.kind == "status") {
+                EXPECT_EQ(std::to_string(output.status), e.text) << place << "exit status" << show();
+            } else if (e.kind == "no-file") {
+                EXPECT_FALSE(fs::exists(path)) << place << e.name << " exists";
+            } else if (!fs::exists(path)) {
+                ADD_FAILURE() << place << e.name << " does not exist";
+            } else if (e.kind == "file-unchanged") {
+                if (!before[e.name] || *before[e.name] != ReadBytes(path))
+                    ADD_FAILURE() << place << e.name << " changed";
+            } else if (e.kind == "file-contains") {
+                EXPECT_NE(ReadBytes(path).find(e.text), std::string::npos) << place << e.name << " lacks " << e.text;
+            } else {
+                EXPECT_EQ(ReadBytes(path), e.text) << place << e.name;
+            }
+        }
+    }
+    std::error_code ignored;
+    fs::permissions(scratch, fs::perms::owner_all, fs::perm_options::add, ignored);
+    for (const auto& entry : fs::recursive_directory_iterator(scratch, ignored))
+        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(scratch, ignored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, SessionFiles, ::testing::ValuesIn(kSessionFileNames),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             std::string name = info.param;
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return name;
+                         });
+
+}  // namespace
