@@ -105,6 +105,9 @@ def main():
     world = [(random.uniform(-89, 89), random.uniform(-179.9, 179.9)) for _ in range(POINTS)]
     write(p("world_latlon"), [f"{a:.9f} {o:.9f}" for a, o in world])
     write(p("world_lonlath"), [f"{o:.9f} {a:.9f} 0" for a, o in world])
+    heights = [random.uniform(-100, 3000) for _ in range(POINTS)]
+    write(p("world_latlonh"), [f"{a:.9f} {o:.9f} {h:.4f}" for (a, o), h in zip(world, heights)])
+    write(p("world_lonlath_h"), [f"{o:.9f} {a:.9f} {h:.4f}" for (a, o), h in zip(world, heights)])
     # Survey lines: pairs up to about 200 km apart, where the program's series
     # hold the distance to centimetres and the azimuths to 0.0002 degrees.
     pairs = []
@@ -129,6 +132,14 @@ def main():
             ("cs2cs", ["cs2cs", "-f", "%.10f", "EPSG:32632", "EPSG:4326"], "en", [(0, 0, 1e-7, "ang", None), (1, 1, 1e-7, "ang", None)]),
             ("cct", ["cct", "-I", "-d", "10", "+proj=utm", "+zone=32", "+ellps=WGS84"], "enh", [(0, 1, 1e-7, "ang", None), (1, 0, 1e-7, "ang", None)]),
             ("GeoConvert", ["GeoConvert", "-p", "4"], "utm", [(0, 0, 1e-7, "ang", None), (1, 1, 1e-7, "ang", None)]),
+        ]),
+        ("geog2cart", POINTS, [calc, "geog2cart"], "world_latlonh", [
+            ("cct", ["cct", "-d", "4", "+proj=cart", "+ellps=WGS84"], "world_lonlath_h",
+             [(0, 0, 0.001, "len", None), (1, 1, 0.001, "len", None), (2, 2, 0.001, "len", None)]),
+        ]),
+        ("cart2geog", POINTS, [calc, "cart2geog"], "geog2cart.ours", [
+            ("cct", ["cct", "-I", "-d", "10", "+proj=cart", "+ellps=WGS84"], "geog2cart.ours",
+             [(0, 1, 1e-8, "ang", None), (1, 0, 1e-8, "ang", None), (2, 2, 0.001, "len", None)]),
         ]),
         ("geoid", POINTS, [calc, "geoid"], "world_latlon", [
             ("cct", ["cct", "-d", "4", "+proj=vgridshift", "+grids=egm96_15.gtx", "+multiplier=1"], "world_lonlath",

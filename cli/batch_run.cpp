@@ -47,6 +47,7 @@ void SplitRecord(std::string_view line, Record& record, std::vector<std::string>
     constexpr std::size_t kKeptTokens = kKeptFields + 3;
     Token tokens[kKeptTokens];
     std::size_t kept = 0, total = 0;
+    bool lettered = false;  // a token ends in a hemisphere letter: degree texts may span tokens
     const std::size_t n = line.size();
     std::size_t i = 0;
     while (i < n) {
@@ -55,7 +56,15 @@ void SplitRecord(std::string_view line, Record& record, std::vector<std::string>
         const std::size_t start = i;
         while (i < n && !IsSeparator(line[i])) ++i;
         if (kept < kKeptTokens) tokens[kept++] = {start, i - start};
+        lettered = lettered || IsHemisphere(line[i - 1]);
         ++total;
+    }
+    record.line = line;
+    if (!lettered) {
+        for (std::size_t t = 0; t < kept && t < kKeptFields; ++t)
+            record.fields[t] = line.substr(tokens[t].start, tokens[t].size);
+        record.count = total;
+        return;
     }
     // Never grown while fields point into it: a moved short string moves its characters.
     if (joined.size() < kKeptFields) joined.resize(kKeptFields);
@@ -87,7 +96,6 @@ void SplitRecord(std::string_view line, Record& record, std::vector<std::string>
         absorbed += last - t;
         t = last;
     }
-    record.line = line;
     record.count = total - absorbed;
 }
 
@@ -265,6 +273,8 @@ int RunBatch(const Operation& op, const PrepareFunction& prepare, const Argument
                 SplitRecord(text, record, joined);
                 const Record* fields = &record;
                 if (!columns.empty()) {
+                    if (record.count > kKeptFields)
+                        throw RecordError("more than " + std::to_string(kKeptFields) + " columns");
                     // The picked columns are the operation's fields; the others go first, unchanged.
                     picked.line = text;
                     picked.count = 0;
@@ -272,7 +282,7 @@ int RunBatch(const Operation& op, const PrepareFunction& prepare, const Argument
                         if (static_cast<std::size_t>(c) > record.count) break;
                         picked.fields[picked.count++] = record.fields[c - 1];
                     }
-                    for (std::size_t k = 0; k < record.count && k < kKeptFields; ++k) {
+                    for (std::size_t k = 0; k < record.count; ++k) {
                         bool is_picked = false;
                         for (int c : columns) is_picked = is_picked || static_cast<std::size_t>(c) == k + 1;
                         if (!is_picked) line.Text(record.fields[k]);

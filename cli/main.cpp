@@ -117,9 +117,11 @@ int main(int argc, char** argv) {
     }
     // A full disk or a closed pipe must not pass for success.
     std::cout.flush();
-    if (!std::cout || std::fclose(stdout) != 0) {
+    // An operation that failed has said why (session names its own write failures).
+    const bool written = std::cout.good() && std::fclose(stdout) == 0;
+    if (!written && status == 0) {
         std::cerr << "twopoint-calc " << op.name << ": cannot write the output\n";
-        return status == 0 ? cli::kStatusInputOutput : status;
+        return cli::kStatusInputOutput;
     }
     return status;
 }

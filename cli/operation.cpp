@@ -182,21 +182,21 @@ double ReadField(std::string_view text, const FieldSpec& spec) {
 }
 
 void AppendNumber(std::string& out, double value, int decimals) {
-    const std::size_t start = out.size();
     // A fixed-point double needs up to 309 digits before the point.
-    out.resize(start + 352 + static_cast<std::size_t>(decimals > 0 ? decimals : 0));
-    char* first = out.data() + start;
-    char* last = out.data() + out.size();
-    const auto result = decimals < 0 ? std::to_chars(first, last, value, std::chars_format::general, 17)
-                                     : std::to_chars(first, last, value, std::chars_format::fixed, decimals);
-    out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+    char text[352 + 24];
+    const int fixed_decimals = decimals > 20 ? 20 : decimals;
+    const auto result = decimals < 0 ? std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17)
+                                     : std::to_chars(text, text + sizeof text, value, std::chars_format::fixed,
+                                                     fixed_decimals);
+    const char* first = text;
     // Avoid "-0.0000": a value that rounds to zero prints without a sign.
     if (decimals >= 0 && *first == '-') {
         bool all_zero = true;
         for (const char* p = first + 1; p < result.ptr; ++p)
             if (*p != '0' && *p != '.') all_zero = false;
-        if (all_zero) out.erase(start, 1);
+        if (all_zero) ++first;
     }
+    out.append(first, static_cast<std::size_t>(result.ptr - first));
 }
 
 std::string FormatNumber(double value, int decimals) {
