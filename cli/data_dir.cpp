@@ -1,22 +1,12 @@
 #include "cli/data_dir.h"
 
-#include <system_error>
+#include "platform/data_folder.h"
 
 namespace cli {
 
-std::filesystem::path ProgramFolder() {
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return std::filesystem::current_path();
-    return executable.parent_path();
-}
-
 std::filesystem::path DataDirectory(const Arguments& args) {
-    if (const auto dir = args.Get("data-dir")) return *dir;
-    return ProgramFolder() / "data";
+    return platform::FindDataFolder(args.GetOr("data-dir", ""));
 }
-
-std::string ProgramDataDir() { return (ProgramFolder() / "data").string(); }
 
 std::string DataDir(const Arguments& args) { return DataDirectory(args).string(); }
 

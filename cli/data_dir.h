@@ -1,6 +1,7 @@
 #pragma once
 // The folder of the read-only data files: --data-dir when given, else the
-// folder "data" beside the running executable.
+// folder platform::FindDataFolder finds ($TWOPOINT_DATA_DIR, beside the
+// program, the installed share/twopoint, the XDG data folders).
 #include <filesystem>
 #include <string>
 
@@ -8,15 +9,9 @@
 
 namespace cli {
 
-// The folder of the running program (from /proc/self/exe), or the current
-// folder when that cannot be read.
-std::filesystem::path ProgramFolder();
-
-// --data-dir DIR, else ProgramFolder() / "data".
 std::filesystem::path DataDirectory(const Arguments& args);
 
-// The same two as texts.
-std::string ProgramDataDir();
+// The same as a text.
 std::string DataDir(const Arguments& args);
 
 }  // namespace cli

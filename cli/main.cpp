@@ -5,6 +5,7 @@
 
 #include "cli/batch_run.h"
 #include "cli/operation.h"
+#include "twopoint_version.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ void PrintOperationHelp(const cli::Operation& op, std::ostream& out) {
 
 void PrintHelp(std::ostream& out) {
     out << "twopoint-calc OPERATION [OPTIONS] [FILE...] [-o FILE]\n"
-           "twopoint-calc OPERATION --help\n\n"
+           "twopoint-calc OPERATION --help\n"
+           "twopoint-calc --version\n\n"
            "One record per input line, fields separated by blanks, tabs or commas;\n"
            "one output line per input line. Angles in decimal degrees, lengths in metres.\n\n"
            "Operations:\n";
@@ -62,6 +64,10 @@ int main(int argc, char** argv) {
     if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
         PrintHelp(std::cout);
         return argc < 2 ? 2 : 0;
+    }
+    if (std::string(argv[1]) == "--version") {
+        std::cout << "twopoint-calc " << TWOPOINT_VERSION << "\n";
+        return 0;
     }
     const auto& registry = cli::Registry();
     auto it = registry.find(argv[1]);

@@ -8,8 +8,11 @@
 //     10 km 0.4 mm, 100 km 3.8 mm, 500 km 19 mm, 1000 km 38 mm, 15 000 km 0.6 m;
 //   azimuth: up to 3.7e-6 rad (0.75") at every length, from the series' psi^2 cos psi
 //     term of the longitude on the auxiliary sphere.
-// Beyond a quarter turn on the auxiliary sphere the quadrant-correct arc is used; nearly
-// antipodal lines (beyond ~18 000 km) fall outside the series (metres, then worse).
+// Beyond a quarter turn on the auxiliary sphere the quadrant-correct arc is used. Beyond
+// 120 degrees of arc (about 13 300 km) the series loses its accuracy towards the antipode
+// (0.5 m at the limit, kilometres near the antipode), and those lines are solved exactly
+// by Karney's method instead (geodesic_exact.h; nanometres, nearly antipodal points and
+// antipodes included).
 //
 // GeodeticDirect: a series in the second eccentricity e'^2 with a spherical step in the
 // middle; its error grows with the cube of the distance. End point against the
@@ -38,8 +41,8 @@ inline constexpr const char* kAntipodalText =
 // leaves out.azimuth untouched, AzimuthOnly leaves out.distance untouched. Points within
 // 1e-10 rad in both co-ordinates set distance 0 and azimuth 0 whatever the mode.
 // Raises CalcError when a denominator of the series vanishes, and CalcError(kAntipodalText)
-// when the distance comes out negative or longer than half the equator (nearly
-// antipodal points); no numbers are written then.
+// should the series' distance come out negative or longer than half the equator (which
+// the exact solution of the long lines leaves out of reach); no numbers are written then.
 void GeodeticInverse(double phi1, double lambda1, double phi2, double lambda2, InverseMode mode,
                      GeodeticLine& out, double b, double f);
 

@@ -83,15 +83,20 @@ void OpenQuadrant(GeoidFiles& files, int quadrant) {
     ++files.opens;
 }
 
-// Node index at or below a non-negative angle in 15' steps, as degrees * 4 plus whole quarters.
-int CellIndex(double angle) {
-    const double whole = std::floor(angle);
-    return 4 * static_cast<int>(whole) + static_cast<int>(std::floor((angle - whole) * 60 / 15));
-}
+// The node at or below a non-negative angle in 15' steps and the fraction of
+// the step beyond it, both from one double: angle * 4 is exact, so the index
+// and the fraction always agree and the surface is continuous across every
+// grid line (an angle a hair below a node gives the fraction nearly 1 of the
+// cell below it, never 0 of that cell).
+struct CellPosition {
+    int index = 0;
+    double fraction = 0.0;
+};
 
-float CellFraction(double angle) {
-    const float minutes = static_cast<float>((angle - std::floor(angle)) * 60);
-    return (minutes - std::floor(minutes / 15.0f) * 15.0f) / 15.0f;
+CellPosition Cell(double angle) {
+    const double steps = angle * 4.0;
+    const double node = std::floor(steps);
+    return {static_cast<int>(node), steps - node};
 }
 
 }  // namespace
@@ -117,18 +122,19 @@ float GeoidEGM96(GeoidFiles& files, double latitude, double longitude) {
     const int quadrant = latitude >= 0 ? (longitude >= 0 ? 1 : 2) : (longitude >= 0 ? 3 : 4);
     if (quadrant != files.open_quadrant) OpenQuadrant(files, quadrant);
 
-    const double a = std::fabs(latitude), o = std::fabs(longitude);
-    const int r = CellIndex(a), c = CellIndex(o);
+    const CellPosition row = Cell(std::fabs(latitude)), column = Cell(std::fabs(longitude));
+    const int r = row.index, c = column.index;
     const std::size_t n00 = static_cast<std::size_t>(r) * kGeoidRecordsPerRow + c;
     const std::size_t n10 = n00 + kGeoidRecordsPerRow;
     if (n10 + 1 >= files.records.size()) throw CalcError("Geoid record outside the file");
     const float h00 = files.records[n00], h01 = files.records[n00 + 1];
     const float h10 = files.records[n10], h11 = files.records[n10 + 1];
 
-    const float fa = CellFraction(a), fo = CellFraction(o);
-    const float t1 = h00 + (h01 - h00) * fo;
-    const float t2 = h10 + (h11 - h10) * fo;
-    const float undulation = t1 + (t2 - t1) * fa;
+    // Bilinear interpolation in double precision; the result is rounded once.
+    const double fa = row.fraction, fo = column.fraction;
+    const double t1 = h00 + (double{h01} - h00) * fo;
+    const double t2 = h10 + (double{h11} - h10) * fo;
+    const float undulation = static_cast<float>(t1 + (t2 - t1) * fa);
     guard.Check();
     return undulation;
 }

@@ -30,7 +30,9 @@ struct GeoidFiles {
     int opens = 0;               // how many times a quadrant file was opened
 };
 
-// Undulation in metres at a WGS84 latitude and longitude in degrees.
+// Undulation in metres at a WGS84 latitude and longitude in degrees, bilinear
+// in the cell around the point, computed in double precision and continuous
+// across the grid lines (it agrees with PROJ's reading of the same grid).
 // Latitude and longitude exactly on ±90 / ±180 are moved 1e-6 degrees inside.
 // Raises CalcError for a position outside ±90 / ±180, for a quadrant file that
 // is missing, not a regular file, shorter than 361 rows, not exactly 361 rows

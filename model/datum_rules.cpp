@@ -1,10 +1,8 @@
 #include "model/datum_rules.h"
 
-#include <cstdlib>
 #include <stdexcept>
 
 #include "datums/catalogue.h"
-#include "engine/transverse_mercator.h"
 #include "model/engine_parts.h"
 #include "model/layout.h"
 #include "model/pipeline.h"
@@ -44,14 +42,6 @@ void KeepGeographic(Program& program, int i) {
 
 bool IsGridSpecialChoice(const std::string& option, const datums::DatumRecord& made) {
     return option == datums::kOptionSpecial && (made.Index == kNgo1948Row || made.Index == kRt38Row);
-}
-
-// "  ( central meridian 009°E )": the zone caption the NGO and RT38 set-ups
-// write for Point B's UTM zone, without the zone number.
-std::string UtmZoneCaption(int zone) {
-    const int meridian = engine::ZoneCentralMeridian(zone);
-    return "  ( central meridian " + detail::PatternText(std::abs(meridian), "000") + "\xC2\xB0" +
-           (zone >= 31 ? "E )" : "W )");
 }
 
 // The first standard datum whose name begins with "ED": ED50 (UKOOA).
@@ -97,11 +87,14 @@ void SetupNorthSea(Program& program, int i, const datums::DatumRecord& made) {
     Recompute(program, i);
 }
 
-// Point B in ED50/UTM zone `zone` under the caption of the UTM grid.
+// Point B in ED50/UTM zone `zone` under the caption of the UTM grid. The NGO
+// and RT38 areas lie in the north: a point left on "UTM - Southern Latitudes"
+// would take the false northing of the south and land below the equator.
 void ShowPointBInUtm(Program& program, int zone) {
     program.sheet[Row::GridSystem1].text = kUtmCaption;
+    Pt(program, 1).pub_GridSystem = kUtmNorthern;
     Pt(program, 1).pub_Zone = zone;
-    program.sheet[Row::Zone1].text = UtmZoneCaption(zone);
+    program.sheet[Row::Zone1].text = ZoneText(zone);
 }
 
 void SetPointAGrid(Program& program, double northing, double easting) {

@@ -5,8 +5,9 @@
 // the view calls CloseDialog to enable the main window again). Every OK
 // returns false when a failure stopped it: the failure's description has then
 // been shown, and the state and sheet are as before the OK. Leaving a box
-// whose text cannot be read (a number too large for a double) shows the
-// failure's description and leaves the box as typed.
+// whose text cannot be read (a number too large for a double, a letter inside
+// a number, an unknown unit) shows the failure and leaves the box as typed.
+// Lengths may be typed with a unit (m, km, nmile, ft, s.mile), converted.
 #include <array>
 #include <string>
 
@@ -14,12 +15,23 @@ namespace model {
 
 struct Program;
 
+// The full value behind a box's text. While the box still shows `text` (the
+// user did not edit it, or left it and it was rewritten), OK uses `value`
+// rather than reading the rounded text back: a box the user did not touch
+// keeps the full value, and a typed value is used as typed.
+struct ValueBehind {
+    std::string text;
+    double value = 0.0;
+    bool set = false;
+};
+
 // EditGeog: caption "Geographic co-ordinates".
 struct GeographicDialog {
     int point = 0;
     std::string caption = "Geographic co-ordinates";
     std::string header;  // "Select geographic co-ordinates for Point A "
     std::string latitude, longitude, height;  // txtLat, txtLon, txtEllHgt
+    ValueBehind latitude_value, longitude_value, height_value;
 };
 GeographicDialog OpenGeographicDialog(Program& program, int i);
 void LeaveLatitude(Program& program, GeographicDialog& dialog);   // hemisphere default, reformat
@@ -32,6 +44,7 @@ struct GridDialog {
     std::string caption = "Grid Co-ordinates";
     std::string header;
     std::string northing, easting;  // txtNorthing, txtEasting
+    ValueBehind northing_value, easting_value;
 };
 GridDialog OpenGridDialog(Program& program, int i);
 bool GridDialogOK(Program& program, GridDialog& dialog);
@@ -42,6 +55,7 @@ struct CartesianDialog {
     std::string caption = "Cartesian co-ordinates";
     std::string header;
     std::string x, y, z;  // txtX, txtY, txtZ
+    ValueBehind x_value, y_value, z_value;
 };
 CartesianDialog OpenCartesianDialog(Program& program, int i);
 bool CartesianDialogOK(Program& program, CartesianDialog& dialog);
@@ -63,6 +77,8 @@ struct TrueOffsetDialog {
     std::array<std::string, 2> bearing;      // txtTrueBrg(0), txtTrueBrg(1)
     std::array<bool, 2> bearing_enabled{true, false};
     int frozen = 0;                          // optFreeze(0) / optFreeze(1)
+    ValueBehind range_value;
+    std::array<ValueBehind, 2> bearing_value;
 };
 TrueOffsetDialog OpenTrueOffsetDialog(Program& program);
 void ChooseTrueFreeze(TrueOffsetDialog& dialog, int k);
@@ -75,6 +91,8 @@ struct GridOffsetDialog {
     std::string range;                   // txtGridRange
     std::array<std::string, 2> bearing;  // txtGridBrg(0), txtGridBrg(1)
     int frozen = 0;
+    ValueBehind range_value;
+    std::array<ValueBehind, 2> bearing_value;
 };
 GridOffsetDialog OpenGridOffsetDialog(Program& program);
 void LeaveGridBearing(Program& program, GridOffsetDialog& dialog, int k);
@@ -84,14 +102,12 @@ bool GridOffsetDialogOK(Program& program, GridOffsetDialog& dialog);
 struct CartOffsetDialog {
     std::string caption = "Cartesian Offset";
     std::string dx, dy, dz;  // txtDeltaX, txtDeltaY, txtDeltaZ
+    ValueBehind dx_value, dy_value, dz_value;
 };
 CartOffsetDialog OpenCartOffsetDialog(Program& program);
 bool CartOffsetDialogOK(Program& program, CartOffsetDialog& dialog);
 
 // OK and Cancel of any modal dialog: the main window is enabled again.
 void CloseDialog(Program& program);
-
-// ReadNumber(text) divided by the record's factor: a length in metres.
-double ReadValue(const std::string& text, double factor);
 
 }  // namespace model

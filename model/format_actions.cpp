@@ -1,6 +1,7 @@
 #include "model/format_actions.h"
 
 #include "model/guard.h"
+#include "model/pipeline.h"
 #include "model/program.h"
 #include "model/state_access.h"
 #include "model/text_calls.h"
@@ -96,6 +97,7 @@ bool FormatDialogOK(Program& program, const text::FormatDialog& dialog) {
                 WriteValue(program, value);
             }
         }
+        if (detail::PointAOnSpecialGrid(program)) WriteUnknownPointARows(program);
     });
 }
 

@@ -39,8 +39,9 @@ void WriteColumnHeadings(Program& program, bool datum_shift) {
 }  // namespace
 
 void RepairGridSystem(Program& program) {
-    const std::string& shown = program.sheet.Text(Row::GridSystem0);
-    if (shown != "RT38 2.5 gon West (Sweden)" && shown != "NGO 1948 (Norway)") return;
+    // Decided on the mode, not on the row's text: the grid-system dialog writes
+    // the caption with a closing blank.
+    if (!detail::PointAOnSpecialGrid(program)) return;
     program.sheet[Row::GridSystem0].text = Pt(program, 0).pub_GridSystem;
     Pt(program, 0).pub_Zone = Pt(program, 1).pub_Zone;
     program.sheet[Row::Zone0].text = ZoneText(Pt(program, 0).pub_Zone);
@@ -148,7 +149,7 @@ void SwitchMode(Program& program, int k) {
         SetMenuChecked(program.menus, "mnuModeMode(1)", false);
         RepairGridSystem(program);
         UpdateVisibility(sheet, false);
-        if (Pt(program, 0).pub_Datum.Name != Pt(program, 1).pub_Datum.Name)
+        if (!detail::SameDatum(program))
             platform::Show(program.platform.notices,
                            "NB! You have to select the same Geodetic Datum for PointA and PointB !",
                            platform::Icon::Exclamation, "Different Geodetic Datums defined");

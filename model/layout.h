@@ -16,9 +16,10 @@ void ToggleDisplay(Program& program, int k);
 // Mode menu and start-up: 0 range/bearing, 1 datum shift, 2 special datum shift.
 void SwitchMode(Program& program, int k);
 
-// Point A's grid-system row still naming the NGO or RT38 grid (after one of
-// those special modes) is rewritten with pub_GridSystem(0), and Point A takes
-// Point B's zone, with its projection rebuilt. Nothing happens otherwise.
+// Point A on the NGO or RT38 grid (the mode is still "NGO-ED50" or
+// "RT38-ED50" when the user leaves it): its grid-system row is rewritten with
+// pub_GridSystem(0), and Point A takes Point B's zone, with its projection
+// rebuilt. Nothing happens otherwise.
 void RepairGridSystem(Program& program);
 
 // The start-up state: all displays on, "OFFSET", WGS84 on both points, UTM

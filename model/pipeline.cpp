@@ -141,10 +141,12 @@ void SetCartesian(Program& program, int i, double x, double y, double z) {
     p.pub_Y = y;
     p.pub_Z = z;
     WriteCartesianRows(program, i);
-    // The iteration starts from the point as displayed before the edit.
+    // The iteration starts from the point as displayed before the edit; a point
+    // whose rows read "n/a" (Point A in the NGO and RT38 modes) from its state.
     std::string latitude_text = RowOf(program, Row::Lat0, i).text;
-    const double start_latitude = detail::ParseLatLonText(program, latitude_text, "LAT");
-    const double start_height = detail::ReadNumberText(RowOf(program, Row::EllHgt0, i).text);
+    const bool shown = latitude_text.find("n/a") == std::string::npos;
+    const double start_latitude = shown ? detail::ParseLatLonText(program, latitude_text, "LAT") : p.pub_Lat;
+    const double start_height = shown ? detail::ReadNumberText(RowOf(program, Row::EllHgt0, i).text) : p.pub_Hgt;
     const engine::Geographic g =
         engine::CartToGeog({x, y, z}, start_latitude, start_height, p.pub_Datum.a, p.pub_Datum.e2);
     p.pub_Lat = g.lat;
@@ -197,6 +199,15 @@ void Recompute(Program& program, int s) {
         DatumShiftDisplay(program, s, shift_wgs84);
     }
     WriteAuxiliaryRows(program);
+    if (detail::PointAOnSpecialGrid(program)) WriteUnknownPointARows(program);
+}
+
+void WriteUnknownPointARows(Program& program) {
+    for (Row row : {Row::Lat0, Row::Lon0, Row::EllHgt0, Row::X0, Row::Y0, Row::Z0, Row::ScaleFactor0,
+                    Row::Convergence0, Row::NRadius0, Row::MRadius0, Row::GeoideUndulation0, Row::DeltaLat,
+                    Row::DeltaLon, Row::DeltaHgt, Row::dx, Row::dy, Row::dz, Row::DeltaNorthing,
+                    Row::DeltaEasting})
+        Write(program, row, "n/a");
 }
 
 void ClearResults(Program& program, std::string_view scope) {
@@ -219,7 +230,7 @@ void RangeBearingCalc(Program& program) {
     CalcState& st = program.state;
     const PointRecord& a = Pt(program, 0);
     const PointRecord& b = Pt(program, 1);
-    if (a.pub_Datum.Name != b.pub_Datum.Name) {
+    if (!detail::SameDatum(program)) {
         platform::Show(program.platform.notices,
                        "NB! You have to select the same Geodetic Datum for PointA and PointB !\n"
                        "No distance/bearing calculations will be done.",
@@ -325,8 +336,11 @@ engine::Cartesian DatumShiftCalc(Program& program, int s) {
             detail::NorthSeaED50Sea(program.special, s, {source.pub_Lat, source.pub_Lon, source.pub_Hgt});
         SetGeographic(program, t, g.lat, g.lon, g.h);
     }
-    // "NGO-ED50" and "RT38-ED50" move Point B in their grid setters.
+    // "NGO-ED50" and "RT38-ED50" move Point B in their grid setters; Point B
+    // is on ED50 there, and the geoid is entered on WGS84.
     const PointRecord& b = Pt(program, 1);
+    if (detail::PointAOnSpecialGrid(program))
+        return engine::HelmertShift(datums::ToSevenParameters(b.pub_Datum), 1.0, {b.pub_X, b.pub_Y, b.pub_Z});
     return {b.pub_X, b.pub_Y, b.pub_Z};
 }
 

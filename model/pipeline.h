@@ -28,7 +28,14 @@ void SetRT38Grid(Program& program, double northing, double easting);
 
 // After an edit of point s: the range/bearing calculation or the datum shift
 // (with its display), then the scale factor, convergence and radii of both points.
+// In the NGO and RT38 modes Point A's rows that no transformation computes
+// read "n/a" (WriteUnknownPointARows).
 void Recompute(Program& program, int s);
+
+// Point A's geographic, height, cartesian and auxiliary rows, its geoid
+// undulation and the deviation rows: "n/a". In the NGO and RT38 modes only
+// Point A's grid co-ordinates (in the old grid) are known.
+void WriteUnknownPointARows(Program& program);
 
 // "All": the point rows and the relation rows; "Offset": the relation rows.
 void ClearResults(Program& program, std::string_view scope);

@@ -9,6 +9,7 @@
 #include "model/state_access.h"
 
 #include "model/setup_file.h"
+#include "text/typed_input.h"
 
 namespace model {
 
@@ -71,6 +72,8 @@ platform::SettingsStore MemorySettings::Store() {
 }
 
 void ReportFailure(Program& program, const std::exception& failure) {
+    // A refused text has shown its own notice already.
+    if (dynamic_cast<const text::InputRefused*>(&failure)) return;
     platform::Show(program.platform.notices, failure.what());
 }
 

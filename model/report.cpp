@@ -1,5 +1,7 @@
 #include "model/report.h"
 
+#include <string_view>
+
 #include "model/program.h"
 #include "platform/safe_files.h"
 #include "text/encoding.h"
@@ -117,8 +119,11 @@ bool FilePrintTextfile(Program& program) {
         return false;  // a failure of the dialog is like a cancel
     }
     if (!path || path->empty()) return false;
-    if (const auto failure = PrintToTextFile(program.report_document, ProgramReport(program), *path))
-        platform::Show(program.platform.notices, *failure + kReportNotWrittenText + *path);
+    if (const auto failure = PrintToTextFile(program.report_document, ProgramReport(program), *path)) {
+        // The system's description is a sentence of its own, mostly without its full stop.
+        const bool closed = !failure->empty() && std::string_view(".!?").find(failure->back()) != std::string_view::npos;
+        platform::Show(program.platform.notices, *failure + (closed ? "" : ".") + kReportNotWrittenText + *path);
+    }
     return true;
 }
 

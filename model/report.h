@@ -66,7 +66,8 @@ std::optional<std::string> PrintToTextFile(ReportDocument& document, const std::
 inline constexpr const char* kReportDialogTitle = "Open a Text File";
 inline constexpr const char* kReportDialogFilter = "Text files (*.txt)|*.txt";
 inline constexpr const char* kReportDialogExtension = "txt";
-// Follows the system's description when the report cannot be appended.
+// Follows the system's description (closed with a full stop) when the report
+// cannot be appended: "No such file or directory. The report was not written to …".
 inline constexpr const char* kReportNotWrittenText = " The report was not written to ";
 
 // The report of the sheet as it shows now, under the main window's caption

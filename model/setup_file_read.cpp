@@ -268,6 +268,15 @@ void ReadFormat(GroupReader& g, FormatKind kind, text::FormatRecord& target) {
     if (sound) target = f;
 }
 
+// A longitude any number of turns beyond -180 ... 180 degrees, brought within
+// them: the sheet takes off one turn only, which leaves one beyond 540 degrees
+// outside.
+double WithinOneTurn(double longitude) {
+    constexpr double kProgramTwoPi = 6.28318530718;  // the program's full circle
+    if (!std::isfinite(longitude) || std::fabs(longitude) <= kProgramTwoPi / 2) return longitude;
+    return std::remainder(longitude, kProgramTwoPi);
+}
+
 // Reads the group of `key` into `r`; false when the key is none of the twenty.
 bool ReadGroup(const std::string& key, GroupReader& g, SetupRecord& r) {
     if (key == "#pub_Display") {
@@ -289,7 +298,7 @@ bool ReadGroup(const std::string& key, GroupReader& g, SetupRecord& r) {
         const int i = key[10] - '0';
         g.Field(r.pub_Name[i], [&] { return g.Text("the point name"); });
         g.Field(r.pub_Lat[i], [&] { return g.Number("the latitude"); });
-        g.Field(r.pub_Lon[i], [&] { return g.Number("the longitude"); });
+        g.Field(r.pub_Lon[i], [&] { return WithinOneTurn(g.Number("the longitude")); });
         g.Field(r.pub_Hgt[i], [&] { return g.Number("the height"); });
     } else if (key == "#pub_Name(2)") {
         g.Field(r.pub_Name[2], [&] { return g.Text("the location name"); });

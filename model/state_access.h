@@ -22,6 +22,18 @@ inline const text::DisplayFormats& Formats(const Program& program) { return prog
 inline bool IsSpecial(const Program& program, const char* option) {
     return program.state.pub_Mode == "SPECIAL" && program.state.pub_SpecialOption == option;
 }
+// The NGO and RT38 modes: Point A is on the NGO 1948 or RT38 grid, and only
+// its grid co-ordinates are known there (the transformation starts from them).
+inline bool PointAOnSpecialGrid(const Program& program) {
+    return IsSpecial(program, "NGO-ED50") || IsSpecial(program, "RT38-ED50");
+}
+// One datum on both points: the same table and row (Molodensky rows share
+// names across countries and ellipsoids), and the same name.
+inline bool SameDatum(const Program& program) {
+    const datums::DatumRecord& a = Pt(program, 0).pub_Datum;
+    const datums::DatumRecord& b = Pt(program, 1).pub_Datum;
+    return a.Option == b.Option && a.Index == b.Index && a.Name == b.Name;
+}
 inline bool SameGrid(const Program& program) {
     return Pt(program, 0).pub_GridSystem == Pt(program, 1).pub_GridSystem &&
            Pt(program, 0).pub_Zone == Pt(program, 1).pub_Zone;

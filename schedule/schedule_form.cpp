@@ -47,9 +47,17 @@ float ReadSpeed(const ScheduleInputs& inputs) {
     return typed * SpeedUnitAt(inputs.speed_unit).metres_per_second;
 }
 
-std::int32_t ReadSailingTime(const ScheduleInputs& inputs) {
+double ReadSailingTime(const ScheduleInputs& inputs) {
     const double days = std::fabs(ReadNumberText(inputs.days_text));
-    return ToSailingSeconds(days * 24 * 60 * 60 + static_cast<double>(HoursMinutesToSeconds(inputs.sailing_time)));
+    return days * 24 * 60 * 60 + static_cast<double>(HoursMinutesToSeconds(inputs.sailing_time));
+}
+
+// Sailing times are held in 32-bit seconds: beyond about 68 years the
+// calculation is refused rather than run on a time cut to the limit.
+bool SailingTimeInRange(double seconds, const platform::NoticeSink& notices) {
+    if (std::fabs(seconds) <= static_cast<double>(std::numeric_limits<std::int32_t>::max())) return true;
+    platform::Show(notices, kSailingTimeOutOfRangeText, platform::Icon::Exclamation, "Irrelevant input");
+    return false;
 }
 
 std::string SpeedText(float metres_per_second, const SpeedUnit& unit, char decimal_separator) {
@@ -162,7 +170,12 @@ bool CalculateRows(ScheduleForm& form, ScheduleState& state, const SheetValues& 
         eta_gmt = AddHours(eta_zone_time, arrival_zone);
     }
     const float given_speed = speed_given ? ReadSpeed(in) : 0.0f;
-    std::int32_t given_time = time_given ? ReadSailingTime(in) : 0;
+    const double typed_time = time_given ? ReadSailingTime(in) : 0.0;
+    if (!SailingTimeInRange(typed_time, notices)) return false;
+    if (speed_given && given_speed > 0.001f)
+        for (const float distance : distances)
+            if (!SailingTimeInRange(static_cast<double>(distance / given_speed), notices)) return false;
+    std::int32_t given_time = ToSailingSeconds(typed_time);
 
     state.etd_zone_index = static_cast<std::int16_t>(in.etd_zone_index);
     state.eta_zone_index = static_cast<std::int16_t>(in.eta_zone_index);

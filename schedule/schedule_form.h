@@ -14,6 +14,9 @@
 
 namespace schedule {
 
+// The notice of a sailing time beyond the 32-bit seconds the schedule holds.
+inline constexpr const char* kSailingTimeOutOfRangeText = "Sailing time out of range. Max 24855 days allowed";
+
 inline constexpr const char* kScheduleTitle = "Schedule for sailing from Point A to Point B";
 inline constexpr const char* kDetectTimezonesCaption = "  Detect   timezones";
 inline constexpr const char* kCalcCaption = "&CALC";

@@ -62,6 +62,11 @@ std::string ZoneText(int zone) {
 }
 
 int ZoneIndexForLongitude(double longitude_degrees) {
+    // A longitude typed on a band edge (157° 30' E) comes back from radians a
+    // hair off it (157.49999999999997): the edges are judged to 1e-9 degrees
+    // (0.1 mm), far below what the sheet shows.
+    constexpr double kSteps = 1e9;
+    longitude_degrees = std::round(longitude_degrees * kSteps) / kSteps;
     for (int k = -12; k <= 12; ++k) {
         const double west_edge = -187.5 + 15.0 * (k + 12);
         const double east_edge = -172.5 + 15.0 * (k + 12);
@@ -75,7 +80,10 @@ std::string SecondsToHoursMinutes(std::int64_t seconds) { return HoursMinutesOfM
 std::int64_t HoursMinutesToSeconds(std::string_view text) {
     const double hours = ReadNumberText(text.substr(0, 2));
     const double minutes = text.size() > 3 ? ReadNumberText(text.substr(3)) : 0.0;
-    const double seconds = hours * 3600.0 + minutes * 60.0;
+    // "HH:MM:SS", as the time picker writes it, keeps its seconds.
+    const std::size_t second_colon = text.size() > 3 ? text.find(':', 3) : std::string_view::npos;
+    const double typed_seconds = second_colon != std::string_view::npos ? ReadNumberText(text.substr(second_colon + 1)) : 0.0;
+    const double seconds = hours * 3600.0 + minutes * 60.0 + typed_seconds;
     // Far beyond any sailing time; keeps the conversion to an integer defined.
     constexpr double kLimit = 1e15;
     return std::llround(std::fmax(-kLimit, std::fmin(kLimit, seconds)));

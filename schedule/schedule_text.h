@@ -32,14 +32,15 @@ std::string ZoneText(int zone);
 
 // The zone list index whose 15-degree band holds the longitude (degrees east):
 // band k = -12 ... 12 is [-187.5 + 15 (k + 12), -172.5 + 15 (k + 12)) and gives
-// index k + 12, so 7.5 deg E gives "-01". -1 outside every band.
+// index k + 12, so 7.5 deg E gives "-01". -1 outside every band. The edges are
+// judged on the longitude rounded to 1e-9 degrees.
 int ZoneIndexForLongitude(double longitude_degrees);
 
 // "HH:MM" of a number of seconds, minutes rounded half to even; a rounded
 // minute field of 60 is carried into the hours (3570 s -> "01:00").
 std::string SecondsToHoursMinutes(std::int64_t seconds);
-// Hours from the first two characters, minutes from the fourth on (so any
-// seconds after the minutes are not counted).
+// Hours from the first two characters, minutes from the fourth on, and the
+// seconds after a second colon ("HH:MM:SS", as the time picker writes it).
 std::int64_t HoursMinutesToSeconds(std::string_view text);
 // "2 d 03:05 h"; the rounding carry runs on into the days (86370 s -> "1 d 00:00 h").
 std::string SailingTimeText(std::int64_t seconds);

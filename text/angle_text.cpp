@@ -8,8 +8,15 @@
 #include "platform/locale.h"
 #include "text/encoding.h"
 #include "text/number_text.h"
+#include "text/typed_angle_text.h"
+#include "text/typed_input.h"
 
 namespace text {
+
+using detail::LongName;
+using detail::RefuseLetterInsideNumber;
+using detail::UpperAscii;
+using detail::UpperCharacter;
 
 namespace {
 
@@ -18,14 +25,6 @@ constexpr char32_t kDosDegreeMark = 248;  // "ø" in Windows-1252, the degree si
 constexpr char32_t kMinuteMark = '\'';
 constexpr char32_t kSecondMark = '"';
 constexpr double kSixteenBitMax = 32767.0;
-
-std::string UpperAscii(const std::string& text) {
-    std::string upper = text;
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
-}
 
 const char* SecondsPattern(int decimals) {
     switch (decimals) {
@@ -147,6 +146,8 @@ std::string DmText(double angle, const std::string& kind, int decimals, bool com
     const DmParts parts = SplitDm(std::fabs(angle), decimals, separator);
     std::string out;
     out.reserve(32);
+    // A bearing west of north (a convergence) keeps its minus, as in the DMS form.
+    if (upper != "LAT" && upper != "LON" && angle < 0) out += '-';
     if (!compact || parts.degrees != 0) {
         out += FormatPattern(parts.degrees, DegreePattern(upper), separator);
         out += kDegreeSign;
@@ -166,13 +167,6 @@ void TrimLeadingBlanks(std::u32string& s) {
     std::size_t first = 0;
     while (first < s.size() && s[first] == ' ') ++first;
     s.erase(0, first);
-}
-
-char32_t UpperCharacter(char32_t c) {
-    if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
-    // Latin-1 small letters à … þ (except the division sign) have their capital 0x20 below.
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-    return c;
 }
 
 // A whole-number field of the parser; beyond the 16-bit range is a run-time failure.
@@ -240,12 +234,6 @@ Next LastNumberStage(std::u32string& s, double& field, char32_t closing_mark) {
     return Next::Letter;
 }
 
-std::string LongName(const std::string& upper_kind) {
-    if (upper_kind == "LAT") return "LATITUDE";
-    if (upper_kind == "LON") return "LONGITUDE";
-    return "AZIMUTH";
-}
-
 void Exclaim(const platform::NoticeSink& notices, const std::string& text) {
     platform::Show(notices, text, platform::Icon::Exclamation, kIllegalInput);
 }
@@ -258,6 +246,7 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
                        const platform::NoticeSink& notices, bool with_seconds) {
     const std::string upper = UpperAscii(kind);
     const std::string long_name = LongName(upper);
+    RefuseLetterInsideNumber(text, long_name, notices);
     try {
         char32_t letter = upper == "LAT" ? U'N' : upper == "LON" ? U'E' : 0;
         int degrees = 0;
@@ -266,42 +255,61 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
         double seconds = 0;
         bool negative = false;
 
-        std::u32string s = DecodeTyped(text);
-        const std::size_t first = s.find_first_not_of(U' ');
-        if (first == std::u32string::npos) {
-            s.clear();
-        } else {
-            s = s.substr(first, s.find_last_not_of(U' ') - first + 1);
-        }
-        if (!s.empty() && s[0] == '-') {
-            if (upper == "LAT") {
-                letter = U'S';
-            } else if (upper == "LON") {
-                letter = U'W';
-            } else {
-                negative = true;
-            }
-            s.erase(0, 1);
-            TrimLeadingBlanks(s);
-        }
-
-        Next next = WholeFieldStage(s, degrees, kDosDegreeMark);
-        if (next == Next::Continue && with_seconds) next = WholeFieldStage(s, whole_minutes, kMinuteMark);
-        if (next == Next::Continue) {
-            next = with_seconds ? LastNumberStage(s, seconds, kSecondMark)
-                                : LastNumberStage(s, decimal_minutes, kMinuteMark);
-        }
-        if (next == Next::Letter) {
+        if (const auto decimal = detail::DecimalWithUnit(text, upper)) {
+            const double magnitude = std::fabs(decimal->degrees);
+            const bool below = decimal->degrees < 0;
             if (upper == "LAT" || upper == "LON") {
-                if (s.size() == 1) {
-                    letter = UpperCharacter(s[0]);
-                    if (upper == "LON" && letter == U'\u00D8') letter = U'E';
-                    if (upper == "LON" && letter == U'V') letter = U'W';
+                if (decimal->letter != 0) letter = decimal->letter;
+                else if (below) letter = upper == "LAT" ? U'S' : U'W';
+            } else {
+                negative = below;
+            }
+            degrees = SixteenBit(std::floor(magnitude));
+            decimal_minutes = (magnitude - degrees) * 60;
+            whole_minutes = static_cast<int>(std::floor(decimal_minutes));
+            seconds = with_seconds ? (decimal_minutes - whole_minutes) * 60 : 0.0;
+        } else {
+            std::u32string s = DecodeTyped(text);
+            const std::size_t first = s.find_first_not_of(U' ');
+            if (first == std::u32string::npos) {
+                s.clear();
+            } else {
+                s = s.substr(first, s.find_last_not_of(U' ') - first + 1);
+            }
+            if (!s.empty() && s[0] == '-') {
+                if (upper == "LAT") {
+                    letter = U'S';
+                } else if (upper == "LON") {
+                    letter = U'W';
                 } else {
-                    Exclaim(notices, EncodeUtf8(s) + "!   " + long_name +
-                                         (upper == "LAT"
-                                              ? " CHARACTER FORMAT ERROR. Default, N, used"
-                                              : " CHARACTER FORMAT ERROR. Default, E, used"));
+                    negative = true;
+                }
+                s.erase(0, 1);
+                TrimLeadingBlanks(s);
+            }
+
+            Next next = WholeFieldStage(s, degrees, kDosDegreeMark);
+            if (next == Next::Continue && with_seconds) next = WholeFieldStage(s, whole_minutes, kMinuteMark);
+            if (next == Next::Continue) {
+                next = with_seconds ? LastNumberStage(s, seconds, kSecondMark)
+                                    : LastNumberStage(s, decimal_minutes, kMinuteMark);
+                // Seconds typed after the minutes of the decimal-minutes form are
+                // read too: the richer form, never a part of it dropped.
+                if (!with_seconds && next == Next::Letter && !s.empty() && IsDigit(s[0]))
+                    next = LastNumberStage(s, seconds, kSecondMark);
+            }
+            if (next == Next::Letter) {
+                if (upper == "LAT" || upper == "LON") {
+                    if (s.size() == 1) {
+                        letter = UpperCharacter(s[0]);
+                        if (upper == "LON" && letter == U'\u00D8') letter = U'E';
+                        if (upper == "LON" && letter == U'V') letter = U'W';
+                    } else {
+                        Exclaim(notices, EncodeUtf8(s) + "!   " + long_name +
+                                             (upper == "LAT"
+                                                  ? " CHARACTER FORMAT ERROR. Default, N, used"
+                                                  : " CHARACTER FORMAT ERROR. Default, E, used"));
+                    }
                 }
             }
         }
@@ -334,9 +342,10 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
                                      "range 0-360 deg");
                 degrees %= 360;
             }
-            if (with_seconds && seconds >= 60) {
+            if (seconds >= 60) {
                 Tell(notices, long_name + " SECOND FORMAT ERROR. Max 59.9999 allowed");
                 whole_minutes = SixteenBit(whole_minutes + 1.0);
+                decimal_minutes += 1.0;
                 seconds = 0;
             }
             if (minutes_value() >= 60) {
@@ -433,8 +442,8 @@ double ParseLatLon(std::string& text, const std::string& kind, const FormatRecor
             degrees = ParseDM(text, kind, geographic_format.Decimals, notices);
             break;
         case 2: {
-            degrees = ReadNumber(text);
             const std::string upper = UpperAscii(kind);
+            degrees = detail::ReadDecimalLatLon(text, upper, notices);
             if (upper == "LAT" && std::fabs(degrees) > 90) {
                 platform::Show(notices, "Latitude max value 90 degrees !", platform::Icon::Question,
                                "Illegal coordinate");
@@ -472,7 +481,7 @@ double ParseBearing(std::string& text, const FormatRecord& bearing_format,
     if (bearing_format.Option == 1) {
         return ParseDM(text, "BRG", bearing_format.Decimals, notices) * engine::kRadPerDeg;
     }
-    double bearing = engine::RequireFinite(ReadNumber(text) / bearing_format.Factor, "ParseBearing");
+    double bearing = engine::RequireFinite(detail::ReadDecimalBearing(text, bearing_format, notices), "ParseBearing");
     // Far outside the circle, whole turns are removed at once so that the
     // stepwise wrap below stays short (stepping 2π off 1e300 would never end).
     constexpr double kStepwiseTurns = 1e6;
@@ -493,20 +502,6 @@ double ParseBearing(std::string& text, const FormatRecord& bearing_format,
     }
     if (bearing == engine::kTwoPi) bearing = 0;
     return bearing;
-}
-
-LatLon ApplyHemisphereDefaults(LatLon parsed, const std::string& typed_latitude,
-                               const std::string& typed_longitude, bool south_default,
-                               bool west_default) {
-    if (parsed.latitude > 0 && south_default &&
-        typed_latitude.find_first_of("Nn") == std::string::npos) {
-        parsed.latitude = -parsed.latitude;
-    }
-    if (parsed.longitude > 0 && west_default &&
-        typed_longitude.find_first_of("Ee") == std::string::npos) {
-        parsed.longitude = -parsed.longitude;
-    }
-    return parsed;
 }
 
 }  // namespace text

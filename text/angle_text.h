@@ -22,7 +22,8 @@ double CarryThreshold(int decimals);
 // "00" for "LAT", "000" otherwise); FormatDM: degrees and decimal minutes. The
 // compact forms leave out a zero degree field (and, for FormatDMSCompact, a zero
 // minute field). A negative angle gets " S" / " W" for "LAT" / "LON"; for other
-// kinds the DMS forms put a minus before the degrees and the DM forms show no sign.
+// kinds both forms put a minus before the degrees (a convergence west of the
+// central meridian).
 std::string FormatDMS(double degrees, const std::string& kind, int decimals);
 std::string FormatDM(double degrees, const std::string& kind, int decimals);
 std::string FormatDMSCompact(double degrees, const std::string& kind, int decimals);
@@ -33,7 +34,9 @@ std::string FormatDMCompact(double degrees, const std::string& kind, int decimal
 // degree sign), apostrophe or double quote ends the text; a hemisphere letter
 // (Norwegian "Ø" and "V" for east and west) may follow. What is corrected is
 // reported through notices; text is replaced by the normalised form
-// (FormatDMS / FormatDM with the same decimals). A field beyond the 16-bit range
+// (FormatDMS / FormatDM with the same decimals). ParseDM also reads seconds
+// typed after the minutes. A letter with a digit after it (a letter O typed for
+// a zero) shows its notice and throws InputRefused. A field beyond the 16-bit range
 // or an arithmetic fault gives the "<KIND> FORMAT ERROR. " notice, 0, and text
 // left as typed. Every call returns a value.
 double ParseDMS(std::string& text, const std::string& kind, int decimals,
@@ -51,6 +54,10 @@ std::string FormatLatLon(double radians, const std::string& kind, bool compact,
 // Latitude or longitude text to radians by the geographic display record. The
 // degree forms replace text by its normalised form; the decimal form leaves it
 // as typed and limits latitudes to ±90 and longitudes to ±180 with a notice.
+// The decimal form takes a closing hemisphere letter (N, S; E, W, Ø, V), which
+// decides the side over a minus, and an angle unit (deg, rad, gon). A letter
+// inside a number, or an unknown unit, shows its notice and throws
+// InputRefused (typed_input.h), in every form.
 double ParseLatLon(std::string& text, const std::string& kind,
                    const FormatRecord& geographic_format, const platform::NoticeSink& notices);
 
@@ -60,7 +67,8 @@ std::string FormatBearing(double radians, const FormatRecord& bearing_format);
 
 // Bearing text to radians by the bearing display record. Decimal forms wrap a
 // value outside the circle into it with a notice; exactly the full circle
-// (360 deg, 400 gon, 6.28318530718 rad) gives 0 without one.
+// (360 deg, 400 gon, 6.28318530718 rad) gives 0 without one. A decimal bearing
+// may carry its unit (deg, rad, gon), converted into the record's.
 double ParseBearing(std::string& text, const FormatRecord& bearing_format,
                     const platform::NoticeSink& notices);
 
@@ -68,6 +76,9 @@ double ParseBearing(std::string& text, const FormatRecord& bearing_format,
 // the texts as the user typed them (before normalisation). A positive latitude is
 // made south when south_default is on and the typed text holds no "N"/"n"; a
 // positive longitude west when west_default is on and the text holds no "E"/"e".
+// One angle: kind "LAT" looks for "N"/"n", "LON" for "E"/"e" and the Norwegian "Ø"/"ø".
+double ApplyHemisphereDefault(double parsed, const std::string& typed, const std::string& kind,
+                              bool default_on);
 struct LatLon {
     double latitude = 0.0;   // radians
     double longitude = 0.0;  // radians

@@ -121,7 +121,10 @@ std::string FormatPattern(double value, std::string_view pattern) {
     return FormatPattern(value, pattern, platform::CurrentNumberLocale().decimal_separator);
 }
 
-double ReadNumber(std::string_view text) {
+namespace {
+
+// The lenient number rule; `end` receives the position where reading stopped.
+double ReadNumberPrefix(std::string_view text, std::size_t& end, bool& has_digits) {
     // Gather the number's characters in the form std::from_chars reads.
     std::string number;
     std::size_t i = 0;
@@ -136,7 +139,7 @@ double ReadNumber(std::string_view text) {
     }
     bool seen_point = false;
     int integer_digits = 0;  // significant digits before the point, for overflow versus underflow
-    bool has_digits = false;
+    has_digits = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (IsIgnoredInsideNumber(c)) continue;
@@ -151,6 +154,7 @@ double ReadNumber(std::string_view text) {
             break;
         }
     }
+    end = i;
     if (!has_digits) return 0.0;
     long exponent = 0;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
@@ -168,6 +172,7 @@ double ReadNumber(std::string_view text) {
             if (exponent_digits.size() < 9) exponent_digits += text[j];
         }
         if (!exponent_digits.empty()) {
+            end = j;
             exponent = std::strtol(exponent_digits.c_str(), nullptr, 10);
             if (exponent_negative) exponent = -exponent;
             number += 'e';
@@ -181,6 +186,25 @@ double ReadNumber(std::string_view text) {
         value = 0.0;
     }
     return negative ? -value : value;
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view text) {
+    std::size_t end = 0;
+    bool has_digits = false;
+    return ReadNumberPrefix(text, end, has_digits);
+}
+
+TypedNumber SplitTypedNumber(std::string_view text) {
+    TypedNumber typed;
+    std::size_t end = 0;
+    typed.value = ReadNumberPrefix(text, end, typed.has_digits);
+    std::string_view rest = typed.has_digits ? text.substr(end) : text;
+    while (!rest.empty() && IsIgnoredInsideNumber(rest.front())) rest.remove_prefix(1);
+    while (!rest.empty() && IsIgnoredInsideNumber(rest.back())) rest.remove_suffix(1);
+    typed.rest = std::string(rest);
+    return typed;
 }
 
 std::string FormatGrouped(double value, std::string_view pattern, char decimal_separator) {

@@ -32,6 +32,17 @@ std::string FormatPattern(double value, std::string_view pattern);
 // double raises engine::CalcError("Overflow"); one too small reads 0.
 double ReadNumber(std::string_view text);
 
+// A typed text split into the number the rule above reads and what follows it
+// (blanks at both ends removed): "25000 m" gives 25000 and "m", "5OO000" gives
+// 5 and "OO000". A text without digits gives 0, has_digits false and the whole
+// text (trimmed) as the rest.
+struct TypedNumber {
+    double value = 0.0;
+    bool has_digits = false;
+    std::string rest;
+};
+TypedNumber SplitTypedNumber(std::string_view text);
+
 // FormatPattern of |value| with the integer digits in groups of three separated
 // by one blank when |value| >= 1000, and "- " before a negative value:
 // -1234.5 with "0.00" gives "- 1 234.50". Never fails: when the rendering fails

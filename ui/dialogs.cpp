@@ -10,6 +10,7 @@
 
 #include "model/dialogs.h"
 #include "model/format_actions.h"
+#include "twopoint_version.h"
 #include "ui/datum_window.h"
 #include "ui/dialog_parts.h"
 #include "ui/grid_system_window.h"
@@ -321,6 +322,13 @@ bool RunFormat(QWidget* parent, model::Program& program, const model::DialogRequ
     return true;
 }
 
+constexpr const char* kAboutLicence = "Free software under the MIT License (the file LICENSE).";
+constexpr const char* kAboutDataSources =
+    "Data sources: the North Sea and datum parameters from the EPSG Geodetic Parameter Dataset "
+    "(IOGP, used and redistributed under its terms of use); the local datums and ellipsoids of "
+    "NIMA TR8350.2 (US government work, public domain); the EGM96 geoid grid of NGA and NASA "
+    "(public domain).";
+
 void RunAbout(QWidget* parent, model::Program& program, const std::function<void()>& opened) {
     program.window.enabled = false;
     QDialog dialog(parent);
@@ -336,7 +344,19 @@ void RunAbout(QWidget* parent, model::Program& program, const std::function<void
     auto* version = new QLabel(model::kVersionText, &dialog);
     version->setObjectName("lblVersion");
     layout->addWidget(version, 0, Qt::AlignHCenter);
+    auto* release = new QLabel(QString("Version ") + TWOPOINT_VERSION, &dialog);
+    release->setObjectName("lblRelease");
+    layout->addWidget(release, 0, Qt::AlignHCenter);
     layout->addWidget(new QLabel("Geodetic calculator: range and bearing, datum shift", &dialog), 0, Qt::AlignHCenter);
+    layout->addSpacing(TwipsToPixels(120));
+    auto* licence = new QLabel(kAboutLicence, &dialog);
+    licence->setObjectName("lblLicence");
+    layout->addWidget(licence, 0, Qt::AlignHCenter);
+    auto* sources = new QLabel(kAboutDataSources, &dialog);
+    sources->setObjectName("lblDataSources");
+    sources->setWordWrap(true);
+    sources->setMinimumWidth(TwipsToPixels(6000));
+    layout->addWidget(sources);
     layout->addSpacing(TwipsToPixels(120));
     auto* ok = new QPushButton("OK", &dialog);
     ok->setObjectName("cmdOK");

@@ -274,8 +274,8 @@ TEST_F(DataSafety, AFailedSaveIsNeverReportedAsSuccess) {
                   "notice: [information] Twopoint: Setup file do not exist. Default data loaded.\\r(A new setupfile "
                   "will be generated when exiting program the first time.)",
                   std::string("notice: [none] Twopoint: Permission denied") + kSetupNotStored,
-                  "notice: [none] Twopoint: Permission denied The report was not written to " + report_path,
-                  "notice: [none] Twopoint: " + fifo.string() + " is not a regular file The report was not written to " +
+                  "notice: [none] Twopoint: Permission denied. The report was not written to " + report_path,
+                  "notice: [none] Twopoint: " + fifo.string() + " is not a regular file. The report was not written to " +
                       fifo.string()}));
     EXPECT_TRUE(fs::is_empty(locked));
 }

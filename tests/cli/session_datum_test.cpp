@@ -121,7 +121,7 @@ TEST(SessionDatum, NgoSetUpThenAnAxisPointArrivesInEd50Utm) {
         {"pub_Mode", "SPECIAL"}, {"pub_SpecialOption", "NGO-ED50"}, {"pub_Datum(0).Name", "NGO - 1948"},
         {"pub_Datum(1).Name", "ED50 - European Datum 1950 (UKOOA)"}, {"lblGridSystem(0)", "NGO 1948 (Norway)"},
         {"lblZone(0)", " Akse I "}, {"lblGridSystem(1)", "UTM - Universal Transverse Mercator"},
-        {"lblZone(1)", "  ( central meridian 009\xC2\xB0" "E )"}, {"lblNorthing(0)", "0.0 m "},
+        {"lblZone(1)", "32  ( central meridian 009\xC2\xB0" "E )"}, {"lblNorthing(0)", "0.0 m "},
         {"lblEasting(0)", "0.0 m "}, {"pub_Zone(0)", "1"}, {"pub_Zone(1)", "32"}, {"lblDatum(0)", "NGO - 1948"},
         {"lblNameLabel(1)", "ED50 - European Datum 1950 (UKOOA)"}}));
 
@@ -152,7 +152,7 @@ TEST(SessionDatum, Rt38SetUpAndItsWorkedPoint) {
         {"pub_SpecialOption", "RT38-ED50"}, {"pub_Datum(0).Name", "RT38"},
         {"lblGridSystem(0)", "RT38 2.5 gon West (Sweden)"}, {"lblZone(0)", " 2.5 gon West "}, {"pub_Zone(0)", "31"},
         {"lblGridSystem(1)", "UTM - Universal Transverse Mercator"},
-        {"lblZone(1)", "  ( central meridian 015\xC2\xB0" "E )"}, {"pub_Zone(1)", "33"},
+        {"lblZone(1)", "33  ( central meridian 015\xC2\xB0" "E )"}, {"pub_Zone(1)", "33"},
         {"lblNorthing(0)", "6 000 000.0 m "}, {"lblEasting(0)", "1 500 000.0 m "}}));
     const auto edited = out.Fields("edited");
     EXPECT_EQ(edited.at("lblNorthing(1)"), "6 736 435.3 m ");

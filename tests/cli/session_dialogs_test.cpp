@@ -227,7 +227,7 @@ TEST_F(SessionDialogs, TheReportIsAppendedFromTheDocumentWindowInWindows1252) {
     EXPECT_EQ(out.Last("document"), "First line\\nsecond line 5\xC2\xB0");
     const auto notices = out.Notices();
     ASSERT_EQ(notices.size(), 2u);
-    EXPECT_EQ(notices[1], "notice: [none] Twopoint: No such file or directory The report was not written to " +
+    EXPECT_EQ(notices[1], "notice: [none] Twopoint: No such file or directory. The report was not written to " +
                               (user_dir / "no such folder" / "r.txt").string());
 }
 

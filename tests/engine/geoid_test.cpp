@@ -171,4 +171,33 @@ TEST(GeoidBuiltFiles, PublishedNodeValues) {
     EXPECT_NEAR(mid, (corners[0] + corners[1] + corners[2] + corners[3]) / 4, 1e-4);
 }
 
+TEST(GeoidBuiltFiles, AgreesWithProjOnAndBesideTheGridLines) {
+    // PROJ 9's reading of the same grid (proj-data's egm96_15.gtx):
+    // "cct -d 6 +proj=vgridshift +grids=egm96_15.gtx +multiplier=1" at height 0.
+    // A hair below a node once gave the neighbouring cell's value (45.7848 m
+    // at 60, 2.9999999999999996; 45.2001 m at 59.9999999999, 3).
+    struct Case {
+        double latitude, longitude, undulation;
+    };
+    const Case cases[] = {
+        {60, 3, 45.367481},
+        {60, 2.9999999999999996, 45.367481},
+        {59.9999999999, 3, 45.367481},
+        {60.0000000001, 3.0000000000001, 45.367481},
+        {60.125, 3.1, 45.279770},
+        {59.87, 2.8, 45.614191},
+        {-33.75, -70.5, 28.313641},
+        {-33.7500000001, -70.4999999999, 28.313641},
+        {-33.6, -70.3, 29.576972},
+        {10.7, -0.1, 23.427162},
+        {0, 0, 17.161579},
+        {-0.1, -0.1, 17.175404},
+    };
+    engine::GeoidFiles files;
+    files.folder = TWOPOINT_TEST_DATA_DIR;
+    for (const Case& c : cases)
+        EXPECT_NEAR(engine::GeoidEGM96(files, c.latitude, c.longitude), c.undulation, 2e-5)
+            << c.latitude << " " << c.longitude;
+}
+
 }  // namespace

@@ -1,8 +1,9 @@
 // The angle readers ParseDMS, ParseDM, ParseLatLon and ParseBearing on any
 // typed text, in every format the format dialogs offer and with either
-// decimal separator. Invariants: the degree readers always return a value
-// (a failure is their "FORMAT ERROR. " notice), the format readers return a
-// value or raise engine::CalcError; every value is finite and within its
+// decimal separator. Invariants: the degree readers return a value (a failure
+// is their "FORMAT ERROR. " notice) or refuse the text with exactly one notice
+// (text::InputRefused: a letter inside a number, an unknown unit), the format
+// readers may also raise engine::CalcError; every value is finite and within its
 // range (latitudes ±90°, longitudes ±180°, bearings 0 … 360°, or just past
 // it after a minute carry); and the normalised text the degree readers
 // leave reads back to itself and to the same value within its shown decimals.
@@ -17,6 +18,7 @@
 #include "platform/notices.h"
 #include "text/angle_text.h"
 #include "text/format_dialogs.h"
+#include "text/typed_input.h"
 
 namespace {
 
@@ -41,10 +43,23 @@ bool ReportedFormatError(const std::vector<platform::Notice>& notices) {
     return false;
 }
 
+// A refused text has shown exactly one notice and is left as typed.
+void RequireRefusal(const platform::RecordedNotices& notices, const std::string& typed, const std::string& left) {
+    fuzz::Require(notices.notices.size() == 1, "a refusal without exactly one notice");
+    fuzz::Require(left == typed, "a refused text was changed");
+}
+
 void DegreeReader(bool with_seconds, const std::string& kind, int decimals, std::string text) {
     platform::RecordedNotices first;
-    const double value = with_seconds ? text::ParseDMS(text, kind, decimals, first.Sink())
-                                      : text::ParseDM(text, kind, decimals, first.Sink());
+    const std::string typed = text;
+    double value = 0;
+    try {
+        value = with_seconds ? text::ParseDMS(text, kind, decimals, first.Sink())
+                             : text::ParseDM(text, kind, decimals, first.Sink());
+    } catch (const text::InputRefused&) {
+        RequireRefusal(first, typed, text);
+        return;
+    }
     RequireInRange(value, kind, "the value read");
     if (ReportedFormatError(first.notices)) return;  // the text is left as typed
 
@@ -92,9 +107,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 2: {
             const std::string kind = kKinds[detail % 2];
             const auto record = Record(text::FormatDialogKind::Geographic, detail / 2 % 3, detail / 6);
+            const std::string typed = text;
             try {
                 const double radians = text::ParseLatLon(text, kind, record, notices.Sink());
                 RequireInRange(radians * engine::kDegPerRad, kind, "ParseLatLon's value");
+            } catch (const text::InputRefused&) {
+                RequireRefusal(notices, typed, text);
             } catch (const engine::CalcError&) {
                 fuzz::Require(record.Option == 2, "a degree form raised instead of its notice");
             }
@@ -102,11 +120,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         default: {
             const auto record = Record(text::FormatDialogKind::Bearing, detail % 5, detail / 5);
+            const std::string typed = text;
             try {
                 const double radians = text::ParseBearing(text, record, notices.Sink());
                 fuzz::RequireFinite(radians, "ParseBearing's value");
                 fuzz::Require(radians >= 0 && radians < (360.0 + 1.0 / 60) * engine::kRadPerDeg,
                               "ParseBearing's value outside the circle");
+            } catch (const text::InputRefused&) {
+                RequireRefusal(notices, typed, text);
             } catch (const engine::CalcError&) {
                 fuzz::Require(record.Option >= 2, "a degree form raised instead of its notice");
             }

@@ -169,7 +169,7 @@ TEST(FileFaults, AFullDiskKeepsEveryPreviousFile) {
         };
         EXPECT_TRUE(model::FilePrintTextfile(program));
         ASSERT_EQ(report_notice.notices.size(), 1u);
-        EXPECT_EQ(report_notice.notices[0].text, "File too large" + std::string(model::kReportNotWrittenText) +
+        EXPECT_EQ(report_notice.notices[0].text, "File too large." + std::string(model::kReportNotWrittenText) +
                                                       report.string());
         EXPECT_EQ(Bytes(report), old_report);
     }

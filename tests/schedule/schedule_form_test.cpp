@@ -226,11 +226,6 @@ TEST(ScheduleForm, ZeroSpeedArrivesAtDeparture) {
         EXPECT_EQ(dialog.form.rows[0].arr_gmt, dialog.form.rows[0].dep_gmt) << typed;
     }
     EXPECT_EQ(dialog.form.rows[0].speed, "0.00 m/s");
-    // A crawl so slow that the passage would outlast 32-bit seconds is held at the limit.
-    dialog.form.inputs.speed_text = "0.0011";
-    dialog.sheet.geodetic_distance = "20 000 000 m";
-    ASSERT_TRUE(dialog.Calc());
-    EXPECT_EQ(dialog.form.rows[0].sail_time, SailingTimeText(2147483647));
 }
 
 TEST(ScheduleForm, ANumberBeyondADoubleAbandonsTheCalculation) {
@@ -321,6 +316,36 @@ TEST(ScheduleForm, DetectTimezonesFromThePointLongitudes) {
     EXPECT_EQ(detect(7.4, 7.5), "GMT -01");
     EXPECT_EQ(detect(179.9, -179.9), "-12 +12");
     EXPECT_EQ(detect(-75.0, 10.75), "+05 -01");
+    // On a band edge typed exactly (157 30 E, back from radians as 157.49999999999997).
+    EXPECT_EQ(detect(157.5, -157.5), "-11 +10");
+}
+
+TEST(ScheduleForm, SailingTimeKeepsItsSecondsAndMustFitTheSchedule) {
+    ScheduleState state;
+    Dialog dialog(state, kEtdAndTime);
+    dialog.form.inputs.days_text = "0";
+    dialog.form.inputs.sailing_time = "01:00:45";
+    ASSERT_TRUE(dialog.Calc());
+    EXPECT_EQ(dialog.form.rows[0].speed, "9.88 knots");  // 10 miles in 3645 s, not 3600
+    EXPECT_EQ(state.sailing_time, 3645);
+    // Beyond the 32-bit seconds (about 24 855 days) the calculation is refused.
+    const auto rows_before = dialog.form.rows;
+    for (const char* days : {"30000", "24856"}) {
+        dialog.form.inputs.days_text = days;
+        EXPECT_FALSE(dialog.Calc());
+        EXPECT_EQ(dialog.form.rows[0].sail_time, rows_before[0].sail_time);
+    }
+    EXPECT_EQ(state.sailing_time, 3645);
+    ASSERT_EQ(dialog.notices.notices.size(), 2u);
+    EXPECT_EQ(dialog.notices.notices[0].text, "Sailing time out of range. Max 24855 days allowed");
+    EXPECT_EQ(dialog.notices.notices[0].title, "Irrelevant input");
+    // A speed so low that the time would not fit is refused the same way.
+    Dialog slow(state, kEtdAndSpeed);
+    slow.sheet.geodetic_distance = "10 000 000.000 m ";
+    slow.form.inputs.speed_text = "0.002";
+    EXPECT_FALSE(slow.Calc());
+    ASSERT_EQ(slow.notices.notices.size(), 1u);
+    EXPECT_EQ(slow.notices.notices[0].text, "Sailing time out of range. Max 24855 days allowed");
 }
 
 TEST(ScheduleForm, OpeningNeedsARangeBearingResult) {

@@ -60,7 +60,8 @@ TEST(ScheduleText, HoursAndMinutesBothWays) {
     EXPECT_EQ(SecondsToHoursMinutes(7199), "02:00");
 
     EXPECT_EQ(HoursMinutesToSeconds("27:05"), 97500);
-    EXPECT_EQ(HoursMinutesToSeconds("03:05:40"), 3 * 3600 + 5 * 60);
+    // The time picker's "HH:MM:SS" keeps its seconds (1:00:45 was once used as 1:00).
+    EXPECT_EQ(HoursMinutesToSeconds("03:05:40"), 3 * 3600 + 5 * 60 + 40);
     EXPECT_EQ(HoursMinutesToSeconds("xx:yy"), 0);
 }
 

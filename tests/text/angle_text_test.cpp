@@ -9,6 +9,7 @@
 #include "platform/locale.h"
 #include "text/display_formats.h"
 #include "text/number_text.h"
+#include "text/typed_input.h"
 
 namespace {
 
@@ -69,7 +70,9 @@ TEST(AngleText, FormatWorkedExamples) {
     EXPECT_EQ(text::FormatDMS(59.999999999, "LAT", 4), "60\u00B0 00' 00.0000\" N");
     EXPECT_EQ(text::FormatDMSCompact(0.5, "LAT", 2), "30' 00.00\" N");
     EXPECT_EQ(text::FormatDMSCompact(1.0001, "LON", 0), "001\u00B0 00\" E");
-    EXPECT_EQ(text::FormatDM(-0.5, "BRG", 1), "000\u00B0 30.0'");
+    // A bearing west of north (a convergence) keeps its minus in both degree forms.
+    EXPECT_EQ(text::FormatDM(-0.5, "BRG", 1), "-000\u00B0 30.0'");
+    EXPECT_EQ(text::FormatDM(-1.7321, "BRG", 1), "-001\u00B0 43.9'");
     EXPECT_EQ(text::FormatDMCompact(0.5, "lat", 1), "30.0' N");
     EXPECT_EQ(text::FormatDMS(-10.5, "BRG", 0), "-010\u00B0 30' 00\"");
     EXPECT_EQ(text::FormatDMS(60.50430555555556, "LAT", 4), "60\u00B0 30' 15.5000\" N");
@@ -127,6 +130,11 @@ TEST(ParseDMS, WorkedExamples) {
         // The apostrophe closes whole minutes, the quote closes seconds.
         {"10 30'", "BRG", 10.5, nullptr},
         {"10 30 36\"", "BRG", 10.51, nullptr},
+        // A decimal number with an angle unit is read in that unit, not as degrees and minutes.
+        {"45.5 deg", "BRG", 45.5, "045\u00B0 30' 00.0000\""},
+        {"0,5 rad", "BRG", 0.5 * engine::kDegPerRad, nullptr},
+        {"50 gon S", "LAT", -45, "45\u00B0 00' 00.0000\" S"},
+        {"-10.25 DEG", "LON", -10.25, "010\u00B0 15' 00.0000\" W"},
     };
     for (const auto& c : cases) {
         const Parsed p = Dms(c.typed, c.kind, c.decimals);
@@ -135,6 +143,7 @@ TEST(ParseDMS, WorkedExamples) {
         EXPECT_TRUE(p.notices.empty()) << c.typed;
     }
     EXPECT_EQ(Dm("10 30.6'", "BRG").value, 10.51);
+    EXPECT_EQ(Dm("10.51 deg", "BRG").value, 10.51);
     // A degree sign last in a latitude is taken as the letter: the letter message, then north.
     const Parsed p = Dms("60\u00B0", "LAT");
     EXPECT_EQ(p.value, 60);
@@ -202,6 +211,58 @@ TEST(ParseDMS, MessagesInOrder) {
     EXPECT_EQ(p.notices.back().text, "AZIMUTH FORMAT ERROR. ");
 }
 
+TEST(ParseDM, SecondsTypedAfterTheMinutesAreRead) {
+    // Degrees, minutes and seconds typed while minutes are shown: nothing typed
+    // is dropped, and the hemisphere stays the one typed.
+    const struct {
+        const char* typed;
+        const char* kind;
+        double value;
+        const char* shown;
+        Want notices;
+    } cases[] = {
+        {"45 30 15", "BRG", 45 + 30 / 60.0 + 15 / 3600.0, "045\u00B0 30.2500'", {}},
+        {"60 30 15 S", "LAT", -(60 + 30 / 60.0 + 15 / 3600.0), "60\u00B0 30.2500' S", {}},
+        {"10 20' 30\" W", "LON", -(10 + 20 / 60.0 + 30 / 3600.0), "010\u00B0 20.5000' W", {}},
+        {"10 59 60 E", "LON", 11, "011\u00B0 00.0000' E",
+         {Plain("LONGITUDE SECOND FORMAT ERROR. Max 59.9999 allowed"), Plain("LONGITUDE MINUTE FORMAT ERROR. Max 60 allowed")}},
+    };
+    for (const auto& c : cases) {
+        const Parsed p = Dm(c.typed, c.kind);
+        EXPECT_NEAR(p.value, c.value, 1e-12) << c.typed;
+        EXPECT_EQ(p.text, c.shown) << c.typed;
+        EXPECT_EQ(Lines(p.notices), c.notices) << c.typed;
+    }
+}
+
+TEST(AngleText, LetterInsideANumberIsRefused) {
+    // A letter O typed for a zero once ended the field unnoticed ("6O 0 0 N" read 6 N).
+    // The text is refused with a notice, and left as typed.
+    const struct {
+        const char* typed;
+        const char* kind;
+        bool seconds_form;
+        const char* notice;
+    } cases[] = {
+        {"6O 0 0 N", "LAT", true, "6O 0 0 N!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"N 60 30", "LAT", true, "N 60 30!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"1O 30", "LON", false, "1O 30!   LONGITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"45d30m", "BRG", true, "45d30m!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
+    };
+    for (const auto& c : cases) {
+        platform::RecordedNotices recorded;
+        std::string typed = c.typed;
+        EXPECT_THROW(c.seconds_form ? text::ParseDMS(typed, c.kind, 4, recorded.Sink())
+                                    : text::ParseDM(typed, c.kind, 4, recorded.Sink()),
+                     text::InputRefused)
+            << c.typed;
+        EXPECT_EQ(typed, c.typed);
+        EXPECT_EQ(Lines(recorded.notices), Want{Illegal(c.notice)}) << c.typed;
+    }
+    // The DOS degree mark "ø" between the fields is no letter.
+    EXPECT_NEAR(Dms("60\u00F8 30' N", "LAT").value, 60.5, 1e-12);
+}
+
 TEST(ParseDMS, BearingPastTheFullCircleByItsSeconds) {
     // The degree check comes before the minute carry, and the carry keeps the
     // seconds: 359 60 30 passes the full circle by the seconds, the same
@@ -251,6 +312,16 @@ TEST(LatLon, ParseByRecord) {
         {"60 30 15,5", "LAT", 0, 4, 60.504305555555556, "60\u00B0 30' 15.5000\" N", {}},
         {"60 30,25", "LAT", 1, 2, 60 + 30.25 / 60, "60\u00B0 30.25' N", {}},
         {"60", "LAT", 5, 2, 0, "60", {}},  // no such option: nothing read
+        // A hemisphere letter decides the side in the decimal form too, over a minus;
+        // an angle unit is converted.
+        {"33.75 S", "LAT", 2, 4, -33.75, "33.75 S", {}},
+        {"33,75s", "LAT", 2, 4, -33.75, "33,75s", {}},
+        {"-60.5 N", "LAT", 2, 4, 60.5, "-60.5 N", {}},
+        {"18.5 W", "LON", 2, 4, -18.5, "18.5 W", {}},
+        {"5 \u00D8", "LON", 2, 4, 5, "5 \u00D8", {}},
+        {"-60.5000 deg ", "LAT", 2, 4, -60.5, "-60.5000 deg ", {}},
+        {"0.5 rad S", "LAT", 2, 4, -0.5 * engine::kDegPerRad, "0.5 rad S", {}},
+        {"50 gon", "LON", 2, 4, 45, "50 gon", {}},
     };
     for (const auto& c : cases) {
         platform::RecordedNotices recorded;
@@ -259,6 +330,24 @@ TEST(LatLon, ParseByRecord) {
         EXPECT_NEAR(value, c.degrees * engine::kRadPerDeg, 1e-15) << c.typed;
         EXPECT_EQ(typed, c.shown);
         EXPECT_EQ(Lines(recorded.notices), c.notices) << c.typed;
+    }
+}
+
+TEST(LatLon, DecimalFormRefusesWhatItCannotRead) {
+    const struct {
+        const char* typed;
+        const char* kind;
+        const char* notice;
+    } cases[] = {
+        {"6O.5", "LAT", "6O.5!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"12 m", "LON", "12 m!   LONGITUDE FORMAT ERROR. Unknown unit. Allowed: deg, rad, gon"},
+        {"12 X", "LAT", "12 X!   LATITUDE FORMAT ERROR. Unknown unit. Allowed: deg, rad, gon"},
+    };
+    for (const auto& c : cases) {
+        platform::RecordedNotices recorded;
+        std::string typed = c.typed;
+        EXPECT_THROW(text::ParseLatLon(typed, c.kind, Geographic(2, 4), recorded.Sink()), text::InputRefused);
+        EXPECT_EQ(Lines(recorded.notices), Want{Illegal(c.notice)}) << c.typed;
     }
 }
 
@@ -272,6 +361,8 @@ TEST(LatLon, HemisphereDefaults) {
     EXPECT_EQ(defaults({0.5, 0.25}, "30 0 0 n", "15 E", true, true), std::pair(0.5, 0.25));
     EXPECT_EQ(defaults({0.5, 0.25}, "30", "15", false, false), std::pair(0.5, 0.25));
     EXPECT_EQ(defaults({-0.5, -0.25}, "30 s", "15 w", true, true), std::pair(-0.5, -0.25));
+    EXPECT_EQ(defaults({0.5, 0.25}, "30", "15 \u00D8", true, true), std::pair(-0.5, 0.25));
+    EXPECT_EQ(defaults({0.5, 0.25}, "30", "15 \xF8", true, true), std::pair(-0.5, 0.25));
 }
 
 text::FormatRecord Bearing(int option, int decimals) {
@@ -328,6 +419,11 @@ TEST(Bearing, WrapsIntoTheCircle) {
         {"7", 3, 3, 7 - engine::kTwoPi, "Overflow bearing 7 automatic adjusted to 0.717 rad "},
         {"12.5", 2, 1, 12.5, nullptr},
         {"45 30", 1, 1, 45.5, nullptr},
+        // A unit typed after a decimal bearing is converted into the record's.
+        {"45.5 deg", 2, 1, 45.5, nullptr},
+        {"50 gon", 2, 1, 45, nullptr},
+        {"0.5 rad", 4, 2, 0.5 * 63.66197723675394, nullptr},
+        {"90\u00B0", 3, 3, 90 * engine::kRadPerDeg, nullptr},
     };
     for (const auto& c : cases) {
         const text::FormatRecord record = Bearing(c.option, c.decimals);
@@ -342,6 +438,11 @@ TEST(Bearing, WrapsIntoTheCircle) {
     EXPECT_NEAR(p.value * engine::kDegPerRad, 270, 1e-9);
     ASSERT_EQ(p.notices.size(), 1u);
     EXPECT_EQ(p.notices[0].icon, Icon::Exclamation);
+    platform::RecordedNotices refused;
+    std::string letter_o = "1O0";
+    EXPECT_THROW(text::ParseBearing(letter_o, Bearing(2, 1), refused.Sink()), text::InputRefused);
+    EXPECT_EQ(Lines(refused.notices),
+              Want{Illegal("1O0!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed")});
     const double far = ParseBrg("-1e300", Bearing(3, 3)).value;
     EXPECT_GE(far, 0);
     EXPECT_LT(far, engine::kTwoPi);

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "model/actions.h"
+#include "twopoint_version.h"
 #include "ui_tests.h"
 
 namespace {
@@ -265,13 +266,19 @@ private slots:
 
     void AboutBox() {
         ui_test::Harness h;
-        QString version;
+        QString version, release, licence, sources;
         InDialog(h, [&] { h.window->ChooseMenu("mnuHelpAbout"); },
                  [&](QWidget* d) {
                      version = d->findChild<QLabel*>("lblVersion")->text();
+                     release = d->findChild<QLabel*>("lblRelease")->text();
+                     licence = d->findChild<QLabel*>("lblLicence")->text();
+                     sources = d->findChild<QLabel*>("lblDataSources")->text();
                      Press(d, "cmdOK");
                  });
         QCOMPARE(version, QString("v 1.12 Nov 2009"));
+        QCOMPARE(release, QString("Version " TWOPOINT_VERSION));
+        QVERIFY(licence.contains("MIT License"));
+        for (const char* source : {"EPSG", "NIMA TR8350.2", "EGM96"}) QVERIFY2(sources.contains(source), source);
     }
 };
 
