@@ -158,10 +158,23 @@ bool LooksLikeDegreeText(std::string_view text) {
 }
 
 double ReadDegreeText(std::string_view text, const FieldSpec& spec) {
-    std::string typed(text);
+    // "5d30'W", as other geodetic tools write degrees: the "d" after a number is the degree sign.
+    std::string typed;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool degree_letter = (text[i] == 'd' || text[i] == 'D') && i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9';
+        if (degree_letter)
+            typed += text::kDegreeSign;
+        else
+            typed += text[i];
+    }
     platform::RecordedNotices recorded;
     const char* kind = spec.kind == FieldKind::Latitude ? "LAT" : "LON";
-    const double degrees = text::ParseDMS(typed, kind, 4, recorded.Sink());
+    double degrees = 0;
+    try {
+        degrees = text::ParseDMS(typed, kind, 4, recorded.Sink());
+    } catch (const std::exception& refused) {
+        if (recorded.notices.empty()) throw RecordError("field " + std::string(spec.name) + ": " + refused.what());
+    }
     // The desktop reader corrects with a notice; a batch record is refused instead.
     if (!recorded.notices.empty())
         throw RecordError("field " + std::string(spec.name) + ": '" + std::string(text) + "' " +
