@@ -223,6 +223,7 @@ DialogRequest MenuCommand(Program& program, std::string_view entry) {
     if (entry == "mnuFormatDistance") return DistanceFormatMenu(program, "Dist");
     if (entry == "mnuFormatGrCirc") return DistanceFormatMenu(program, "GC");
     if (entry == "mnuHelpAbout") return {DialogKind::About, 0, ""};
+    if (entry == "mnuHelpContents") return {DialogKind::Manual, 0, ""};
     if (entry == "mnuFileOpen") return {DialogKind::OpenSetup, 0, ""};
     if (entry == "mnuFileSaveAs") return {DialogKind::SaveSetupAs, 0, ""};
     if (entry == "mnuFilePrintTextfile") return {DialogKind::PrintTextfile, 0, ""};

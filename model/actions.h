@@ -20,7 +20,7 @@ enum class DialogKind {
     TrueOffset, GridOffset, CartOffset,
     Datum, GridSystem,
     GeographicFormat, BearingFormat, DistanceFormat,  // distance: kind word in the window tag
-    UserDatums, RouteSchedule, About,
+    UserDatums, RouteSchedule, About, Manual,
     OpenSetup, SaveSetupAs, PrintTextfile, Print,
     Exit,  // not a dialog: the view closes the main window, which shuts the program down
 };

@@ -1,5 +1,9 @@
 #include "model/layout.h"
 
+#include <functional>
+
+#include "engine/constants.h"
+
 #include "model/pipeline.h"
 #include "model/program.h"
 #include "model/startup_steps.h"
@@ -229,6 +233,90 @@ void LoadSheet(Program& program) {
         program.sheet[At(Row::DatumInfo0, i)].text = Pt(program, i).pub_Datum.Remark;
         program.sheet[At(Row::Area0, i)].text = Pt(program, i).pub_Datum.Area;
     }
+}
+
+namespace {
+
+// Magnitudes whose texts carry the most digits each kind can reach.
+constexpr double kAngleLat = 88.8888888888;      // degrees
+constexpr double kAngleLon = 178.8888888888;
+constexpr double kBearing = 358.8888888888;
+constexpr double kDeviationAngle = 8.8888888888;
+constexpr double kHeight = 88888.8888;            // metres
+constexpr double kCoordinate = 18888888.8888;     // grid and cartesian co-ordinates, distances
+constexpr double kDeviation = 888888.8888;        // datum deviations
+constexpr double kRadius = 8888888.888;
+constexpr double kScaleFactor = 88.888888888;
+
+std::vector<std::string> BothSigns(const std::function<std::string(double)>& text, double magnitude) {
+    return {text(magnitude), text(-magnitude)};
+}
+
+}  // namespace
+
+std::vector<std::string> WidestTexts(const Program& program, Row row) {
+    const text::DisplayFormats& f = program.state.formats;
+    auto value = [](const text::FormatRecord& record) {
+        return [&record](double metres) { return detail::ValueText(metres, record); };
+    };
+    auto lat_lon = [&program](const char* kind, bool compact) {
+        return [&program, kind, compact](double degrees) {
+            return detail::LatLonText(program, degrees * engine::kRadPerDeg, kind, compact);
+        };
+    };
+    auto bearing = [&program](double degrees) { return detail::BearingText(program, degrees * engine::kRadPerDeg); };
+    auto deviation = [&](const char* kind) {
+        std::vector<std::string> texts;
+        for (const std::string& angle : BothSigns(lat_lon(kind, true), kDeviationAngle))
+            for (const std::string& metres : BothSigns(value(f.pub_HgtFormat), kDeviation))
+                texts.push_back(angle + " / " + metres);
+        return texts;
+    };
+    auto pattern = [](const char* format, const char* unit) {
+        return [format, unit](double v) { return detail::PatternText(v, format) + unit; };
+    };
+    std::vector<std::string> texts;
+    switch (row) {
+        case Row::Lat0: case Row::Lat1: texts = BothSigns(lat_lon("LAT", false), kAngleLat); break;
+        case Row::Lon0: case Row::Lon1: texts = BothSigns(lat_lon("LON", false), kAngleLon); break;
+        case Row::EllHgt0: case Row::EllHgt1: case Row::DHgt: case Row::DeltaHgt:
+            texts = BothSigns(value(f.pub_HgtFormat), kHeight);
+            break;
+        case Row::X0: case Row::X1: case Row::Y0: case Row::Y1: case Row::Z0: case Row::Z1:
+        case Row::DeltaX: case Row::DeltaY: case Row::DeltaZ: case Row::DeltaXYZ:
+            texts = BothSigns(value(f.pub_CartFormat), kCoordinate);
+            break;
+        case Row::Northing0: case Row::Northing1: case Row::Easting0: case Row::Easting1:
+            texts = BothSigns(value(f.pub_GridFormat), kCoordinate);
+            break;
+        case Row::TrueDist: case Row::TrueDN: case Row::TrueDE: case Row::GridDist: case Row::GridDN:
+        case Row::GridDE:
+            texts = BothSigns(value(f.pub_DistFormat), kCoordinate);
+            break;
+        case Row::GrCircleDist: case Row::RhLineDist: texts = BothSigns(value(f.pub_GCFormat), kCoordinate); break;
+        case Row::TrueBrg0: case Row::TrueBrg1: case Row::GridBrg0: case Row::GridBrg1: case Row::GrCircleBrg:
+        case Row::RhLineBrg: case Row::Convergence0: case Row::Convergence1:
+            texts = BothSigns(bearing, kBearing);
+            break;
+        case Row::ScaleFactor0: case Row::ScaleFactor1:
+            texts = BothSigns(pattern("0.000000000", ""), kScaleFactor);
+            break;
+        case Row::NRadius0: case Row::NRadius1: case Row::MRadius0: case Row::MRadius1:
+            texts = {detail::GroupedText(kRadius, "0.00") + " m"};
+            break;
+        case Row::GeoideHgt0: case Row::GeoideHgt1: case Row::GeoideUndulation0: case Row::GeoideUndulation1:
+            texts = BothSigns(pattern("0.0", " m"), kHeight);
+            break;
+        case Row::DeltaLat: texts = deviation("LAT"); break;
+        case Row::DeltaLon: texts = deviation("LON"); break;
+        case Row::dx: case Row::dy: case Row::dz: texts = BothSigns(value(f.pub_CartFormat), kDeviation); break;
+        case Row::DeltaNorthing: case Row::DeltaEasting:
+            texts = BothSigns(value(f.pub_GridFormat), kDeviation);
+            break;
+        default: return {};
+    }
+    texts.push_back(" n/a ");
+    return texts;
 }
 
 }  // namespace model

@@ -1,9 +1,23 @@
 #pragma once
 // The arrangement of the result sheet: display groups, mode switch, the rows
 // written at start-up, and the start-up defaults.
+#include <string>
+#include <vector>
+
+#include "model/sheet.h"
+
 namespace model {
 
 struct Program;
+
+// The widest texts a value row can show in the present display formats: the
+// value's extreme magnitudes of both signs (and hemispheres) written by the
+// row's own formatter, and "n/a". The window lays its columns out to hold the
+// widest of these, so no value is ever drawn clipped. The bounds are those of
+// the earth: heights to 88 km, co-ordinates and distances to 18 888 km, datum
+// deviations to 8 degrees and 888 km. Rows without a number (names, datums,
+// grid systems, captions) have no entries.
+std::vector<std::string> WidestTexts(const Program& program, Row row);
 
 // Shows, hides and stacks the six display groups after pub_Display and sets
 // the main window height (shown x 1335 + 1220 twips, less 280 with the geoid group).

@@ -31,6 +31,14 @@ MenuEntry PointMenu(const std::string& point) {  // point: "A" or "B"
                  Item(prefix + "_GridSystem", "Grid Co-ordinate &System")});
 }
 
+// An entry that exists in the bar but has no action yet: shown greyed, so
+// that choosing it does not silently do nothing.
+MenuEntry Inactive(std::string name, std::string caption) {
+    MenuEntry entry = Item(std::move(name), std::move(caption));
+    entry.enabled = false;
+    return entry;
+}
+
 MenuEntry DisplayItem(int k, std::string caption, bool visible = true) {
     MenuEntry entry = Item("mnuViewDisplay(" + std::to_string(k) + ")", std::move(caption));
     entry.checked = true;
@@ -103,19 +111,19 @@ MenuBar InitialMenuBar() {
                DisplayItem(3, "", false), DisplayItem(4, "", false),
                DisplayItem(5, "Geoidal &Height")}),
          Menu("mnuViewOffset", "D&istance/Bearings",
-              {Item("mnuViewOffset_True", "&Geodetic Distance/Bearing"),
-               Item("mnuViewOffset_Cart", "&Cartesian vector"),
-               Item("mnuViewOffset_GrCirc", "Gr&eat Circle Distance"),
-               Item("mnuViewOffset_RhLine", "R&humb Line Distance"),
-               Item("mnuViewOffset_Grid", "G&rid Distance/Bearing")}),
+              {Inactive("mnuViewOffset_True", "&Geodetic Distance/Bearing"),
+               Inactive("mnuViewOffset_Cart", "&Cartesian vector"),
+               Inactive("mnuViewOffset_GrCirc", "Gr&eat Circle Distance"),
+               Inactive("mnuViewOffset_RhLine", "R&humb Line Distance"),
+               Inactive("mnuViewOffset_Grid", "G&rid Distance/Bearing")}),
          Menu("mnuViewDatum", "&Datum deviations",
-              {Item("mnuViewDatum_Geog", "&Geographic Deviation"),
-               Item("mnuViewDatum_Cart", "&Cartesian Deviation"),
-               Item("mnuViewDatum_Grid", "G&rid Deviation")})}));
+              {Inactive("mnuViewDatum_Geog", "&Geographic Deviation"),
+               Inactive("mnuViewDatum_Cart", "&Cartesian Deviation"),
+               Inactive("mnuViewDatum_Grid", "G&rid Deviation")})}));
 
     bar.menus.push_back(Menu("mnuOptions", "&Options",
                              {Item("mnuUserDatum", "User Defined &Datum"),
-                              Item("mnuUserGrid", "User Defined &Grid System"),
+                              Inactive("mnuUserGrid", "User Defined &Grid System"),
                               Item("mnuOptionSLatitude", "Southern Latitude default"),
                               Item("mnuOptionWLongitude", "Western Longitudes default"),
                               Item("mnuRoute", "&Route schedule")}));

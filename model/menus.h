@@ -27,7 +27,9 @@ struct MenuBar {
 
 // The menu bar as the main window creates it, before the start-up has restored
 // the mode and the display switches (range/bearing captions, every display
-// entry ticked, the range/bearing mode entry ticked).
+// entry ticked, the range/bearing mode entry ticked). The entries that have no
+// action (the View menu's distance/bearing and deviation entries, the user
+// defined grid system) are disabled.
 MenuBar InitialMenuBar();
 
 // The entry of that name anywhere in the bar, or nullptr.

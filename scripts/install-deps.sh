@@ -3,7 +3,7 @@
 #   scripts/install-deps.sh [SET ...]
 # Sets: run (build and run the programs; the default), test (add GoogleTest,
 # Google Benchmark, clang for the fuzz targets, the desktop-file and AppStream
-# validators, Xvfb), package (dpkg-dev and file for cpack -G DEB), accuracy
+# validators, Xvfb, pdftotext for the printed sheet), package (dpkg-dev and file for cpack -G DEB), accuracy
 # (the reference programs of tools/accuracy.py).
 set -euo pipefail
 sets=("$@")
@@ -16,7 +16,7 @@ for set in "${sets[@]}"; do
     # clang and its run-time libraries build the fuzz targets.
     test) packages+=(g++ cmake ninja-build ccache qt6-base-dev libgl-dev proj-data
                      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev
-                     desktop-file-utils appstream man-db dpkg-dev file) ;;
+                     desktop-file-utils appstream man-db dpkg-dev file poppler-utils) ;;
     package) packages+=(dpkg-dev file) ;;
     accuracy) packages+=(python3 proj-bin geographiclib-tools) ;;
     *) echo "install-deps.sh: unknown set '$set' (run, test, package, accuracy)" >&2; exit 2 ;;

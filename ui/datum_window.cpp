@@ -172,7 +172,7 @@ void RunDatumDialog(QWidget* parent, model::Program& program, const model::Dialo
     CentreOnParent(&dialog);
     FocusControl(&dialog, request.focus, list);
     if (opened) opened();
-    dialog.exec();
+    ExecModal(dialog);
 }
 
 }  // namespace ui

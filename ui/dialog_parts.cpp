@@ -1,6 +1,10 @@
 #include "ui/dialog_parts.h"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QPointer>
+#include <QSpacerItem>
+#include <QStyle>
 #include <QHBoxLayout>
 #include <QTimer>
 
@@ -55,7 +59,38 @@ void FocusControl(QDialog* dialog, const std::string& name, QWidget* first) {
     if (target) target->setFocus(Qt::OtherFocusReason);
 }
 
+QString WithAccessKey(const QString& caption, QString& used) {
+    for (int k = 0; k < caption.size(); ++k) {
+        const QChar c = caption[k].toUpper();
+        if (!c.isLetter() || used.contains(c)) continue;
+        used += c;
+        return caption.left(k) + '&' + caption.mid(k);
+    }
+    return caption;
+}
+
+int ExecModal(QDialog& dialog) {
+    QPointer<QWidget> before = QApplication::activeWindow();
+    if (!before && dialog.parentWidget()) before = dialog.parentWidget()->window();
+    QPointer<QWidget> focus = before ? before->focusWidget() : nullptr;
+    const int result = dialog.exec();
+    if (before && before->isVisible()) {
+        before->activateWindow();
+        before->raise();
+        if (focus && focus->isVisible()) focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return result;
+}
+
 void CentreOnParent(QDialog* dialog) {
+    // Wide enough for its whole title beside the frame's buttons.
+    if (auto* layout = qobject_cast<QBoxLayout*>(dialog->layout())) {
+        const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+        const int title = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        const int room = metrics.horizontalAdvance(dialog->windowTitle()) + 4 * title;
+        layout->addItem(new QSpacerItem(room - layout->contentsMargins().left() - layout->contentsMargins().right(), 0,
+                                        QSizePolicy::Fixed, QSizePolicy::Fixed));
+    }
     QWidget* parent = dialog->parentWidget();
     if (!parent) return;
     dialog->adjustSize();

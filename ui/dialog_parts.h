@@ -34,6 +34,15 @@ OkCancel MakeOkCancel(QDialog* dialog);
 // Gives the focus to the control of that name, or to `first` when the name is empty or unknown.
 void FocusControl(QDialog* dialog, const std::string& name, QWidget* first);
 
+// The caption with an access key ("&") on its first letter that `used` does
+// not hold yet (which then holds it); unchanged when every letter is taken.
+QString WithAccessKey(const QString& caption, QString& used);
+
+// Runs the modal dialog; when it has closed, the window that was active before
+// it (or the dialog's parent window) is active again and its focused control
+// has the focus back.
+int ExecModal(QDialog& dialog);
+
 // Places the dialog over the centre of its parent window.
 void CentreOnParent(QDialog* dialog);
 

@@ -14,6 +14,7 @@
 #include "ui/datum_window.h"
 #include "ui/dialog_parts.h"
 #include "ui/grid_system_window.h"
+#include "ui/manual_window.h"
 #include "ui/qt_platform.h"
 #include "ui/schedule_window.h"
 #include "ui/user_datum_window.h"
@@ -56,9 +57,11 @@ struct Frame {
     TextBox* Box(const char* name, const char* label, const std::string& text) {
         auto* box = new TextBox(name, &dialog);
         box->setText(ToQt(text));
-        form->addRow(label, box);
+        // The label's access key (Alt and the letter) moves to its box.
+        form->addRow(WithAccessKey(label, access_keys), box);
         return box;
     }
+    QString access_keys;  // the letters taken (OK and Cancel are Enter and Escape)
     // Adds OK and Cancel; OK runs `ok` and closes the dialog (a failed OK has shown its notice).
     void Finish(model::Program& program, const std::function<bool()>& ok) {
         layout->addSpacing(TwipsToPixels(120));
@@ -76,7 +79,7 @@ struct Frame {
         CentreOnParent(&dialog);
         FocusControl(&dialog, focus, first);
         if (opened) opened();
-        dialog.exec();
+        ExecModal(dialog);
     }
 };
 
@@ -318,7 +321,7 @@ bool RunFormat(QWidget* parent, model::Program& program, const model::DialogRequ
     CentreOnParent(&dialog);
     if (QAbstractButton* option = options->button(d.record.Option)) option->setFocus();
     if (opened) opened();
-    dialog.exec();
+    ExecModal(dialog);
     return true;
 }
 
@@ -366,7 +369,7 @@ void RunAbout(QWidget* parent, model::Program& program, const std::function<void
     layout->setSizeConstraint(QLayout::SetFixedSize);
     CentreOnParent(&dialog);
     if (opened) opened();
-    dialog.exec();
+    ExecModal(dialog);
 }
 
 }  // namespace
@@ -389,6 +392,7 @@ bool RunDialog(QWidget* parent, model::Program& program, const model::DialogRequ
             case model::DialogKind::BearingFormat:
             case model::DialogKind::DistanceFormat: RunFormat(parent, program, request, opened); break;
             case model::DialogKind::About: RunAbout(parent, program, opened); break;
+            case model::DialogKind::Manual: ShowManual(parent, FindManual(ManualFolders())); break;
             case model::DialogKind::UserDatums: RunUserDatumEditor(parent, program, opened); break;
             case model::DialogKind::RouteSchedule: RunRouteSchedule(parent, program, opened); break;
             default: known = false; break;

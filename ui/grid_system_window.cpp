@@ -137,7 +137,7 @@ void RunGridSystemDialog(QWidget* parent, model::Program& program, const model::
     QTimer::singleShot(0, &dialog, [&] { Select(zones, d.zone); });
     FocusControl(&dialog, request.focus, systems);
     if (opened) opened();
-    dialog.exec();
+    ExecModal(dialog);
 }
 
 }  // namespace ui

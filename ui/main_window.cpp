@@ -1,7 +1,11 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 
 #include "model/dialogs.h"
@@ -19,6 +23,10 @@ MainWindow::MainWindow(model::ProgramFolders folders, QWidget* parent) : QMainWi
     sheet_ = new SheetView(this);
     setCentralWidget(sheet_);
     connect(sheet_, &SheetView::rowReleased, this, &MainWindow::OnRowReleased);
+    // A new desktop font or palette: the sheet is laid out and coloured again.
+    connect(sheet_, &SheetView::lookChanged, this, [this] {
+        if (started_) Render();
+    });
     connect(sheet_, &SheetView::utmAutomaticClicked, this, [this](int i) {
         Guard(program_, [&] { model::ClickUTMAutomatic(program_, i); });
         Render();
@@ -31,8 +39,8 @@ void MainWindow::SetPlatform(model::Platform platform) { program_.platform = std
 void MainWindow::Start() {
     Guard(program_, [&] { model::StartUp(program_); });
     started_ = true;
-    move(TwipsToPixels(program_.window.left), TwipsToPixels(program_.window.top));
     Render();
+    move(PlaceOnScreen(QRect(QPoint(TwipsToPixels(program_.window.left), TwipsToPixels(program_.window.top)), size())));
 }
 
 void MainWindow::BuildMenus() {
@@ -56,6 +64,17 @@ void MainWindow::BuildMenus() {
         });
     };
     for (const model::MenuEntry& menu : program_.menus.menus) add(nullptr, menu);
+    // Beside the model's entries: the whole sheet as text to the clipboard.
+    if (auto* edit = menuBar()->findChild<QMenu*>("mnuEdit")) {
+        edit->addSeparator();
+        QAction* copy = edit->addAction("&Copy Sheet");
+        copy->setObjectName("mnuEditCopySheet");
+        actions_["mnuEditCopySheet"] = copy;
+        copy->setShortcut(QKeySequence::Copy);
+        copy->setShortcutContext(Qt::WindowShortcut);
+        addAction(copy);  // Ctrl+C works with the menu closed
+        connect(copy, &QAction::triggered, this, [this] { QApplication::clipboard()->setText(sheet_->SheetText()); });
+    }
 }
 
 QAction* MainWindow::MenuAction(const std::string& name) const {
@@ -84,10 +103,16 @@ void MainWindow::Render() {
         action->setEnabled(entry.enabled);
         action->setVisible(entry.visible);
     });
-    const int width = TwipsToPixels(program_.state.MainWindowWidth);
-    const int height = TwipsToPixels(program_.state.MainWindowHeight) + SheetView::HeaderBandHeight();
-    if (size() != QSize(width, height)) setFixedSize(width, height);
-    sheet_->Render(program_.sheet, program_.state.pub_Mode != model::kModeOffset);
+    // The sheet is laid out first: the window takes the size of the stacking
+    // rule in the sheet's font, or more where the sheet's texts need it.
+    sheet_->Render(program_);
+    const QSize content = sheet_->ContentSize();
+    const int width = std::max(sheet_->Pixels(program_.state.MainWindowWidth), content.width());
+    const int bar = menuBar()->heightForWidth(width) > 0 ? menuBar()->heightForWidth(width)
+                                                          : menuBar()->sizeHint().height();
+    const int height = std::max(sheet_->Pixels(program_.state.MainWindowHeight) + sheet_->HeaderBandHeight(),
+                                bar + content.height());
+    if (size() != QSize(width, height) || minimumSize() != maximumSize()) setFixedSize(width, height);
     ApplyEnabled();
 }
 
@@ -112,16 +137,28 @@ void MainWindow::Open(const model::DialogRequest& request) {
 
 void MainWindow::ChooseMenu(const std::string& name) {
     if (!program_.window.enabled) return;
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     Guard(program_, [&] {
         const model::DialogRequest request = model::MenuCommand(program_, name);
         Render();
         Open(request);
     });
     Render();
+    ComeBack(focus);
+}
+
+void MainWindow::ComeBack(const QPointer<QWidget>& focus) {
+    // A dialog has closed (the sheet was disabled under it, which moves the
+    // focus away): the window is active again and the control that had the
+    // focus has it back.
+    if (!isVisible() || QApplication::activeModalWidget()) return;
+    if (QApplication::activeWindow() != this && !findChild<QDialog*>("frmManual")) activateWindow();
+    if (focus && focus->window() == this && focus->isVisible() && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::OnRowReleased(model::Row row, model::MouseButton button) {
     if (!program_.window.enabled) return;
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     Guard(program_, [&] {
         model::DialogRequest request = model::MouseUp(program_, row, button);
         // A left release is also the row's click (names, datums, grid systems, zones).
@@ -131,6 +168,7 @@ void MainWindow::OnRowReleased(model::Row row, model::MouseButton button) {
         Open(request);
     });
     Render();
+    ComeBack(focus);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

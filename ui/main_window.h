@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 
 #include "model/program.h"
 #include "ui/sheet_view.h"
@@ -48,6 +49,7 @@ private:
     void OnRowReleased(model::Row row, model::MouseButton button);
     void Open(const model::DialogRequest& request);
     void ApplyEnabled();
+    void ComeBack(const QPointer<QWidget>& focus);
 
     model::Program program_;
     SheetView* sheet_ = nullptr;

@@ -47,7 +47,7 @@ void ShowOppositeDatumDialog(QWidget* parent, model::OppositeDatumDialog& d) {
         singled_out->setFocus(Qt::OtherFocusReason);
     }
     CentreOnParent(&dialog);
-    dialog.exec();
+    ExecModal(dialog);
     if (d.open) model::CloseOppositeDatumDialog(d);  // closed without a button
 }
 

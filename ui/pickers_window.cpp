@@ -94,7 +94,7 @@ struct PickerFrame {
     }
     bool Run() {
         CentreOnParent(&dialog);
-        return dialog.exec() == QDialog::Accepted;
+        return ExecModal(dialog) == QDialog::Accepted;
     }
 };
 

@@ -1,6 +1,9 @@
 #include "ui/print_choice.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QStyle>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,11 +36,11 @@ std::vector<std::string> InstalledPrinters() {
 
 }  // namespace
 
-void PrintResultSheet(model::Program& program, QWidget* sheet, const model::PrintTarget& target) {
+void PrintResultSheet(model::Program& program, const SheetView* sheet, const model::PrintTarget& target) {
     if (target.kind == model::PrintTarget::Printer) {
         CurrentPrinterName() = ToQt(target.printer);
         QPrinter printer(QPrinterInfo::printerInfo(ToQt(target.printer)), QPrinter::HighResolution);
-        if (!PrintWindowImage(sheet, printer))
+        if (!PrintSheet(sheet, printer))
             platform::Show(program.platform.notices, "The result sheet could not be printed on " + target.printer);
         return;
     }
@@ -51,19 +54,48 @@ void PrintResultSheet(model::Program& program, QWidget* sheet, const model::Prin
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(ToQt(*path));
-    if (!PrintWindowImage(sheet, printer))
+    if (!PrintSheet(sheet, printer))
         platform::Show(program.platform.notices, "The result sheet could not be printed to " + *path);
 }
 
-bool PrintWindowImage(QWidget* window, QPrinter& printer) {
-    const QPixmap image = window->grab();
+bool PrintSheet(const SheetView* sheet, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    // The whole window on the page, as large as the page allows, at the top left.
+    // The sheet's texts drawn straight onto the page in their places, scaled to
+    // the page's width at the top left: text at the printer's resolution. Paper
+    // is white, so the texts keep the colours they have on a light palette.
     const QRect page = painter.viewport();
-    QSize size = image.size();
+    QSize size = sheet->size();
     size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(page.topLeft(), size), image);
+    const double scale = static_cast<double>(size.width()) / std::max(1, sheet->width());
+    painter.setWindow(page);
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    QPalette paper = QApplication::style()->standardPalette();
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    for (const SheetView::ShownText& shown : sheet->ShownTexts()) {
+        // The font sized in the sheet's pixels, which the painter scales to the page.
+        QFont font = shown.widget->font();
+        font.setPixelSize(QFontInfo(font).pixelSize());
+        painter.setFont(font);
+        painter.setPen(SheetView::ColourOn(shown.widget, paper));
+        if (const auto* label = qobject_cast<const QLabel*>(shown.widget)) {
+            const QRect inside = shown.rect.marginsRemoved(label->contentsMargins());
+            painter.drawText(inside, static_cast<int>(label->alignment()), shown.text);
+        } else {
+            // The check box: its square, then its caption.
+            const int side = QFontMetrics(shown.widget->font()).ascent();
+            const QRect box(shown.rect.left() + 1, shown.rect.center().y() - side / 2, side, side);
+            painter.drawRect(box);
+            if (qobject_cast<const QCheckBox*>(shown.widget)->isChecked()) {
+                painter.drawLine(box.topLeft(), box.bottomRight());
+                painter.drawLine(box.topRight(), box.bottomLeft());
+            }
+            painter.drawText(shown.rect.adjusted(side + side / 2 + 1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             shown.text);
+        }
+    }
     return painter.end();
 }
 
@@ -105,7 +137,7 @@ std::optional<model::PrintTarget> RunPrintChoice(QWidget* parent, model::Program
     CentreOnParent(&dialog);
     printers->setFocus(Qt::OtherFocusReason);
     if (opened) opened();
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (ExecModal(dialog) != QDialog::Accepted) return std::nullopt;
     return target;
 }
 

@@ -5,7 +5,10 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
+#include <algorithm>
 
+#include "ui/dialog_parts.h"
 #include "ui/opposite_datum_window.h"
 
 namespace ui {
@@ -34,6 +37,27 @@ double LogicalDpi() {
 
 }  // namespace
 
+QPoint PlaceOnScreen(const QRect& wanted) {
+    const QScreen* best = QGuiApplication::primaryScreen();
+    long long most = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->availableGeometry().intersected(wanted);
+        const long long area = shown.isEmpty() ? 0 : static_cast<long long>(shown.width()) * shown.height();
+        if (area > most) {
+            most = area;
+            best = screen;
+        }
+    }
+    if (!best) return wanted.topLeft();
+    const QRect room = best->availableGeometry();
+    // The frame's title bar lies above the window's inner area.
+    const int title = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize size = wanted.size() + QSize(0, title);
+    const int x = std::max(room.left(), std::min(wanted.left(), room.right() + 1 - size.width()));
+    const int y = std::max(room.top(), std::min(wanted.top(), room.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 std::string FromQt(const QString& text) { return text.toStdString(); }
 
@@ -53,7 +77,7 @@ model::Platform QtPlatform(QWidget* parent) {
     model::Platform p;
     p.notices.show = [parent](const platform::Notice& notice) {
         QMessageBox box(QtIcon(notice.icon), Title(notice.title), ToQt(notice.text), QMessageBox::Ok, parent);
-        box.exec();
+        ExecModal(box);
     };
     auto dialog = [parent](const platform::FileDialogRequest& request, bool save) -> std::optional<std::string> {
         QFileDialog d(parent, ToQt(request.title), ToQt(request.initial_folder), QtFilter(request.filter));
@@ -64,7 +88,7 @@ model::Platform QtPlatform(QWidget* parent) {
             if (ext[0] == '.') ext.erase(0, 1);
             d.setDefaultSuffix(ToQt(ext));
         }
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+        if (ExecModal(d) != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
         return FromQt(d.selectedFiles().first());
     };
     p.file_dialogs.open = [dialog](const platform::FileDialogRequest& r) { return dialog(r, false); };

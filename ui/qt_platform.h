@@ -17,6 +17,12 @@ QString QtFilter(const std::string& filter);
 int TwipsToPixels(int twips);
 int PixelsToTwips(int pixels);
 
+// Where a window wanted at `wanted` (its frame's top left and its size) opens:
+// moved, as little as it takes, into the available area of the screen that
+// shows most of it, or of the primary screen when none shows any of it. A
+// window larger than the screen keeps its top left corner on the screen.
+QPoint PlaceOnScreen(const QRect& wanted);
+
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 

@@ -167,6 +167,7 @@ void RunRouteSchedule(QWidget* parent, model::Program& program, const std::funct
     auto* print = new QPushButton(schedule::kPrintCaption, &dialog);
     print->setObjectName("cmdPrint");
     print->setAutoDefault(false);
+    print->setEnabled(false);  // the schedule has no printout: shown greyed rather than doing nothing
     auto* close = new QPushButton(schedule::kCloseCaption, &dialog);
     close->setObjectName("cmdClose");
     close->setAutoDefault(false);
@@ -248,7 +249,7 @@ void RunRouteSchedule(QWidget* parent, model::Program& program, const std::funct
     CentreOnParent(&dialog);
     input->setFocus(Qt::OtherFocusReason);
     if (opened) opened();
-    dialog.exec();
+    ExecModal(dialog);
 }
 
 }  // namespace ui

@@ -215,7 +215,7 @@ void RunUserDatumEditor(QWidget* parent, model::Program& program, const std::fun
     CentreOnParent(&dialog);
     datum_boxes[0]->setFocus(Qt::OtherFocusReason);
     if (opened) opened();
-    dialog.exec();
+    ExecModal(dialog);
 }
 
 }  // namespace ui

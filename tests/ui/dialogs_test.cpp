@@ -280,6 +280,31 @@ private slots:
         QVERIFY(licence.contains("MIT License"));
         for (const char* source : {"EPSG", "NIMA TR8350.2", "EGM96"}) QVERIFY2(sources.contains(source), source);
     }
+
+    void KeyboardOnlyAccessKeysEnterAndEscape() {
+        ui_test::Harness h;
+        const QString latitude = SheetText(h, Row::Lat0);
+        QStringList focus;
+        // Alt and a label's underlined letter go to its box; Escape is Cancel.
+        InDialog(h, [&] { h.window->ChooseMenu("mnuPointA_Geographic"); }, [&](QWidget* d) {
+            for (Qt::Key key : {Qt::Key_O, Qt::Key_H, Qt::Key_L}) {
+                QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+                focus << QApplication::focusWidget()->objectName();
+            }
+            QTest::keyClicks(QApplication::focusWidget(), "10 00 00");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!d->isVisible());
+        });
+        QCOMPARE(focus, QStringList({"txtLon", "txtEllHgt", "txtLat"}));
+        QCOMPARE(SheetText(h, Row::Lat0), latitude);
+        // Enter is OK.
+        InDialog(h, [&] { h.window->ChooseMenu("mnuPointA_Geographic"); }, [&](QWidget*) {
+            QTest::keyClicks(QApplication::focusWidget(), "10 00 00");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(SheetText(h, Row::Lat0), QString::fromUtf8("10° 00' 00.000\" N "));
+        QVERIFY(h.window->InputEnabled());
+    }
 };
 
 ui_test::Register<DialogsTest> registered;

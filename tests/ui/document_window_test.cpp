@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -93,7 +94,14 @@ private slots:
         QCOMPARE(note, QString("No printer is installed. OK prints the result sheet to a PDF file instead."));
         QCOMPARE(asked, 1);
         QVERIFY(Bytes(path).startsWith("%PDF"));
-        QVERIFY(Bytes(path).size() > 10000);  // the sheet's image is in it
+        // The sheet is in it as text: pdftotext (poppler-utils) reads it back.
+        QProcess reader;
+        reader.start("pdftotext", {"-layout", path, "-"});
+        QVERIFY2(reader.waitForFinished(30000) && reader.exitCode() == 0, "pdftotext (poppler-utils) reads the PDF");
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        for (const char* shown : {"MODE : Range/Bearing Calculations", "Point A", "Point B", "Latitude",
+                                  "60° 00' 00.000\" N", "003° 00' 00.000\" E", "5 500 477.13 m", "0.999600000"})
+            QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
         QVERIFY(h.window->InputEnabled());
         QVERIFY(h.notices.notices.empty());
 

@@ -1,11 +1,20 @@
-// The main window: caption, size, the menu bar in both modes, start-up and shut-down.
+// The main window: caption, size, the menu bar in both modes, start-up and
+// shut-down, its place on the screens, the focus after dialogs, the manual and copying.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
+#include "model/datum_rules.h"
 #include "model/layout.h"
 #include "ui/dialogs.h"
+#include "ui/manual_window.h"
+#include "ui/opposite_datum_window.h"
 #include "ui/qt_platform.h"
 #include "ui_tests.h"
 
@@ -18,9 +27,10 @@ private slots:
         ui_test::Harness h;
         QCOMPARE(h.window->windowTitle(), QString("Twopoint v 1.12 Nov 2009"));
         QCOMPARE(h.window->objectName(), QString("MDI_Kvist"));
-        // 11000 x 8950 twips, and the header band above the groups.
-        QCOMPARE(h.window->width(), ui::TwipsToPixels(11000));
-        QCOMPARE(h.window->height(), ui::TwipsToPixels(8950) + ui::SheetView::HeaderBandHeight());
+        // 11000 x 8950 twips in the sheet's font, and the header band above the groups.
+        const ui::SheetView* sheet = h.window->sheet();
+        QVERIFY(h.window->width() >= sheet->Pixels(11000));
+        QCOMPARE(h.window->height(), sheet->Pixels(8950) + sheet->HeaderBandHeight());
         QCOMPARE(h.window->sheet()->RowWidget(model::Row::Title)->text(),
                  QString("MODE : Range/Bearing Calculations"));
         QCOMPARE(h.window->sheet()->RowWidget(model::Row::Lat0)->text(), QString::fromUtf8("60° 00' 00.000\" N "));
@@ -43,14 +53,18 @@ private slots:
         QVERIFY(!h.window->MenuAction("mnuModeMode(0)")->isChecked());
         QVERIFY(!h.window->MenuAction("mnuOffset")->isEnabled());
         QCOMPARE(h.window->sheet()->RowWidget(model::Row::Title)->text(), QString("MODE : Datum shift"));
-        QCOMPARE(h.window->width(), ui::TwipsToPixels(11200));
+        QVERIFY(h.window->width() >= h.window->sheet()->Pixels(11200));
         QVERIFY(!h.window->sheet()->RowWidget(model::Row::TrueDist)->isVisible());
         QVERIFY(h.window->sheet()->RowWidget(model::Row::DeltaLat)->isVisible());
-        // The mode colours: green relations, violet deviations.
-        QCOMPARE(h.window->sheet()->RowWidget(model::Row::DeltaLat)->styleSheet(), QString("color: #8000a0"));
-        QCOMPARE(h.window->sheet()->RowWidget(model::Row::Title)->styleSheet(), QString("color: #8000a0"));
+        // The mode colour follows the mode (its hues are the sheet geometry test's).
+        auto colour = [&](model::Row row) {
+            return h.window->sheet()->RowWidget(row)->palette().color(QPalette::WindowText);
+        };
+        QCOMPARE(colour(model::Row::Title), colour(model::Row::DeltaLat));
+        const QColor violet = colour(model::Row::Title);
         h.window->ChooseMenu("mnuModeMode(0)");
-        QCOMPARE(h.window->sheet()->RowWidget(model::Row::TrueDist)->styleSheet(), QString("color: #008040"));
+        QCOMPARE(colour(model::Row::Title), colour(model::Row::TrueDist));
+        QVERIFY(colour(model::Row::Title) != violet);
 
         // View: the grid entry hides groups 2 and 3 and shrinks the window by two groups.
         const int height = h.window->height();
@@ -58,11 +72,12 @@ private slots:
         QVERIFY(!h.window->MenuAction("mnuViewDisplay(2)")->isChecked());
         QVERIFY(!h.window->sheet()->RowWidget(model::Row::Northing0)->isVisible());
         QVERIFY(!h.window->sheet()->RowWidget(model::Row::ScaleFactor1)->isVisible());
-        QCOMPARE(h.window->height(), height - ui::TwipsToPixels(8950) + ui::TwipsToPixels(8950 - 2 * 1335));
+        const ui::SheetView* sheet = h.window->sheet();
+        QCOMPARE(h.window->height(), height - (sheet->Pixels(8950) - sheet->Pixels(8950 - 2 * 1335)));
         for (int k : {0, 1, 5}) h.window->ChooseMenu("mnuViewDisplay(" + std::to_string(k) + ")");
         h.window->ChooseMenu("mnuViewDisplay(0)");
         // Geographic and the spare group (which has no View entry) remain.
-        QCOMPARE(h.window->height(), ui::TwipsToPixels(2 * 1335 + 1220) + ui::SheetView::HeaderBandHeight());
+        QCOMPARE(h.window->height(), sheet->Pixels(2 * 1335 + 1220) + sheet->HeaderBandHeight());
 
         h.window->ChooseMenu("mnuOptionWLongitude");
         QVERIFY(h.window->MenuAction("mnuOptionWLongitude")->isChecked());
@@ -112,6 +127,107 @@ private slots:
         const auto again = ui_test::StartAgain(*h, notices);
         QCOMPARE(again->pos(), QPoint(ui::TwipsToPixels(2400), ui::TwipsToPixels(1800)));
         QVERIFY(notices.notices.empty());  // the setup file of the first run was read
+    }
+
+    void RestoredPositionLiesOnAScreen() {
+        ui_test::Harness h;
+        const QSize size = h.window->size();
+        const struct {
+            int left, top;       // stored, in pixels
+            QPoint expected;     // where the window opens; (-1, -1): anywhere wholly on a screen
+        } cases[] = {
+            {100, 80, {100, 80}},        // on the first screen: kept
+            {2100, 50, {2100, 50}},      // on the second screen: kept
+            {20000, 30000, {-1, -1}},    // a monitor no longer there
+            {-5000, -400, {-1, -1}},
+            {1900, 1000, {-1, -1}},      // astride the screens' edges
+        };
+        for (const auto& c : cases) {
+            h.settings.values["Twopoint/Settings/MainLeft"] = std::to_string(ui::PixelsToTwips(c.left));
+            h.settings.values["Twopoint/Settings/MainTop"] = std::to_string(ui::PixelsToTwips(c.top));
+            platform::RecordedNotices notices;
+            const auto again = ui_test::StartAgain(h, notices);
+            const QRect placed(again->pos(), size);
+            if (c.expected.x() >= 0) QCOMPARE(again->pos(), c.expected);
+            bool on_a_screen = false;
+            for (const QScreen* screen : QGuiApplication::screens())
+                on_a_screen = on_a_screen || screen->availableGeometry().contains(placed);
+            QVERIFY2(on_a_screen, qPrintable(QString("stored %1, %2").arg(c.left).arg(c.top)));
+        }
+    }
+
+    void FocusAndActivationComeBackAfterEveryDialog() {
+        ui_test::Harness h;
+        h.window->activateWindow();
+        h.window->sheet()->RowWidget(model::Row::Lat1)->setFocus();
+        QApplication::processEvents();
+        // A point dialog, a notice raised over the main window, the opposite-datum dialog.
+        ui_test::InDialog(h, [&] { h.window->ChooseMenu("mnuPointA_Geographic"); },
+                          [](QWidget* d) { ui_test::Press(d, "cmdCancel"); });
+        QApplication::processEvents();
+        QCOMPARE(QApplication::activeWindow(), h.window.get());
+        QCOMPARE(QApplication::focusWidget(), h.window->sheet()->RowWidget(model::Row::Lat1));
+        model::OppositeDatumDialog opposite = model::OpenOppositeDatumDialog(model::kEd87NorthSeaRow);
+        ui_test::WhenDialogOpens([](QWidget* d) { d->close(); });
+        ui::ShowOppositeDatumDialog(h.window.get(), opposite);
+        QApplication::processEvents();
+        QCOMPARE(QApplication::activeWindow(), h.window.get());
+        QCOMPARE(QApplication::focusWidget(), h.window->sheet()->RowWidget(model::Row::Lat1));
+    }
+
+    void DeadEntriesAreGreyedAndContentsShowsTheManual() {
+        ui_test::Harness h;
+        for (const char* name : {"mnuViewOffset_True", "mnuViewOffset_Grid", "mnuViewDatum_Geog", "mnuViewDatum_Grid",
+                                 "mnuUserGrid"})
+            QVERIFY2(!h.window->MenuAction(name)->isEnabled(), name);
+        QVERIFY(h.window->MenuAction("mnuHelpContents")->isEnabled());
+
+        // Without a manual file, the page built into the program; with one, the file.
+        QTemporaryDir empty, folder;
+        QCOMPARE(ui::FindManual({empty.path()}), QString());
+        QFile file(folder.path() + "/manual.html");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><h1>Twopoint user manual</h1><p>Chapter one</p></body></html>");
+        file.close();
+        QCOMPARE(ui::FindManual({empty.path(), folder.path()}), folder.path() + "/manual.html");
+
+        h.window->ChooseMenu("mnuHelpContents");
+        auto* manual = h.window->findChild<QDialog*>("frmManual");
+        QVERIFY(manual && manual->isVisible());
+        auto* browser = manual->findChild<QTextBrowser*>("txtManual");
+        QVERIFY(!browser->toPlainText().isEmpty());
+        ui::ShowManual(h.window.get(), ui::FindManual({empty.path()}));
+        QVERIFY(browser->toPlainText().startsWith("Twopoint\n"));
+        QVERIFY(browser->toPlainText().contains("Release the right mouse button on a value to choose its display format."));
+        ui::ShowManual(h.window.get(), ui::FindManual({folder.path()}));
+        QCOMPARE(h.window->findChildren<QDialog*>("frmManual").size(), 1);
+        QVERIFY(browser->toPlainText().contains("Chapter one"));
+        QVERIFY(h.window->InputEnabled());  // the manual stays open beside the sheet
+    }
+
+    void CopyTheSheetOrOneValue() {
+        ui_test::Harness h;
+        h.window->activateWindow();
+        QApplication::processEvents();
+        QTest::keyClick(h.window.get(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(lines[0], QString("MODE : Range/Bearing Calculations"));
+        QVERIFY(lines.contains(QString::fromUtf8("Latitude\t60° 00' 00.000\" N\tRange\t0.00 m\tNorth\t0.00 m\t60° 00' 00.000\" N")));
+        QVERIFY(lines.contains(QString("Scale factor\t0.999600000\tDist.\tn/a\t0.999600000")));
+        QCOMPARE(h.window->MenuAction("mnuEditCopySheet")->text(), QString("&Copy Sheet"));
+
+        // A value alone: Ctrl+C on the value that has the focus (Tab reaches every value).
+        QApplication::clipboard()->clear();
+        QWidget* easting = h.window->sheet()->RowWidget(model::Row::Easting1);
+        QCOMPARE(easting->focusPolicy(), Qt::TabFocus);
+        easting->setFocus();
+        QTest::keyClick(easting, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("500 000.0 m"));
+        // Enter on it opens its dialog, as a click does.
+        const ui_test::Seen seen = ui_test::InDialog(h, [&] { QTest::keyClick(easting, Qt::Key_Return); },
+                                                     [](QWidget* d) { ui_test::Press(d, "cmdCancel"); });
+        QCOMPARE(seen.name, QString("EditGrid"));
+        QCOMPARE(seen.focus, QString("txtEasting"));
     }
 };
 

@@ -102,6 +102,7 @@ private slots:
             QApplication::processEvents();
             QTest::keyClicks(speed, "10");
             QTest::mouseClick(d->findChild<QPushButton*>("cmdCalc"), Qt::LeftButton);
+            QVERIFY(!d->findChild<QPushButton*>("cmdPrint")->isEnabled());  // the schedule has no printout
             sail = Text(d, "lblSailTime(0)");
             dep_gmt = Text(d, "lblDepGMT(0)");
             arr_zone = Text(d, "lblArrZone(0)");

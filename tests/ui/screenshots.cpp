@@ -1,10 +1,14 @@
 // Takes pictures of the main window in both modes and of every dialog, into
 // the folder given as the first argument (default: the current folder).
+// --font=PT sets the desktop font's size, --dark a dark palette; the scale
+// comes from QT_SCALE_FACTOR as for any Qt program.
 #include <QApplication>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPalette>
+#include <QStyle>
 #include <QPixmap>
 #include <QPushButton>
 #include <cstdio>
@@ -107,6 +111,30 @@ int main(int argc, char** argv) {
     }
     folder = argc > 1 ? argv[1] : ".";
     QDir().mkpath(folder);
+    for (int k = 2; k < argc; ++k) {
+        const QString option = argv[k];
+        if (option.startsWith("--font=")) {
+            QFont font = QApplication::font();
+            font.setPointSize(option.mid(7).toInt());
+            QApplication::setFont(font);
+        } else if (option == "--dark") {
+            QApplication::setStyle("Fusion");
+            QPalette dark;
+            dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+            dark.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
+            dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+            dark.setColor(QPalette::AlternateBase, QColor(0x35, 0x35, 0x35));
+            dark.setColor(QPalette::Text, QColor(0xe6, 0xe6, 0xe6));
+            dark.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x3c));
+            dark.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
+            dark.setColor(QPalette::Highlight, QColor(0x3d, 0x6f, 0xb4));
+            dark.setColor(QPalette::HighlightedText, Qt::white);
+            dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x90, 0x90, 0x90));
+            dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x90, 0x90, 0x90));
+            dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x90, 0x90, 0x90));
+            QApplication::setPalette(dark);
+        }
+    }
     ui_test::Harness h;
     QApplication::processEvents();
     Save(h.window.get(), "sheet_green");

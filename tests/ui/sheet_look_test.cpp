@@ -1,5 +1,6 @@
 // What the eye checks on the sheet: right-aligned values share one right edge
-// whether their text ends with a blank or not, and the location follows the mode colour.
+// whether their text ends with a blank or not, every value's tooltip says what
+// it is, and the location follows the mode colour.
 #include <QLabel>
 #include <QTest>
 
@@ -32,7 +33,23 @@ private slots:
             for (Row row : {Row::ScaleFactor0, Row::NRadius0, Row::GeoideHgt0, Row::Northing0})
                 QCOMPARE(TextRightEdge(sheet->RowWidget(model::At(row, i))), edge);
         }
+        // Every value says what it is, for the tooltip and for screen readers.
+        const std::pair<Row, const char*> described[] = {
+            {Row::Northing0, "Northing of Point A, WGS84 - World Geodetic system 1984, UTM - Northern Latitudes zone 31, metres"},
+            {Row::Lat1, "Latitude of Point B, WGS84 - World Geodetic system 1984, degrees"},
+            {Row::TrueDist, "True range between Point A and Point B, WGS84 - World Geodetic system 1984, metres"},
+            {Row::GridBrg1, "Grid bearing B to A, WGS84 - World Geodetic system 1984, UTM - Northern Latitudes zone 31, degrees"},
+            {Row::GrCircleDist, "Great circle distance between Point A and Point B, WGS84 - World Geodetic system 1984, nautical miles"},
+            {Row::ScaleFactor1, "Point scale factor of Point B, WGS84 - World Geodetic system 1984, UTM - Northern Latitudes zone 31"},
+        };
+        for (const auto& [row, words] : described) QCOMPARE(sheet->RowWidget(row)->toolTip(), QString(words));
+        QCOMPARE(sheet->RowWidget(Row::Northing0)->accessibleName(),
+                 QString("Northing of Point A, WGS84 - World Geodetic system 1984, UTM - Northern Latitudes zone 31, "
+                         "metres: 6 651 411.2 m"));
+
         h.window->ChooseMenu("mnuModeMode(1)");
+        QCOMPARE(sheet->RowWidget(Row::dz)->toolTip(),
+                 QString("Z deviation between Datum A and Datum B, WGS84 - World Geodetic system 1984, metres"));
         QCOMPARE(h.program().sheet[Row::Name2].colour, model::kDatumShiftColour);
         QCOMPARE(h.program().sheet[Row::Name2].colour, h.program().sheet[Row::Title].colour);
     }
