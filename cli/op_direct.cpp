@@ -6,20 +6,22 @@
 
 namespace {
 
-int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+constexpr cli::FieldSpec kFields[] = {
+    {"lat1", cli::FieldKind::Latitude}, {"lon1", cli::FieldKind::Longitude}, {"az12"}, {"distance"}};
+
+cli::RecordFunction Prepare(const cli::Arguments& args) {
     const auto datum = cli::DatumFromArguments(args).applied;
-    const bool full = args.Has("full");
-    return cli::ForEachRecord(in, out, [&](const std::string& line) {
-        const auto v = cli::ParseNumbers(cli::SplitFields(line), {"lat1", "lon1", "az12", "distance"});
-        const double lat1 = cli::LatitudeField(v[0], "lat1"), lon1 = cli::DegreesToRadians(v[1]);
+    return [datum](const cli::Record& record, cli::LineWriter& out) {
+        const auto v = cli::ReadFields(record, kFields);
+        const double lat1 = cli::LatitudeField(v[0], "lat1"), lon1 = cli::LongitudeField(v[1], "lon1");
         const auto end = engine::GeodeticDirect(lat1, lon1, v[3], cli::DegreesToRadians(v[2]), datum.a, datum.e2);
-        return cli::JoinFields({cli::FormatNumber(cli::RadiansToDegrees(end.latitude), cli::Quantity::Angle, full),
-                                cli::FormatNumber(cli::RadiansToDegrees(end.longitude), cli::Quantity::Angle, full)});
-    });
+        out.Latitude(cli::RadiansToDegrees(end.latitude));
+        out.Longitude(cli::RadiansToDegrees(end.longitude));
+    };
 }
 
 const bool registered = cli::Register({"direct", "lat1 lon1 az12 distance", "lat2 lon2", {cli::DatumOptionSpec()},
                                        "Geodetic direct problem: the end point from a start, an azimuth and a distance.",
-                                       Run});
+                                       Prepare});
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr cli::FieldSpec kFields[] = {{"value"}};
+
 std::string FormatByForm(const std::string& form, double degrees, const std::string& kind, int decimals) {
     if (form == "dms") return text::FormatDMS(degrees, kind, decimals);
     if (form == "dm") return text::FormatDM(degrees, kind, decimals);
@@ -12,15 +14,14 @@ std::string FormatByForm(const std::string& form, double degrees, const std::str
     throw cli::RecordError("--form must be dms, dm, dms-compact or dm-compact");
 }
 
-int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+cli::RecordFunction Prepare(const cli::Arguments& args) {
     const std::string kind = args.GetOr("kind", "LAT");
     const std::string form = args.GetOr("form", "dms");
     const int decimals = cli::ParseIntegerField(args.GetOr("decimals", "4"), "--decimals");
     FormatByForm(form, 0.0, kind, decimals);  // rejects a wrong --form before any input
-    return cli::ForEachRecord(in, out, [&](const std::string& line) {
-        const auto value = cli::ParseNumbers(cli::SplitFields(line), {"value"});
-        return FormatByForm(form, value[0], kind, decimals);
-    });
+    return [kind, form, decimals](const cli::Record& record, cli::LineWriter& out) {
+        out.Raw(FormatByForm(form, cli::ReadFields(record, kFields)[0], kind, decimals));
+    };
 }
 
 const bool registered = cli::Register({
@@ -29,6 +30,6 @@ const bool registered = cli::Register({
      {"form", true, "dms, dm, dms-compact or dm-compact (default dms)"},
      {"decimals", true, "decimals of the last field (default 4)"}},
     "Degrees to degree-minute-second or degree-minute text, as the program shows them.",
-    Run});
+    Prepare});
 
 }  // namespace

@@ -6,20 +6,22 @@
 
 namespace {
 
-int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+constexpr cli::FieldSpec kFields[] = {
+    {"lat", cli::FieldKind::Latitude}, {"lon", cli::FieldKind::Longitude}, {"h"}};
+
+cli::RecordFunction Prepare(const cli::Arguments& args) {
     const auto datum = cli::DatumFromArguments(args).applied;
-    const bool full = args.Has("full");
-    return cli::ForEachRecord(in, out, [&](const std::string& line) {
-        const auto v = cli::ParseNumbers(cli::SplitFields(line), {"lat", "lon", "h"});
-        const auto xyz = engine::GeogToCart(cli::LatitudeField(v[0], "lat"), cli::DegreesToRadians(v[1]), v[2],
-                                            datum.a, datum.e2);
-        return cli::JoinFields({cli::FormatNumber(xyz.X, cli::Quantity::Length, full),
-                                cli::FormatNumber(xyz.Y, cli::Quantity::Length, full),
-                                cli::FormatNumber(xyz.Z, cli::Quantity::Length, full)});
-    });
+    return [datum](const cli::Record& record, cli::LineWriter& out) {
+        const auto v = cli::ReadFields(record, kFields);
+        const double lat = cli::LatitudeField(v[0], "lat"), lon = cli::LongitudeField(v[1], "lon");
+        const auto xyz = engine::GeogToCart(lat, lon, v[2], datum.a, datum.e2);
+        out.Length(xyz.X);
+        out.Length(xyz.Y);
+        out.Length(xyz.Z);
+    };
 }
 
 const bool registered = cli::Register({"geog2cart", "lat lon h", "X Y Z", {cli::DatumOptionSpec()},
-                                       "Geographic to earth-centred cartesian co-ordinates.", Run});
+                                       "Geographic to earth-centred cartesian co-ordinates.", Prepare});
 
 }  // namespace

@@ -8,20 +8,20 @@ namespace {
 
 // The program's notice when the inverse projection does not settle.
 constexpr const char* kBadConversion = "BAD GEOGRAPHICAL TO GRID CONVERSION";
+constexpr cli::FieldSpec kFields[] = {{"N"}, {"E"}};
 
-int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+cli::RecordFunction Prepare(const cli::Arguments& args) {
     const auto datum = cli::DatumFromArguments(args).applied;
-    const bool full = args.Has("full");
     const auto zone_text = args.Get("zone");
     if (!zone_text) throw cli::RecordError("--zone Z is required");
     const auto pc = engine::SetupProjection(cli::ZoneOption(*zone_text), args.Has("south"), datum.a, datum.e2);
-    return cli::ForEachRecord(in, out, [&](const std::string& line) {
-        const auto v = cli::ParseNumbers(cli::SplitFields(line), {"N", "E"});
+    return [pc](const cli::Record& record, cli::LineWriter& out) {
+        const auto v = cli::ReadFields(record, kFields);
         const auto r = engine::GridToGeog(pc, v[0], v[1]);
         if (!r.settled) throw cli::RecordError(kBadConversion);
-        return cli::JoinFields({cli::FormatNumber(cli::RadiansToDegrees(r.lat), cli::Quantity::Angle, full),
-                                cli::FormatNumber(cli::RadiansToDegrees(r.lon), cli::Quantity::Angle, full)});
-    });
+        out.Latitude(cli::RadiansToDegrees(r.lat));
+        out.Longitude(cli::RadiansToDegrees(r.lon));
+    };
 }
 
 const bool registered = cli::Register(
@@ -29,6 +29,6 @@ const bool registered = cli::Register(
      {cli::DatumOptionSpec(),
       {"zone", true, "UTM zone 1..60 (required)"},
       {"south", false, "grid system \"UTM - Southern Latitudes\" (false northing 10000000)"}},
-     "Transverse Mercator grid co-ordinates in a UTM zone to geographic co-ordinates.", Run});
+     "Transverse Mercator grid co-ordinates in a UTM zone to geographic co-ordinates.", Prepare});
 
 }  // namespace

@@ -7,11 +7,18 @@
 
 namespace {
 
+constexpr cli::FieldSpec kParameters[] = {{"dx"}, {"dy"}, {"dz"}, {"rx"}, {"ry"}, {"rz"}, {"ds"}};
+constexpr cli::FieldSpec kFields[] = {{"X"}, {"Y"}, {"Z"}};
+
 std::array<double, 7> ReadParameters(const cli::Arguments& args) {
     const auto text = args.Get("params");
     if (!text) throw cli::RecordError("--params dx,dy,dz,rx,ry,rz,ds is required");
+    cli::Record record;
     const auto fields = cli::SplitFields(*text);
-    const auto values = cli::ParseNumbers(fields, {"dx", "dy", "dz", "rx", "ry", "rz", "ds"});
+    for (const auto& field : fields)
+        if (record.count < record.fields.size()) record.fields[record.count++] = field;
+    record.count = fields.size();
+    const auto values = cli::ReadFields(record, kParameters);
     // Rotations are given in arc seconds and the scale in ppm; the shift takes radians and a fraction.
     std::array<double, 7> p{};
     for (int k = 0; k < 3; ++k) p[k] = values[k];
@@ -20,17 +27,16 @@ std::array<double, 7> ReadParameters(const cli::Arguments& args) {
     return p;
 }
 
-int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+cli::RecordFunction Prepare(const cli::Arguments& args) {
     const auto p = ReadParameters(args);
     const int direction = args.Has("reverse") ? 0 : 1;
-    const bool full = args.Has("full");
-    return cli::ForEachRecord(in, out, [&](const std::string& line) {
-        const auto v = cli::ParseNumbers(cli::SplitFields(line), {"X", "Y", "Z"});
+    return [p, direction](const cli::Record& record, cli::LineWriter& out) {
+        const auto v = cli::ReadFields(record, kFields);
         const auto r = engine::HelmertShiftSet(direction, p, {v[0], v[1], v[2]});
-        return cli::JoinFields({cli::FormatNumber(r.X, cli::Quantity::Length, full),
-                                cli::FormatNumber(r.Y, cli::Quantity::Length, full),
-                                cli::FormatNumber(r.Z, cli::Quantity::Length, full)});
-    });
+        out.Length(r.X);
+        out.Length(r.Y);
+        out.Length(r.Z);
+    };
 }
 
 const bool registered = cli::Register({
@@ -38,6 +44,6 @@ const bool registered = cli::Register({
     {{"params", true, "dx,dy,dz,rx,ry,rz,ds in metres, arc seconds and ppm"},
      {"reverse", false, "apply the parameters backwards (WGS84 -> datum)"}},
     "Seven-parameter similarity transformation, position-vector convention.",
-    Run});
+    Prepare});
 
 }  // namespace

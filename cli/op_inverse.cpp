@@ -6,26 +6,31 @@
 
 namespace {
 
-int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+constexpr cli::FieldSpec kFields[] = {{"lat1", cli::FieldKind::Latitude},
+                                      {"lon1", cli::FieldKind::Longitude},
+                                      {"lat2", cli::FieldKind::Latitude},
+                                      {"lon2", cli::FieldKind::Longitude}};
+
+cli::RecordFunction Prepare(const cli::Arguments& args) {
     const auto datum = cli::DatumFromArguments(args).applied;
-    const bool full = args.Has("full");
-    return cli::ForEachRecord(in, out, [&](const std::string& line) {
-        const auto v = cli::ParseNumbers(cli::SplitFields(line), {"lat1", "lon1", "lat2", "lon2"});
-        const double lat1 = cli::LatitudeField(v[0], "lat1"), lon1 = cli::DegreesToRadians(v[1]);
-        const double lat2 = cli::LatitudeField(v[2], "lat2"), lon2 = cli::DegreesToRadians(v[3]);
+    return [datum](const cli::Record& record, cli::LineWriter& out) {
+        const auto v = cli::ReadFields(record, kFields);
+        const double lat1 = cli::LatitudeField(v[0], "lat1"), lon1 = cli::LongitudeField(v[1], "lon1");
+        const double lat2 = cli::LatitudeField(v[2], "lat2"), lon2 = cli::LongitudeField(v[3], "lon2");
         // As the range/bearing calculation does: A->B in mode 0, B->A for its azimuth only.
         engine::GeodeticLine forward, backward;
         engine::GeodeticInverse(lat1, lon1, lat2, lon2, engine::InverseMode::DistanceAndAzimuth, forward,
                                 datum.b, datum.f);
         engine::GeodeticInverse(lat2, lon2, lat1, lon1, engine::InverseMode::AzimuthOnly, backward, datum.b,
                                 datum.f);
-        return cli::JoinFields({cli::FormatNumber(forward.distance, cli::Quantity::Length, full),
-                                cli::FormatNumber(cli::RadiansToDegrees(forward.azimuth), cli::Quantity::Angle, full),
-                                cli::FormatNumber(cli::RadiansToDegrees(backward.azimuth), cli::Quantity::Angle, full)});
-    });
+        out.Length(forward.distance);
+        out.Bearing(cli::RadiansToDegrees(forward.azimuth));
+        out.Bearing(cli::RadiansToDegrees(backward.azimuth));
+    };
 }
 
 const bool registered = cli::Register({"inverse", "lat1 lon1 lat2 lon2", "distance az12 az21", {cli::DatumOptionSpec()},
-                                       "Geodetic inverse problem: ellipsoidal distance and azimuths both ways.", Run});
+                                       "Geodetic inverse problem: ellipsoidal distance and azimuths both ways.", 
+                                       Prepare});
 
 }  // namespace

@@ -1,5 +1,6 @@
 // northsea: the North Sea transformations between ED50, ED87 and WGS84*Sea.
 #include "cli/data_dir.h"
+#include "cli/geodetic_fields.h"
 #include "cli/operation.h"
 #include "engine/constants.h"
 #include "engine/ellipsoid.h"
@@ -7,16 +8,17 @@
 
 namespace {
 
-int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+constexpr cli::FieldSpec kFields[] = {{"lat", cli::FieldKind::Latitude}, {"lon", cli::FieldKind::Longitude}, {"h"}};
+
+cli::RecordFunction Prepare(const cli::Arguments& args) {
     const std::string mode = args.GetOr("mode", "ED50-ED87");
     if (mode != "ED50-ED87" && mode != "ED87-WGS84*Sea" && mode != "ED50-WGS84*Sea")
         throw cli::RecordError("--mode must be ED50-ED87, ED87-WGS84*Sea or ED50-WGS84*Sea, not " + mode);
     const int d = args.Has("reverse") ? 1 : 0;
     const auto tables = engine::LoadNorthSeaFile(cli::DataDir(args) + "/NorthSea.vdx");
-    const bool full = args.Has("full");
-    return cli::ForEachRecord(in, out, [&](const std::string& line) {
-        const auto v = cli::ParseNumbers(cli::SplitFields(line), {"lat", "lon", "h"});
-        const double lat = v[0] * engine::kRadPerDeg, lon = v[1] * engine::kRadPerDeg;
+    return [mode, d, tables](const cli::Record& record, cli::LineWriter& out) {
+        const auto v = cli::ReadFields(record, kFields);
+        const double lat = cli::LatitudeField(v[0], "lat"), lon = cli::LongitudeField(v[1], "lon");
         engine::Geographic r;
         if (mode == "ED50-ED87") {
             r = engine::ShiftED50ED87(tables, d, lat, lon, v[2]);
@@ -31,16 +33,16 @@ int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
             const auto xyz = engine::ShiftED87Sea(tables, d, engine::GeogToCart(lat, lon, v[2], a_from, e2_from));
             r = engine::CartToGeog(xyz, lat, v[2], a_to, e2_to);
         }
-        return cli::JoinFields({cli::FormatNumber(r.lat * engine::kDegPerRad, cli::Quantity::Angle, full),
-                                cli::FormatNumber(r.lon * engine::kDegPerRad, cli::Quantity::Angle, full),
-                                cli::FormatNumber(r.h, cli::Quantity::Length, full)});
-    });
+        out.Latitude(r.lat * engine::kDegPerRad);
+        out.Longitude(r.lon * engine::kDegPerRad);
+        out.Length(r.h);
+    };
 }
 
 const bool registered = cli::Register({
     "northsea", "lat lon h", "lat lon h",
     {{"mode", true, "ED50-ED87 (default), ED87-WGS84*Sea or ED50-WGS84*Sea"},
      {"reverse", false, "the opposite direction (ED87 -> ED50, WGS84*Sea -> ED87 / ED50)"}},
-    "North Sea transformations with the tables of NorthSea.vdx.", Run});
+    "North Sea transformations with the tables of NorthSea.vdx.", Prepare});
 
 }  // namespace

@@ -6,23 +6,26 @@
 
 namespace {
 
-int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+cli::RecordFunction Prepare(const cli::Arguments& args) {
     const std::string kind = args.GetOr("kind", "LAT");
     const std::string form = args.GetOr("form", "dms");
     if (form != "dms" && form != "dm") throw cli::RecordError("--form must be dms or dm");
     const int decimals = cli::ParseIntegerField(args.GetOr("decimals", "4"), "--decimals");
-    const bool full = args.Has("full");
-    return cli::ForEachRecord(in, out, [&](const std::string& line) {
+    return [kind, form, decimals](const cli::Record& record, cli::LineWriter& out) {
         platform::RecordedNotices recorded;
-        std::string typed = line;
+        std::string typed(record.line);
         const double degrees = form == "dms" ? text::ParseDMS(typed, kind, decimals, recorded.Sink())
                                              : text::ParseDM(typed, kind, decimals, recorded.Sink());
-        std::string result = cli::FormatNumber(degrees, cli::Quantity::Angle, full) + "\t" + typed;
+        out.Angle(degrees);
+        out.Raw("\t");
+        out.Raw(typed);
         for (const platform::Notice& notice : recorded.notices) {
-            result += "\t[" + notice.title + "] " + notice.text;
+            out.Raw("\t[");
+            out.Raw(notice.title);
+            out.Raw("] ");
+            out.Raw(notice.text);
         }
-        return result;
-    });
+    };
 }
 
 const bool registered = cli::Register({
@@ -32,6 +35,6 @@ const bool registered = cli::Register({
      {"form", true, "dms or dm (default dms)"},
      {"decimals", true, "decimals of the normalised text (default 4)"}},
     "Typed degree text to degrees, as the program's point and offset dialogs read it.",
-    Run});
+    Prepare});
 
 }  // namespace

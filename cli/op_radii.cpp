@@ -6,19 +6,18 @@
 
 namespace {
 
-int Run(const cli::Arguments& args, std::istream& in, std::ostream& out) {
+constexpr cli::FieldSpec kFields[] = {{"lat", cli::FieldKind::Latitude}};
+
+cli::RecordFunction Prepare(const cli::Arguments& args) {
     const auto datum = cli::DatumFromArguments(args).applied;
-    const bool full = args.Has("full");
-    return cli::ForEachRecord(in, out, [&](const std::string& line) {
-        const auto v = cli::ParseNumbers(cli::SplitFields(line), {"lat"});
-        const double lat = cli::LatitudeField(v[0], "lat");
-        return cli::JoinFields(
-            {cli::FormatNumber(engine::RadiusPrimeVertical(datum.a, datum.e2, lat), cli::Quantity::Length, full),
-             cli::FormatNumber(engine::RadiusMeridian(datum.a, datum.e2, lat), cli::Quantity::Length, full)});
-    });
+    return [datum](const cli::Record& record, cli::LineWriter& out) {
+        const double lat = cli::LatitudeField(cli::ReadFields(record, kFields)[0], "lat");
+        out.Length(engine::RadiusPrimeVertical(datum.a, datum.e2, lat));
+        out.Length(engine::RadiusMeridian(datum.a, datum.e2, lat));
+    };
 }
 
 const bool registered = cli::Register({"radii", "lat", "nu rho", {cli::DatumOptionSpec()},
-                                       "Radii of curvature in the prime vertical and in the meridian.", Run});
+                                       "Radii of curvature in the prime vertical and in the meridian.", Prepare});
 
 }  // namespace

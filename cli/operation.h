@@ -1,12 +1,15 @@
 #pragma once
 // The frame of twopoint-calc: operations register themselves by name, read one
 // record per input line and write exactly one output line per input line.
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -33,46 +36,118 @@ struct OptionSpec {
     std::string help;
 };
 
+// How a field is read: a plain number, or an angle that may also be written in
+// degrees, minutes and seconds with a hemisphere letter.
+enum class FieldKind { Number, Latitude, Longitude };
+
+// One input record as the record function sees it: the line as read (without
+// its line end) and its fields. A line may hold more fields than are kept;
+// `count` says how many it holds, `fields` keeps the first kKeptFields.
+inline constexpr std::size_t kKeptFields = 32;
+struct Record {
+    std::string_view line;
+    std::array<std::string_view, kKeptFields> fields{};
+    std::size_t count = 0;
+};
+
+// How numbers and angles are printed: angles with 10 decimals and lengths with
+// 4 unless --decimals says otherwise, every number %.17g with --full, and
+// latitudes, longitudes and azimuths as the sheet writes them with --dms / --dm.
+enum class AngleForm { Decimal, DMS, DM };
+struct OutputStyle {
+    bool full = false;
+    int angle_decimals = 10;
+    int length_decimals = 4;
+    AngleForm angle_form = AngleForm::Decimal;
+    int text_decimals = 4;  // decimals of the last field of a --dms / --dm text
+};
+
+// The output line of one record, fields joined by single blanks.
+struct LineWriter {
+    std::string& buffer;
+    const OutputStyle& style;
+    bool first = true;
+
+    void Length(double value);
+    void Angle(double degrees);  // a plain signed angle (convergence); decimal in every form
+    void Plain(double value);    // a ratio (scale factor): angle decimals
+    void Latitude(double degrees);
+    void Longitude(double degrees);
+    void Bearing(double degrees);
+    void Text(std::string_view text);
+    void Raw(std::string_view text);  // appended as it is, no blank before it
+};
+
+using RecordFunction = std::function<void(const Record&, LineWriter&)>;
+
 struct Operation {
     std::string name;
     std::string input_fields;   // as the help lists them, e.g. "lat lon h"
     std::string output_fields;
     std::vector<OptionSpec> options;
     std::string help;
-    // Runs the operation over the whole input; returns the exit status.
+    // Runs the operation over the whole input; returns the exit status. Empty
+    // for a record operation.
     std::function<int(const Arguments&, std::istream&, std::ostream&)> run;
+};
+
+// A record operation: `prepare` reads the options (RecordError for a bad one)
+// and returns the function that turns one record into one output line; the
+// batch frame reads the files, writes the output and handles the rest.
+using PrepareFunction = std::function<RecordFunction(const Arguments&)>;
+struct RecordOperation {
+    std::string name;
+    std::string input_fields;
+    std::string output_fields;
+    std::vector<OptionSpec> options;
+    std::string help;
+    PrepareFunction prepare;
 };
 
 // Registration at static-initialisation time: one `static const bool r = Register({...});`
 // per operation file.
 bool Register(Operation op);
+bool Register(RecordOperation op);
 const std::map<std::string, Operation>& Registry();
+// The prepare function of a record operation; nullptr for the others.
+const PrepareFunction* FindPrepare(const std::string& name);
 
-// The options every operation understands.
+// The options every operation understands, and those of record operations.
 std::vector<OptionSpec> CommonOptions();
+std::vector<OptionSpec> BatchOptions();
 
-// Splits a record into fields separated by blanks, tabs or commas.
+// Splits a text into fields separated by blanks, tabs or commas.
 std::vector<std::string> SplitFields(const std::string& line);
 
-// Reads a number field strictly (the whole field, a point as decimal separator);
-// raises RecordError naming the field otherwise.
-double ParseNumberField(const std::string& text, const std::string& field_name);
-int ParseIntegerField(const std::string& text, const std::string& field_name);
+// Reads a number field strictly (the whole field in decimal, a point as
+// decimal separator; a value too small for a double reads as 0); raises
+// RecordError naming the field otherwise.
+double ParseNumberField(std::string_view text, std::string_view field_name);
+int ParseIntegerField(std::string_view text, std::string_view field_name);
 
-// Requires exactly `names.size()` fields (or between min and names.size()) and
-// reads them as numbers.
-std::vector<double> ParseNumbers(const std::vector<std::string>& fields,
-                                 const std::vector<std::string>& names, std::size_t min_count = 0);
+// Requires between min_count (default: all) and N fields and reads them; angle
+// fields may be degree texts ("60 30 15.5N", "5d30'W"), read by the program's
+// degree reader. Missing optional fields are left 0.
+struct FieldSpec {
+    const char* name;
+    FieldKind kind = FieldKind::Number;
+};
+template <std::size_t N>
+std::array<double, N> ReadFields(const Record& record, const FieldSpec (&specs)[N], std::size_t min_count = N);
+void CheckFieldCount(const Record& record, const FieldSpec* specs, std::size_t n, std::size_t min_count);
+double ReadField(std::string_view text, const FieldSpec& spec);
 
-// Output conventions: angles 10 decimals, lengths 4, every number %.17g with --full.
-enum class Quantity { Angle, Length, Plain };
-std::string FormatNumber(double value, Quantity quantity, bool full);
-std::string JoinFields(const std::vector<std::string>& fields);
+template <std::size_t N>
+std::array<double, N> ReadFields(const Record& record, const FieldSpec (&specs)[N], std::size_t min_count) {
+    CheckFieldCount(record, specs, N, min_count);
+    std::array<double, N> values{};
+    for (std::size_t i = 0; i < record.count; ++i) values[i] = ReadField(record.fields[i], specs[i]);
+    return values;
+}
 
-// The common record loop: empty lines give empty lines, "#" lines are copied,
-// each other line goes to compute, a RecordError or engine failure gives
-// "error: MESSAGE". Returns 1 when any record failed, else 0.
-int ForEachRecord(std::istream& in, std::ostream& out,
-                  const std::function<std::string(const std::string& line)>& compute);
+// A number as the output prints it: `decimals` fixed decimals (no sign on a
+// value that rounds to zero), or 17 significant digits when decimals < 0.
+void AppendNumber(std::string& out, double value, int decimals);
+std::string FormatNumber(double value, int decimals);
 
 }  // namespace cli
