@@ -2,18 +2,43 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <iostream>
 
 #include "cli/data_dir.h"
 #include "datums/catalogue.h"
 #include "datums/user_datums.h"
 #include "model/program.h"
+#include "platform/safe_files.h"
 
 namespace cli {
+
+namespace {
+
+// The rows of the user-datum file that can be read. A batch run leaves the
+// file as it is (the desktop program keeps a copy of a damaged one), but says
+// on standard error which rows it could not load, so that a datum name that is
+// not found later has its reason beside it.
+std::vector<datums::DatumEntry> LoadUserDatumRows(const std::string& folder) {
+    const std::string path = (std::filesystem::path(folder) / datums::kUserDatumFileName).string();
+    const platform::FileRead file = platform::ReadRegularFile(path);
+    if (file.status == platform::ReadStatus::Missing) return {};
+    if (file.status == platform::ReadStatus::Failed) {
+        std::cerr << "twopoint-calc: user datums not loaded: " << file.problem << '\n';
+        return {};
+    }
+    datums::UserDatumFileRead read = datums::ReadUserDatumFile(file.bytes);
+    for (const std::string& problem : read.problems)
+        std::cerr << "twopoint-calc: " << path << ": " << problem << ", row not loaded\n";
+    return std::move(read.rows);
+}
+
+}  // namespace
 
 datums::DatumCatalogue LoadCatalogue(const Arguments& args) {
     try {
         auto catalogue = datums::LoadDatumCatalogue(DataDirectory(args));
-        catalogue.UserDatums = datums::LoadUserDatums(args.GetOr("user-dir", model::DefaultUserDataFolder()));
+        catalogue.UserDatums = LoadUserDatumRows(args.GetOr("user-dir", model::DefaultUserDataFolder()));
         return catalogue;
     } catch (const datums::DataFileError& e) {
         throw RecordError(e.what());

@@ -196,6 +196,9 @@ TEST(BatchConveniences, FromFilesOnDisk) {
         {"user datum shift", {{"u/UserDatums.vdx", user_datums}, {"p.txt", "0 0 0\n"}},
          "shift --user-dir u --from 'WGS84 - World Geodetic system 1984' --to 'Harbour 2020 (Quay)' --decimals 3 p.txt",
          "0.001 0.001 -163.998\n", 0, "", {}},
+        {"unreadable user datum row", {{"u/UserDatums.vdx", user_datums + std::string(14, '\n').replace(0, 1, "x\n")}, {"p.txt", "0 0 0\n"}},
+         "geog2cart --user-dir u --datum 'Harbour 2020 (Quay)' p.txt", "6378388.0000 0.0000 0.0000\n", 0,
+         "row 2: ", {}},
         {"datums list", {{"u/UserDatums.vdx", user_datums}}, "datums --user-dir u",
          "\nWGS84 - World Geodetic system 1984\tStandard\tWGS84\tGlobal\n"
          "WGS72 - World Geodetic system 1972\tStandard\tWGS72\tGlobal\n", 0, "", {}, true},
