@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "dark_palette.h"
+
 #include "model/actions.h"
 #include "model/datum_dialog.h"
 #include "model/datum_rules.h"
@@ -119,20 +121,7 @@ int main(int argc, char** argv) {
             QApplication::setFont(font);
         } else if (option == "--dark") {
             QApplication::setStyle("Fusion");
-            QPalette dark;
-            dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-            dark.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
-            dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-            dark.setColor(QPalette::AlternateBase, QColor(0x35, 0x35, 0x35));
-            dark.setColor(QPalette::Text, QColor(0xe6, 0xe6, 0xe6));
-            dark.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x3c));
-            dark.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
-            dark.setColor(QPalette::Highlight, QColor(0x3d, 0x6f, 0xb4));
-            dark.setColor(QPalette::HighlightedText, Qt::white);
-            dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x90, 0x90, 0x90));
-            dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x90, 0x90, 0x90));
-            dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x90, 0x90, 0x90));
-            QApplication::setPalette(dark);
+            QApplication::setPalette(ui_test::DarkPalette());
         }
     }
     ui_test::Harness h;

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "dark_palette.h"
 #include "engine/constants.h"
 #include "model/datum_dialog.h"
 #include "model/datum_rules.h"
@@ -175,14 +176,7 @@ private slots:
     }
 
     void EveryTextReadsOnLightAndDarkPalettes() {
-        QPalette dark;
-        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-        dark.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
-        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-        dark.setColor(QPalette::Text, QColor(0xe6, 0xe6, 0xe6));
-        dark.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x3c));
-        dark.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
-        for (const QPalette& palette : {QApplication::style()->standardPalette(), dark}) {
+        for (const QPalette& palette : {QApplication::style()->standardPalette(), ui_test::DarkPalette()}) {
             QApplication::setPalette(palette);
             ui_test::Harness h;
             h.window->sheet()->UTMAutomaticBox(0)->click();  // two rows shown as taking no clicks
