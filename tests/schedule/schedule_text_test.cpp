@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "schedule/number_reading.h"
 
 namespace schedule {
 namespace {
@@ -76,13 +75,7 @@ TEST(ScheduleText, SailingTimeTexts) {
     EXPECT_EQ(parts.hours_minutes, "03:05");
 }
 
-TEST(ScheduleText, NumbersReadLeniently) {
-    EXPECT_DOUBLE_EQ(ReadNumberText("12,5"), 12.5);
-    EXPECT_DOUBLE_EQ(ReadNumberText("  18 520.000 m "), 18520.0);
-    EXPECT_DOUBLE_EQ(ReadNumberText(" n/a "), 0.0);
-    EXPECT_DOUBLE_EQ(ReadNumberText("knots"), 0.0);
-    EXPECT_DOUBLE_EQ(ReadNumberText(""), 0.0);
-
+TEST(ScheduleText, TwoDecimals) {
     EXPECT_EQ(FormatTwoDecimals(12.0, '.'), "12.00");
     EXPECT_EQ(FormatTwoDecimals(3.14159, ','), "3,14");
     EXPECT_EQ(FormatTwoDecimals(-0.001, '.'), "0.00");
