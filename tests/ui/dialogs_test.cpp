@@ -127,9 +127,9 @@ private slots:
                  Press(d, "optInputMode(1)");
                  Type(d, "txtEllipsoid(1)", "6378137");
                  Type(d, "txtEllipsoid(3)", "298.257223563");
-                 return selected;
+                 return selected + " " + Box(d, "txtEllipsoid(2)")->text();  // b derived on leaving 1/f
              },
-             "New Datum",
+             "New Datum 6356752.31424518 m",
              [](Harness& h) {
                  const auto& rows = h.program().catalogue.UserDatums;
                  return rows.size() == 1 ? QString::fromStdString(rows[0].Name) : QString("no row");

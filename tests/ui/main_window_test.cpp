@@ -118,8 +118,9 @@ private slots:
         QCOMPARE(QApplication::activeWindow(), h.window.get());
         QCOMPARE(QApplication::focusWidget(), h.window->sheet()->RowWidget(model::Row::Lat1));
         model::OppositeDatumDialog opposite = model::OpenOppositeDatumDialog(model::kEd87NorthSeaRow);
-        ui_test::WhenDialogOpens([](QWidget* d) { d->close(); });
+        ui_test::WhenDialogOpens([](QWidget* d) { ui_test::Press(d, "cmdDatum(2)"); });
         ui::ShowOppositeDatumDialog(h.window.get(), opposite);
+        QCOMPARE(opposite.choice, model::kEd50NorthSeaRow);  // the button reaches the model
         QApplication::processEvents();
         QCOMPARE(QApplication::activeWindow(), h.window.get());
         QCOMPARE(QApplication::focusWidget(), h.window->sheet()->RowWidget(model::Row::Lat1));
