@@ -70,6 +70,7 @@ TEST(SetupFile, NumbersAreWrittenWithFifteenDigitsAndTheProgramsOwnForm) {
 }
 
 TEST(SetupFile, EveryFieldRoundTripsIncludingQuotesCommasAndEightBitText) {
+    EXPECT_EQ(model::EncodeSetup(Defaults()), kDefaultFile);  // the fresh start's file, byte for byte
     model::SetupRecord written = Unusual();
     written.pub_Name[0] = "The \"Ekofisk\" platform, block 2/4";
     const std::string file = model::EncodeSetup(written);
