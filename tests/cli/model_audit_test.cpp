@@ -87,7 +87,7 @@ TEST_F(ModelAudit, ATransformationFarOutsideItsAreaIsRefusedAndThePointStays) {
     Perform("mode 1");
     Perform("opposite ED50-North Sea");
     Perform("datum 1 1 2");
-    ASSERT_EQ(session.program.state.pub_SpecialOption, "ED50-ED87");
+    ASSERT_EQ(session.program.state.pub_SpecialOption, model::SpecialTransformation::Ed50Ed87);
     const auto before = session.program.state.point;
     EXPECT_EQ(Perform("geog 0 80 37 47.6 S; 143 W; -378"),
               "notice: [none] Twopoint: The computed latitude lies beyond a pole: no position\n");

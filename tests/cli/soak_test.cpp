@@ -299,7 +299,7 @@ private:
             line = "view " + Pick(std::vector<std::string>{"0", "1", "2", "5"});
         } else if (kind < 59) {
             line = Chance(0.5) ? "option south" : "option west";
-        } else if (kind < 78 && S().pub_Mode != "OFFSET") {
+        } else if (kind < 78 && S().pub_Mode != model::Mode::Offset) {
             return Format();  // the Offset menu is disabled in the datum-shift modes
         } else if (kind < 64) {
             line = "trueoffset " + Length(2e5, 1e9) + "; " + Bearing() + "; " + std::to_string(Int(0, 1));
@@ -432,8 +432,8 @@ private:
         // parameters misses by translation times rotation: centimetres with RT90)
         // and the cartesian-to-geographic iteration, which settles at 1e-9 rad.
         model::SetupRecord before = model::CaptureSetup(S());
-        const bool recomputes_b = S().pub_Mode == "DATUMSHIFT" && (!relations_computed_ || unsettled_point_ >= 0);
-        const bool special = S().pub_Mode == "SPECIAL";
+        const bool recomputes_b = S().pub_Mode == model::Mode::DatumShift && (!relations_computed_ || unsettled_point_ >= 0);
+        const bool special = S().pub_Mode == model::Mode::Special;
         model::ShutDown(P());
         session_.reset();
         Start();
@@ -446,7 +446,7 @@ private:
         }
         std::string difference;
         if (!special && !SameState(before, after, 0.01 + ShiftBackMiss(), 5e-9, difference))
-            out_ << "restart: the state differs (" << S().pub_Mode << (recomputes_b ? ", Point B recomputed" : "")
+            out_ << "restart: the state differs (" << model::ModeText(S().pub_Mode) << (recomputes_b ? ", Point B recomputed" : "")
                  << ", " << S().point[0].pub_Datum.Name << " / " << S().point[1].pub_Datum.Name << "): " << difference
                  << "\n";
         return "restart";
@@ -490,8 +490,8 @@ private:
         for (int i = 0; i < 2; ++i)
             if (std::string problem = PointAgrees(i); !problem.empty()) return problem;
         if (!relations_computed_ || unsettled_point_ >= 0) return "";
-        if (S().pub_Mode == "OFFSET") return RangeBearingAgrees();
-        if (S().pub_Mode == "DATUMSHIFT") return DatumShiftAgrees();
+        if (S().pub_Mode == model::Mode::Offset) return RangeBearingAgrees();
+        if (S().pub_Mode == model::Mode::DatumShift) return DatumShiftAgrees();
         return "";
     }
 
@@ -507,14 +507,15 @@ private:
                    std::to_string(p.pub_Datum.a) + ", e2 " + std::to_string(p.pub_Datum.e2) + ")";
         // In the NGO and RT38 modes Point A is only a grid point of the old grid:
         // its geographic and cartesian rows keep what they held before.
-        const bool old_grid = S().pub_SpecialOption == "NGO-ED50" || S().pub_SpecialOption == "RT38-ED50";
-        if (i == 0 && S().pub_Mode == "SPECIAL" && old_grid) return "";
+        const bool old_grid = S().pub_SpecialOption == model::SpecialTransformation::NgoEd50 ||
+                              S().pub_SpecialOption == model::SpecialTransformation::Rt38Ed50;
+        if (i == 0 && S().pub_Mode == model::Mode::Special && old_grid) return "";
         const engine::Cartesian xyz = engine::GeogToCart(p.pub_Lat, p.pub_Lon, p.pub_Hgt, p.pub_Datum.a, p.pub_Datum.e2);
         if (Distance(xyz, XYZ(p)) > 0.01 + 2e-9 * Norm(XYZ(p)))
             return who + ": its geographic co-ordinates are " + std::to_string(Distance(xyz, XYZ(p))) +
                    " m from its cartesian ones";
         // The special modes hold NGO and RT38 grids of their own: their grid rows are theirs.
-        if (S().pub_Mode == "SPECIAL") return "";
+        if (S().pub_Mode == model::Mode::Special) return "";
         const engine::ProjectionConstants expected = engine::SetupProjection(
             p.pub_Zone, p.pub_GridSystem == model::kUtmSouthern, p.pub_Datum.a, p.pub_Datum.e2);
         if (expected.lambda0 != p.projection.lambda0 || expected.FN != p.projection.FN || expected.a != p.projection.a)
