@@ -7,13 +7,15 @@
 //    or infinite; no point leaves the earth's latitudes and longitudes;
 //  - a saved setup file reads back to the state; in range/bearing mode a
 //    restart restores it; a failed Save As is reported as a failure;
-//  - after an edit in range/bearing mode, the true range and bearing the sheet
-//    shows lead from Point A to Point B.
+//  - a point an edit moved has the same place in its geographic and cartesian
+//    co-ordinates; after an edit in range/bearing mode the true range and
+//    bearing the sheet shows lead from Point A to Point B.
 // The seed and the count come from TWOPOINT_SOAK_SEED and TWOPOINT_SOAK_ACTIONS;
 // TWOPOINT_SOAK_TRACE names a file that receives every script line performed.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <deque>
@@ -83,9 +85,9 @@ public:
         const std::string action = RandomAction();
         // An edit or offset that moved a point computes the relations afresh (other
         // actions may leave them as they were, or blank them).
-        const bool moved = Distance(a, place(0)) > 0 || Distance(b, place(1)) > 0;
-        edited_ = moved && (action.rfind("geog", 0) == 0 || action.rfind("grid ", 0) == 0 || action.rfind("cart", 0) == 0 ||
-                   action.find("offset") != std::string::npos);
+        moved_ = {Distance(a, place(0)) > 0, Distance(b, place(1)) > 0};
+        edited_ = (moved_[0] || moved_[1]) && (action.rfind("geog", 0) == 0 || action.rfind("grid ", 0) == 0 ||
+                            action.rfind("cart", 0) == 0 || action.find("offset") != std::string::npos);
         history_.push_back(action);
         if (history_.size() > 12) history_.pop_front();
         std::string failure;
@@ -113,11 +115,11 @@ private:
     std::string saved_path_;  // the setup file the last save wrote
     std::string broken_;      // an invariant an action itself found broken
     int line_ = 0;
-    bool edited_ = false;  // the last action edited a point
+    bool edited_ = false;                 // the last action edited a point
+    std::array<bool, 2> moved_{};         // and which points it moved
 
     model::Program& P() { return session_->program; }
     const model::CalcState& S() { return session_->program.state; }
-    const std::string& Shown(model::Row row) { return session_->program.sheet.Text(row); }
 
     void Start() {
         if (trace_) *trace_ << "# restart\n";
@@ -336,7 +338,13 @@ private:
                 return "the saved setup file is not the state: " + difference;
         }
         saved_path_.clear();
-        if (edited_ && S().pub_Mode == "OFFSET" && Shown(model::Row::TrueDist).find("n/a") == std::string::npos)
+        for (std::size_t i = 0; i < 2; ++i) {
+            const model::PointRecord& p = S().point[i];
+            const auto xyz = engine::GeogToCart(p.pub_Lat, p.pub_Lon, p.pub_Hgt, p.pub_Datum.a, p.pub_Datum.e2);
+            if (edited_ && moved_[i] && Distance(xyz, XYZ(p)) > 0.01 + 2e-9 * Distance(XYZ(p), {0, 0, 0}))
+                return "the edited point " + std::to_string(i) + "'s geographic co-ordinates are not its cartesian ones";
+        }
+        if (edited_ && S().pub_Mode == "OFFSET" && P().sheet.Text(model::Row::TrueDist).find("n/a") == std::string::npos)
             return RangeBearingLeadsToB();
         return "";
     }
