@@ -9,9 +9,7 @@ namespace engine {
 
 namespace {
 
-// The WGS84 figures of GeodeticOffsetNE: a, e2 and a (1 - e2).
-constexpr double kWgs84A = 6378137.0;
-constexpr double kWgs84E2 = 0.0066943799901413165;
+// a (1 - e2) of WGS84, for GeodeticOffsetNE.
 constexpr double kWgs84MeridianFactor = 6335439.3272928195;
 
 double W(double e2, double lat) { return std::sqrt(1.0 - e2 * std::pow(std::sin(lat), 2)); }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/constants.h"
 #include "engine/ellipsoid.h"
 #include "engine/helmert.h"
 
@@ -28,12 +29,6 @@ struct DataFileReader {
     std::vector<std::string> fields; // fields left on the current line
     std::size_t field = 0;
 };
-
-// Fixed ellipsoids of the transformations, whatever the points' datums.
-inline constexpr double kInternational1924A = 6378388.0;
-inline constexpr double kInternational1924E2 = 0.006722670022333322;
-inline constexpr double kWgs84A = 6378137.0;
-inline constexpr double kWgs84E2 = 0.0066943799901413165;
 
 struct NorthSeaTables {
     std::array<double, 15> lat_coef{};  // latitude correction, degrees

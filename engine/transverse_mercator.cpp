@@ -19,9 +19,10 @@ GridPoint Series(const ProjectionConstants& pc, double lat, double dlon) {
     const double sin4 = 2.0 * sin2 * (1.0 - 2.0 * s2);
     const double sin6 = 3.0 * sin2 - 4.0 * sin2 * sin2 * sin2;
     const double t = s2 / cc;
-    const double eta2 = cc * pc.c4;
+    const double eta2 = cc * pc.second_eccentricity2;
     const double nu = pc.a / std::sqrt(1.0 - s2 * pc.e2);
-    const double M = pc.c8 * (pc.c7 * (lat * kDegPerRad) - pc.c2 * sin2 + pc.c9 * pc.c5 * sin4 - pc.c6 * sin6 / 6.0);
+    const double M = pc.arc_scale * (pc.arc_a0_per_degree * (lat * kDegPerRad) - pc.arc_a2 * sin2 +
+                                     pc.arc_a4_per_e4 * pc.e4 * sin4 - pc.arc_a6 * sin6 / 6.0);
     const double l2 = dlon * dlon;
     GridPoint g;
     g.N = pc.k0 * (M + nu * s * c * l2 / 2.0 +
@@ -29,7 +30,7 @@ GridPoint Series(const ProjectionConstants& pc, double lat, double dlon) {
           pc.FN;
     g.E = pc.k0 * nu * c *
               (dlon + cc * (1.0 - t + eta2) * l2 * dlon / 6.0 +
-               cc * cc * (5.0 - 18.0 * t + t * t + 14.0 * eta2 - 58.0 * pc.c4 * s2) * l2 * l2 * dlon / 120.0) +
+               cc * cc * (5.0 - 18.0 * t + t * t + 14.0 * eta2 - 58.0 * pc.second_eccentricity2 * s2) * l2 * l2 * dlon / 120.0) +
           pc.FE;
     return g;
 }
@@ -56,15 +57,15 @@ ProjectionConstants SetupProjection(int zone, bool southern, double a, double e2
     pc.a = a;
     pc.e2 = e2;
     const double e4 = e2 * e2, e6 = e4 * e2;
-    pc.c1 = 1.0 + 0.75 * e2 + 0.703125 * e4 + 0.68359375 * e6;
-    pc.c2 = 0.375 * e2 + 0.46875 * e4 + 0.5126953125 * e6;
-    pc.c3 = 1.0 / ((1.0 - 0.25 * e2 - 0.046875 * e4 - 0.01953125 * e6) * pc.k0 * a);
-    pc.c4 = e2 / (1.0 - e2);
-    pc.c5 = e4;
-    pc.c6 = 0.068359375 * e6;
-    pc.c7 = pc.c1 * 0.01745329252;  // the rounded factor of the program's meridian arc
-    pc.c8 = (1.0 - e2) * a;
-    pc.c9 = 0.05859375 + 0.1025390625 * e2;
+    pc.arc_a0 = 1.0 + 0.75 * e2 + 0.703125 * e4 + 0.68359375 * e6;
+    pc.arc_a2 = 0.375 * e2 + 0.46875 * e4 + 0.5126953125 * e6;
+    pc.northing_to_footpoint = 1.0 / ((1.0 - 0.25 * e2 - 0.046875 * e4 - 0.01953125 * e6) * pc.k0 * a);
+    pc.second_eccentricity2 = e2 / (1.0 - e2);
+    pc.e4 = e4;
+    pc.arc_a6 = 0.068359375 * e6;
+    pc.arc_a0_per_degree = pc.arc_a0 * 0.01745329252;  // the rounded factor of the program's meridian arc
+    pc.arc_scale = (1.0 - e2) * a;
+    pc.arc_a4_per_e4 = 0.05859375 + 0.1025390625 * e2;
     guard.Check();
     return pc;
 }
@@ -139,7 +140,7 @@ double GridConvergence(const ProjectionConstants& pc, double lat, double lon) {
 double LineScaleFactor(const ProjectionConstants& pc, double E1, double N1, double E2, double N2) {
     FloatingPointGuard guard("LineScaleFactor");
     const double x1 = E1 - pc.FE, x2 = E2 - pc.FE;
-    const double mu = ((N1 + N2) / 2.0 - pc.FN) * pc.c3;
+    const double mu = ((N1 + N2) / 2.0 - pc.FN) * pc.northing_to_footpoint;
     const double w = 1.0 - pc.e2 * std::pow(std::sin(mu), 2);
     const double q = (x1 * x1 + x1 * x2 + x2 * x2) * pc.k0 * pc.k0 * w * w / ((1.0 - pc.e2) * pc.a * pc.a);
     const double k = pc.k0 * ((q + 36.0) * q + 216.0) / 216.0;

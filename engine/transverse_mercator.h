@@ -16,7 +16,21 @@ struct ProjectionConstants {
     double k0 = 0.9996;        // scale on the central meridian
     double a = 0;              // semi-major axis of the point's ellipsoid
     double e2 = 0;             // its first eccentricity squared
-    double c1 = 0, c2 = 0, c3 = 0, c4 = 0, c5 = 0, c6 = 0, c7 = 0, c8 = 0, c9 = 0;  // series coefficients
+    // The meridian arc M(lat) = arc_scale * (arc_a0_per_degree * lat_degrees
+    //   - arc_a2 * sin 2lat + arc_a4_per_e4 * e4 * sin 4lat - arc_a6 * sin 6lat / 6),
+    // the classic expansion in e2 to the sixth power (Helmert's A0, A2, A4, A6 with
+    // (1 - e2) a factored out).
+    double arc_a0 = 0;             // 1 + 3/4 e2 + 45/64 e4 + 175/256 e6
+    double arc_a2 = 0;             // 3/8 e2 + 15/32 e4 + 525/1024 e6
+    double arc_a4_per_e4 = 0;      // 15/256 + 105/1024 e2
+    double arc_a6 = 0;             // 35/512 e6
+    double arc_a0_per_degree = 0;  // arc_a0 times the program's rounded 0.01745329252 rad per degree
+    double arc_scale = 0;          // (1 - e2) a
+    double e4 = 0;                 // e2 squared
+    double second_eccentricity2 = 0;  // e'2 = e2 / (1 - e2)
+    // The line scale factor's mean latitude: a northing (less FN) times this is
+    // the rectifying latitude mu = M / (k0 a (1 - e2/4 - 3/64 e4 - 5/256 e6)).
+    double northing_to_footpoint = 0;
 };
 
 struct GridPoint {

@@ -20,9 +20,6 @@ using detail::Pt;
 
 namespace {
 
-// The WGS84 ellipsoid on which the geoid is entered, whatever the points' datums.
-constexpr double kWgs84A = 6378137.0;
-constexpr double kWgs84E2 = 0.0066943799901413165;
 constexpr double kMetresPerNauticalMile = 1852.0;
 
 SheetRow& RowOf(Program& program, Row first, int i) { return program.sheet[At(first, i)]; }
@@ -404,7 +401,7 @@ void DatumShiftDisplay(Program& program, int s, const engine::Cartesian& shift_w
         return;
     }
     const PointRecord& source = Pt(program, s);
-    const engine::Geographic g84 = engine::CartToGeog(shift_wgs84, source.pub_Lat, source.pub_Hgt, kWgs84A, kWgs84E2);
+    const engine::Geographic g84 = engine::CartToGeog(shift_wgs84, source.pub_Lat, source.pub_Hgt, engine::kWgs84A, engine::kWgs84E2);
     const float undulation =
         engine::GeoidEGM96(program.special.geoid, g84.lat * engine::kDegPerRad, g84.lon * engine::kDegPerRad);
     const float orthometric = static_cast<float>(g84.h) - undulation;

@@ -11,7 +11,9 @@ mutant is killed when a test fails or the suite does not finish in time;
 stillborn when the program no longer compiles (it does not count).
 
 A mutant names its line by the line's text, so the same sample can be run
-again after code has moved: a mutant whose line is gone is reported as such.
+again after code has moved; --renames gives names changed since, --moved
+the new place of a mutant whose line was rewritten. A mutant whose line is
+gone is reported as such.
 
     tools/mutants.py sample --seed 21 --count 260 > mutants.tsv
     tools/mutants.py run --build build-mut mutants.tsv results.tsv
@@ -125,18 +127,40 @@ def sample(args):
     print(f"{len(candidates)} candidate mutants, {args.count} drawn", file=sys.stderr)
 
 
-def locate(root, mutant):
-    """The file and line index that now hold the mutant's line, or None."""
+def read_renames(path):
+    """Pairs of old and new text, one per line separated by a tab."""
+    if not path:
+        return []
+    with open(path, encoding="utf-8") as table:
+        return [tuple(line.rstrip("\n").split("\t")) for line in table if "\t" in line]
+
+
+def renamed(text, renames):
+    for old, new in renames:
+        text = text.replace(old, new)
+    return text
+
+
+def locate(root, mutant, renames):
+    """The file, line index and column that now hold the mutant, or None.
+
+    The line is looked for as it was, then with the renames applied (a name
+    changed by a reshaping leaves the mutated expression as it was)."""
+    text, column = mutant["text"], int(mutant["column"])
+    candidates = [(text, column)]
+    if renames:
+        candidates.append((renamed(text, renames), len(renamed(text[:column], renames))))
     preferred = [mutant["file"]] + [f for f in source_files(root) if f != mutant["file"]]
-    for relative in preferred:
-        path = os.path.join(root, relative)
-        if not os.path.exists(path):
-            continue
-        lines = open(path, encoding="utf-8").read().split("\n")
-        matches = [i for i, text in enumerate(lines) if text == mutant["text"]]
-        if matches:
-            near = int(mutant["line"]) - 1
-            return relative, min(matches, key=lambda i: abs(i - near))
+    for wanted, wanted_column in candidates:
+        for relative in preferred:
+            path = os.path.join(root, relative)
+            if not os.path.exists(path):
+                continue
+            lines = open(path, encoding="utf-8").read().split("\n")
+            matches = [i for i, line in enumerate(lines) if line == wanted]
+            if matches:
+                near = int(mutant["line"]) - 1
+                return relative, min(matches, key=lambda i: abs(i - near)), wanted_column
     return None
 
 
@@ -170,6 +194,11 @@ def failed_tests(root, build, timeout):
 def run(args):
     with open(args.mutants) as table:
         mutants = list(csv.DictReader(table, delimiter="\t"))
+    renames = read_renames(args.renames)
+    moved = {}
+    if args.moved:
+        with open(args.moved) as table:
+            moved = {row["id"]: row for row in csv.DictReader(table, delimiter="\t")}
     done = set()
     if os.path.exists(args.results):
         with open(args.results) as table:
@@ -183,17 +212,18 @@ def run(args):
             if mutant["id"] in done:
                 continue
             started = time.time()
-            place = locate(args.root, mutant)
+            if mutant["id"] in moved:
+                mutant = dict(mutant, **moved[mutant["id"]])
+            place = locate(args.root, mutant, renames)
             if place is None:
                 writer.writerow([mutant["id"], mutant["file"], mutant["line"], mutant["old"],
                                  mutant["new"], "gone", "", 0])
                 out.flush()
                 continue
-            relative, index = place
+            relative, index, column = place
             path = os.path.join(args.root, relative)
             original = open(path, encoding="utf-8").read()
             lines = original.split("\n")
-            column = int(mutant["column"])
             text = lines[index]
             if text[column:column + len(mutant["old"])] != mutant["old"]:
                 raise SystemExit(f"mutant {mutant['id']}: {mutant['old']!r} not at its column")
@@ -219,6 +249,27 @@ def run(args):
                   f"{status} {len(failed)}", flush=True)
     # Leave the build matching the unmutated sources.
     subprocess.run(["cmake", "--build", args.build], stdout=subprocess.DEVNULL)
+
+
+def check(args):
+    """Lists the mutants whose line cannot be found in the tree (before a run)."""
+    with open(args.mutants) as table:
+        mutants = list(csv.DictReader(table, delimiter="\t"))
+    renames = read_renames(args.renames)
+    moved = {}
+    if args.moved:
+        with open(args.moved) as table:
+            moved = {row["id"]: row for row in csv.DictReader(table, delimiter="\t")}
+    for mutant in mutants:
+        mutant = dict(mutant, **moved.get(mutant["id"], {}))
+        place = locate(args.root, mutant, renames)
+        if place is None:
+            print(f"gone {mutant['id']}: {mutant['file']}:{mutant['line']} {mutant['text'].strip()}")
+            continue
+        relative, index, column = place
+        line = open(os.path.join(args.root, relative), encoding="utf-8").read().split("\n")[index]
+        if line[column:column + len(mutant["old"])] != mutant["old"]:
+            print(f"misplaced {mutant['id']}: {relative}:{index + 1}")
 
 
 def summary(args):
@@ -247,12 +298,18 @@ def main():
     running.add_argument("--build", required=True)
     running.add_argument("--timeout", type=int, default=300,
                          help="seconds one test program may take")
+    running.add_argument("--renames", help="old and new names, tab-separated, one pair per line")
+    running.add_argument("--moved", help="mutants whose line was rewritten: id, file, line, column, text")
     running.add_argument("mutants")
     running.add_argument("results")
+    checking = commands.add_parser("check")
+    checking.add_argument("--renames")
+    checking.add_argument("--moved")
+    checking.add_argument("mutants")
     summing = commands.add_parser("summary")
     summing.add_argument("results")
     args = parser.parse_args()
-    {"sample": sample, "run": run, "summary": summary}[args.command](args)
+    {"sample": sample, "run": run, "check": check, "summary": summary}[args.command](args)
 
 
 if __name__ == "__main__":

@@ -316,7 +316,7 @@ private:
         session_.reset();
         Start();
         actions++;
-        if (before.pub_Mode == model::Mode::Offset)
+        if (before.pub_Mode == "OFFSET")
             if (const std::string difference = StateDifference(before, model::CaptureSetup(S())); !difference.empty())
                 broken_ = "the restart did not restore the state: " + difference;
         return "restart";

@@ -109,7 +109,7 @@ TEST(NumericAudit, TransverseMercatorInEveryZone) {
                 engine::ProjectionConstants pc;
                 audit.Check("SetupProjection zone " + std::to_string(zone), [&] {
                     pc = engine::SetupProjection(zone, southern, a, e2);
-                    return std::vector<double>{pc.lambda0, pc.c1, pc.c5, pc.c9};
+                    return std::vector<double>{pc.lambda0, pc.arc_a0, pc.e4, pc.arc_a4_per_e4};
                 });
                 for (double lat : kLatitudes)
                     for (double lon : kLongitudes) {
