@@ -102,6 +102,7 @@ TEST(GeodeticInverse, LinesAlongTheEquatorMeridiansAndOverThePoles) {
         {0, 0, 0, 179, kNaN, 179 * kRadPerDeg * kA, 1.0},
         {60, 5, 61, 5, 0, meridian, 0.005},
         {61, 5, 60, 5, kPi, meridian, 0.005},
+        {-60, 7, 70, 7, 0, Reference(-60, 0, 70, 0), 0.001},  // solved exactly (130 degrees of arc)
         {89, 10, 90, 10, 0, Reference(89, 0, 90, 0), 0.0044},
         {90, 0, -90, 0, kNaN, 2 * Reference(0, 0, 90, 0), 0.8},
         {10, -180, 20, 180, 0, Inverse(10, 5, 20, 5).distance, 1e-6},

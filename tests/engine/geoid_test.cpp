@@ -116,6 +116,8 @@ TEST_F(SyntheticGeoid, DamagedFilesAreNamedAndNeverRead) {
     const Case cases[] = {
         {"a stray header", "abc" + grid,
          "The geoid file " + path + " is damaged: it holds 1444003 bytes, the grid is 1444000"},
+        {"cut after the last grid node", grid.substr(0, 4 * engine::kGeoidMinimumRecords),
+         "The geoid file " + path + " is damaged: it holds 1442884 bytes, the grid is 1444000"},
         {"a stray byte at the end", grid + "x",
          "The geoid file " + path + " is damaged: it holds 1444001 bytes, the grid is 1444000"},
         {"not a number", with_record(42 * 1000 + 14, std::nanf("")),
