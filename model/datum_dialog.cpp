@@ -10,7 +10,8 @@
 #include "model/guard.h"
 #include "model/program.h"
 #include "model/state_access.h"
-#include "model/text_calls.h"
+#include "text/angle_text.h"
+#include "text/number_text.h"
 
 namespace model {
 
@@ -22,7 +23,7 @@ constexpr double kArcSecondsPerRadian = 60.0 * 60.0 * engine::kDegPerRad;
 constexpr double kPerPpm = 0.000001;
 
 std::string Metres(double value) { return PlainNumberText(value) + " m"; }
-std::string ArcSeconds(double value) { return detail::PatternText(value, "0.0000") + " arc sec"; }
+std::string ArcSeconds(double value) { return text::FormatPattern(value, "0.0000") + " arc sec"; }
 
 void ShowTranslations(DatumDialog& dialog, const datums::DatumRecord& d) {
     dialog.parameter_labels[0] = "DX = " + Metres(d.dx);
@@ -43,15 +44,15 @@ void ShowRotationsAndScale(DatumDialog& dialog, double rotx, double roty, double
 void ShowMadeRecord(DatumDialog& dialog, const datums::DatumRecord& d) {
     dialog.area = d.Area;
     dialog.ellipsoid_labels = {"Ellipsoid : " + d.Ellipsoid, "Semi Major Axis :" + Metres(d.a),
-                               "Semi Minor Axis : " + detail::PatternText(d.b, "0.00000") + " m",
+                               "Semi Minor Axis : " + text::FormatPattern(d.b, "0.00000") + " m",
                                "Flattening         : 1/ " + PlainNumberText(d.f),
-                               "Eccentricity e^2 :  " + detail::PatternText(d.e2, "0.0000000000")};
+                               "Eccentricity e^2 :  " + text::FormatPattern(d.e2, "0.0000000000")};
     dialog.remark = d.Remark;
     ShowTranslations(dialog, d);
     if (d.Option == datums::kMolodensky) {
-        dialog.parameter_labels[3] = "estimated error = " + detail::PatternText(d.rotx, "0") + " m";
-        dialog.parameter_labels[4] = "estimated error = " + detail::PatternText(d.roty, "0") + " m";
-        dialog.parameter_labels[5] = "estimated error = " + detail::PatternText(d.rotz, "0") + " m";
+        dialog.parameter_labels[3] = "estimated error = " + text::FormatPattern(d.rotx, "0") + " m";
+        dialog.parameter_labels[4] = "estimated error = " + text::FormatPattern(d.roty, "0") + " m";
+        dialog.parameter_labels[5] = "estimated error = " + text::FormatPattern(d.rotz, "0") + " m";
         dialog.parameter_labels[6] = "No of sat measurements stations : " + PlainNumberText(d.ds);
     } else {
         ShowRotationsAndScale(dialog, d.rotx, d.roty, d.rotz, d.ds);

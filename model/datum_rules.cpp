@@ -3,12 +3,13 @@
 #include <stdexcept>
 
 #include "datums/catalogue.h"
-#include "model/engine_parts.h"
 #include "model/layout.h"
 #include "model/pipeline.h"
 #include "model/program.h"
+#include "model/startup_steps.h"
 #include "model/state_access.h"
-#include "model/text_calls.h"
+#include "text/angle_text.h"
+#include "text/number_text.h"
 
 namespace model {
 
@@ -82,7 +83,7 @@ void SetupNorthSea(Program& program, int i, const datums::DatumRecord& made) {
     program.state.pub_SpecialOption = pair.special_option;
     ApplyTo(program, 0, pair.chosen_is_datum_a ? made : partner);
     ApplyTo(program, 1, pair.chosen_is_datum_a ? partner : made);
-    detail::LoadNorthSea(program.special, program.folders.program_data);
+    detail::LoadNorthSeaTables(program);
     KeepGeographic(program, i);
     Recompute(program, i);
 }
@@ -102,8 +103,8 @@ void SetPointAGrid(Program& program, double northing, double easting) {
     a.pub_Northing = northing;
     a.pub_Easting = easting;
     const auto& format = detail::Formats(program).pub_GridFormat;
-    program.sheet[Row::Northing0].text = detail::ValueText(northing, format);
-    program.sheet[Row::Easting0].text = detail::ValueText(easting, format);
+    program.sheet[Row::Northing0].text = text::FormatValue(northing, format);
+    program.sheet[Row::Easting0].text = text::FormatValue(easting, format);
 }
 
 void SetupNgo(Program& program, const datums::DatumRecord& made) {
@@ -116,7 +117,7 @@ void SetupNgo(Program& program, const datums::DatumRecord& made) {
     Pt(program, 0).pub_Zone = kNgoAxisOne;
     SetupProjection(Pt(program, 0));
     program.sheet[Row::Zone0].text = kNgoAxisOneCaption;
-    detail::LoadNgo(program.special, program.folders.program_data);
+    detail::LoadNgoTables(program);
     SetNGOGrid(program, Pt(program, 0).pub_Northing, Pt(program, 0).pub_Easting);
     // The rows that follow Point B, as after a grid edit of Point A.
     Recompute(program, 0);

@@ -6,15 +6,15 @@
 #include "engine/constants.h"
 #include "engine/ellipsoid.h"
 #include "engine/transverse_mercator.h"
-#include "model/engine_parts.h"
+#include "engine/geodesic.h"
 #include "model/guard.h"
 #include "model/layout.h"
 #include "model/pipeline.h"
 #include "model/program.h"
 #include "model/state_access.h"
-#include "model/text_calls.h"
 #include "text/angle_text.h"
 #include "text/typed_input.h"
+#include "text/number_text.h"
 
 namespace model {
 
@@ -59,8 +59,10 @@ void LeaveAngleBox(Program& program, std::string& box, ValueBehind& behind, cons
     if (Untouched(behind, box)) return;
     const std::string typed = box;
     const double value =
-        text::ApplyHemisphereDefault(detail::ParseLatLonText(program, box, kind), typed, kind, default_on);
-    box = detail::LatLonText(program, value, kind, false);
+        text::ApplyHemisphereDefault(
+            text::ParseLatLon(box, kind, program.state.formats.pub_GeogFormat, program.platform.notices), typed,
+            kind, default_on);
+    box = text::FormatLatLon(value, kind, false, program.state.formats.pub_GeogFormat);
     behind = Rewritten(box, value);
 }
 
@@ -79,15 +81,15 @@ double LengthAtOK(Program& program, const std::string& box, const ValueBehind& b
 
 double BearingAtOK(Program& program, std::string& box, const ValueBehind& behind) {
     if (Untouched(behind, box)) return behind.value;
-    return detail::ParseBearingText(program, box);
+    return text::ParseBearing(box, program.state.formats.pub_BrgFormat, program.platform.notices);
 }
 
 ValueBehind LengthBehind(const std::string& shown, double metres, const text::FormatRecord& record) {
-    return Behind(shown, metres, detail::ValueText(metres, record));
+    return Behind(shown, metres, text::FormatValue(metres, record));
 }
 
 ValueBehind BearingBehind(const Program& program, const std::string& shown, double radians) {
-    return Behind(shown, radians, detail::BearingText(program, radians));
+    return Behind(shown, radians, text::FormatBearing(radians, program.state.formats.pub_BrgFormat));
 }
 
 // Leaving a box is an action of its own: a text the reader cannot take (a
@@ -115,8 +117,10 @@ GeographicDialog OpenGeographicDialog(Program& program, int i) {
     dialog.longitude = program.sheet.Text(At(Row::Lon0, i));
     dialog.height = program.sheet.Text(At(Row::EllHgt0, i));
     const PointRecord& p = Pt(program, i);
-    dialog.latitude_value = Behind(dialog.latitude, p.pub_Lat, detail::LatLonText(program, p.pub_Lat, "LAT", false));
-    dialog.longitude_value = Behind(dialog.longitude, p.pub_Lon, detail::LatLonText(program, p.pub_Lon, "LON", false));
+    const auto& geographic = program.state.formats.pub_GeogFormat;
+    dialog.latitude_value = Behind(dialog.latitude, p.pub_Lat, text::FormatLatLon(p.pub_Lat, "LAT", false, geographic));
+    dialog.longitude_value =
+        Behind(dialog.longitude, p.pub_Lon, text::FormatLatLon(p.pub_Lon, "LON", false, geographic));
     dialog.height_value = LengthBehind(dialog.height, p.pub_Hgt, detail::Formats(program).pub_HgtFormat);
     return dialog;
 }
@@ -254,7 +258,7 @@ void LeaveTrueBearing(Program& program, TrueOffsetDialog& dialog, int k) {
     LeaveBox(program, [&] {
         auto& box = dialog.bearing[static_cast<std::size_t>(k)];
         const double bearing = BearingAtOK(program, box, dialog.bearing_value[static_cast<std::size_t>(k)]);
-        box = detail::BearingText(program, bearing);
+        box = text::FormatBearing(bearing, program.state.formats.pub_BrgFormat);
         dialog.bearing_value[static_cast<std::size_t>(k)] = Rewritten(box, bearing);
         dialog.bearing[static_cast<std::size_t>(1 - k)] = " n/a ";
     });
@@ -269,11 +273,11 @@ bool TrueOffsetDialogOK(Program& program, TrueOffsetDialog& dialog) {
         const double bearing = BearingAtOK(program, dialog.bearing[static_cast<std::size_t>(f)],
                                            dialog.bearing_value[static_cast<std::size_t>(f)]);
         const PointRecord& frozen = Pt(program, f);
-        const detail::Direct moved = detail::GeodesicDirect(frozen.pub_Lat, frozen.pub_Lon, range, bearing,
-                                                                    frozen.pub_Datum.a, frozen.pub_Datum.e2);
-        Pt(program, m).pub_Lat = moved.lat;
-        Pt(program, m).pub_Lon = moved.lon;
-        SetGeographic(program, m, moved.lat, moved.lon, Pt(program, m).pub_Hgt);
+        const engine::GeographicPosition moved = engine::GeodeticDirect(frozen.pub_Lat, frozen.pub_Lon, range, bearing,
+                                                                   frozen.pub_Datum.a, frozen.pub_Datum.e2);
+        Pt(program, m).pub_Lat = moved.latitude;
+        Pt(program, m).pub_Lon = moved.longitude;
+        SetGeographic(program, m, moved.latitude, moved.longitude, Pt(program, m).pub_Hgt);
         Recompute(program, f);
     });
     CloseDialog(program);
@@ -300,8 +304,8 @@ void LeaveGridBearing(Program& program, GridOffsetDialog& dialog, int k) {
         const double bearing = BearingAtOK(program, box, dialog.bearing_value[here]);
         double back = bearing + engine::kPi;
         if (back >= engine::kTwoPi) back -= engine::kTwoPi;
-        const std::string back_text = detail::BearingText(program, back);
-        box = detail::BearingText(program, bearing);
+        const std::string back_text = text::FormatBearing(back, program.state.formats.pub_BrgFormat);
+        box = text::FormatBearing(bearing, program.state.formats.pub_BrgFormat);
         dialog.bearing_value[here] = Rewritten(box, bearing);
         dialog.bearing[there] = back_text;
         dialog.bearing_value[there] = Rewritten(back_text, back);

@@ -4,7 +4,8 @@
 #include "model/pipeline.h"
 #include "model/program.h"
 #include "model/state_access.h"
-#include "model/text_calls.h"
+#include "text/angle_text.h"
+#include "text/number_text.h"
 
 namespace model {
 
@@ -21,35 +22,41 @@ void WriteValue(Program& program, text::SheetValue value) {
         for (int i = 0; i < 2; ++i) sheet[At(first, i)].text = text_of(detail::Pt(program, i));
     };
     switch (value) {
-        case V::Lat: per_point(Row::Lat0, [&](const PointRecord& p) { return detail::LatLonText(program, p.pub_Lat, "LAT", false); }); break;
-        case V::Lon: per_point(Row::Lon0, [&](const PointRecord& p) { return detail::LatLonText(program, p.pub_Lon, "LON", false); }); break;
+        case V::Lat:
+            per_point(Row::Lat0, [&](const PointRecord& p) { return text::FormatLatLon(p.pub_Lat, "LAT", false, f.pub_GeogFormat); });
+            break;
+        case V::Lon:
+            per_point(Row::Lon0, [&](const PointRecord& p) { return text::FormatLatLon(p.pub_Lon, "LON", false, f.pub_GeogFormat); });
+            break;
         case V::TrueBrg:
-            for (int i = 0; i < 2; ++i) sheet[At(Row::TrueBrg0, i)].text = detail::BearingText(program, st.pub_TrueBrg[static_cast<std::size_t>(i)]);
+            for (std::size_t i = 0; i < 2; ++i)
+                sheet[At(Row::TrueBrg0, static_cast<int>(i))].text = text::FormatBearing(st.pub_TrueBrg[i], f.pub_BrgFormat);
             break;
         case V::GridBrg:
-            for (int i = 0; i < 2; ++i) sheet[At(Row::GridBrg0, i)].text = detail::BearingText(program, st.pub_GridBrg[static_cast<std::size_t>(i)]);
+            for (std::size_t i = 0; i < 2; ++i)
+                sheet[At(Row::GridBrg0, static_cast<int>(i))].text = text::FormatBearing(st.pub_GridBrg[i], f.pub_BrgFormat);
             break;
-        case V::Hgt: per_point(Row::EllHgt0, [&](const PointRecord& p) { return detail::ValueText(p.pub_Hgt, f.pub_HgtFormat); }); break;
-        case V::X: per_point(Row::X0, [&](const PointRecord& p) { return detail::ValueText(p.pub_X, f.pub_CartFormat); }); break;
-        case V::Y: per_point(Row::Y0, [&](const PointRecord& p) { return detail::ValueText(p.pub_Y, f.pub_CartFormat); }); break;
-        case V::Z: per_point(Row::Z0, [&](const PointRecord& p) { return detail::ValueText(p.pub_Z, f.pub_CartFormat); }); break;
-        case V::DeltaX: sheet[Row::DeltaX].text = detail::ValueText(st.pub_DeltaX, f.pub_CartFormat); break;
-        case V::DeltaY: sheet[Row::DeltaY].text = detail::ValueText(st.pub_DeltaY, f.pub_CartFormat); break;
-        case V::DeltaZ: sheet[Row::DeltaZ].text = detail::ValueText(st.pub_DeltaZ, f.pub_CartFormat); break;
-        case V::DeltaXYZ: sheet[Row::DeltaXYZ].text = detail::ValueText(st.pub_DeltaXYZ, f.pub_CartFormat); break;
-        case V::XDifference: sheet[Row::dx].text = detail::ValueText(b.pub_X - a.pub_X, f.pub_CartFormat); break;
-        case V::YDifference: sheet[Row::dy].text = detail::ValueText(b.pub_Y - a.pub_Y, f.pub_CartFormat); break;
-        case V::ZDifference: sheet[Row::dz].text = detail::ValueText(b.pub_Z - a.pub_Z, f.pub_CartFormat); break;
-        case V::Northing: per_point(Row::Northing0, [&](const PointRecord& p) { return detail::ValueText(p.pub_Northing, f.pub_GridFormat); }); break;
-        case V::Easting: per_point(Row::Easting0, [&](const PointRecord& p) { return detail::ValueText(p.pub_Easting, f.pub_GridFormat); }); break;
+        case V::Hgt: per_point(Row::EllHgt0, [&](const PointRecord& p) { return text::FormatValue(p.pub_Hgt, f.pub_HgtFormat); }); break;
+        case V::X: per_point(Row::X0, [&](const PointRecord& p) { return text::FormatValue(p.pub_X, f.pub_CartFormat); }); break;
+        case V::Y: per_point(Row::Y0, [&](const PointRecord& p) { return text::FormatValue(p.pub_Y, f.pub_CartFormat); }); break;
+        case V::Z: per_point(Row::Z0, [&](const PointRecord& p) { return text::FormatValue(p.pub_Z, f.pub_CartFormat); }); break;
+        case V::DeltaX: sheet[Row::DeltaX].text = text::FormatValue(st.pub_DeltaX, f.pub_CartFormat); break;
+        case V::DeltaY: sheet[Row::DeltaY].text = text::FormatValue(st.pub_DeltaY, f.pub_CartFormat); break;
+        case V::DeltaZ: sheet[Row::DeltaZ].text = text::FormatValue(st.pub_DeltaZ, f.pub_CartFormat); break;
+        case V::DeltaXYZ: sheet[Row::DeltaXYZ].text = text::FormatValue(st.pub_DeltaXYZ, f.pub_CartFormat); break;
+        case V::XDifference: sheet[Row::dx].text = text::FormatValue(b.pub_X - a.pub_X, f.pub_CartFormat); break;
+        case V::YDifference: sheet[Row::dy].text = text::FormatValue(b.pub_Y - a.pub_Y, f.pub_CartFormat); break;
+        case V::ZDifference: sheet[Row::dz].text = text::FormatValue(b.pub_Z - a.pub_Z, f.pub_CartFormat); break;
+        case V::Northing: per_point(Row::Northing0, [&](const PointRecord& p) { return text::FormatValue(p.pub_Northing, f.pub_GridFormat); }); break;
+        case V::Easting: per_point(Row::Easting0, [&](const PointRecord& p) { return text::FormatValue(p.pub_Easting, f.pub_GridFormat); }); break;
         case V::NorthingDifference:
-            sheet[Row::DeltaNorthing].text = detail::ValueText(b.pub_Northing - a.pub_Northing, f.pub_GridFormat);
+            sheet[Row::DeltaNorthing].text = text::FormatValue(b.pub_Northing - a.pub_Northing, f.pub_GridFormat);
             break;
         case V::EastingDifference:
-            sheet[Row::DeltaEasting].text = detail::ValueText(b.pub_Easting - a.pub_Easting, f.pub_GridFormat);
+            sheet[Row::DeltaEasting].text = text::FormatValue(b.pub_Easting - a.pub_Easting, f.pub_GridFormat);
             break;
-        case V::TrueDist: sheet[Row::TrueDist].text = detail::ValueText(st.pub_TrueDist, f.pub_DistFormat); break;
-        case V::GridDist: sheet[Row::GridDist].text = detail::ValueText(st.pub_GridDist, f.pub_DistFormat); break;
+        case V::TrueDist: sheet[Row::TrueDist].text = text::FormatValue(st.pub_TrueDist, f.pub_DistFormat); break;
+        case V::GridDist: sheet[Row::GridDist].text = text::FormatValue(st.pub_GridDist, f.pub_DistFormat); break;
         case V::GreatCircleDist:
         case V::RhumbLineDist: break;  // converted through their label texts in FormatDialogOK
     }

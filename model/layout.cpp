@@ -8,7 +8,8 @@
 #include "model/program.h"
 #include "model/startup_steps.h"
 #include "model/state_access.h"
-#include "model/text_calls.h"
+#include "text/angle_text.h"
+#include "text/number_text.h"
 
 namespace model {
 
@@ -183,8 +184,9 @@ void ApplyDefaults(Program& program) {
     std::string latitude = "60\xC2\xB0 00' 00.0000N";
     std::string longitude = "003\xC2\xB0 00' 00.0000E";
     for (int i = 0; i < 2; ++i) {
-        Pt(program, i).pub_Lat = detail::ParseLatLonText(program, latitude, "LAT");
-        Pt(program, i).pub_Lon = detail::ParseLatLonText(program, longitude, "LON");
+        const auto& geographic = program.state.formats.pub_GeogFormat;
+        Pt(program, i).pub_Lat = text::ParseLatLon(latitude, "LAT", geographic, program.platform.notices);
+        Pt(program, i).pub_Lon = text::ParseLatLon(longitude, "LON", geographic, program.platform.notices);
         Pt(program, i).pub_Hgt = 0.0;
     }
 }
@@ -257,14 +259,14 @@ std::vector<std::string> BothSigns(const std::function<std::string(double)>& tex
 std::vector<std::string> WidestTexts(const Program& program, Row row) {
     const text::DisplayFormats& f = program.state.formats;
     auto value = [](const text::FormatRecord& record) {
-        return [&record](double metres) { return detail::ValueText(metres, record); };
+        return [&record](double metres) { return text::FormatValue(metres, record); };
     };
-    auto lat_lon = [&program](const char* kind, bool compact) {
-        return [&program, kind, compact](double degrees) {
-            return detail::LatLonText(program, degrees * engine::kRadPerDeg, kind, compact);
+    auto lat_lon = [&f](const char* kind, bool compact) {
+        return [&f, kind, compact](double degrees) {
+            return text::FormatLatLon(degrees * engine::kRadPerDeg, kind, compact, f.pub_GeogFormat);
         };
     };
-    auto bearing = [&program](double degrees) { return detail::BearingText(program, degrees * engine::kRadPerDeg); };
+    auto bearing = [&f](double degrees) { return text::FormatBearing(degrees * engine::kRadPerDeg, f.pub_BrgFormat); };
     auto deviation = [&](const char* kind) {
         std::vector<std::string> texts;
         for (const std::string& angle : BothSigns(lat_lon(kind, true), kDeviationAngle))
@@ -273,7 +275,7 @@ std::vector<std::string> WidestTexts(const Program& program, Row row) {
         return texts;
     };
     auto pattern = [](const char* format, const char* unit) {
-        return [format, unit](double v) { return detail::PatternText(v, format) + unit; };
+        return [format, unit](double v) { return text::FormatPattern(v, format) + unit; };
     };
     std::vector<std::string> texts;
     switch (row) {
@@ -302,7 +304,7 @@ std::vector<std::string> WidestTexts(const Program& program, Row row) {
             texts = BothSigns(pattern("0.000000000", ""), kScaleFactor);
             break;
         case Row::NRadius0: case Row::NRadius1: case Row::MRadius0: case Row::MRadius1:
-            texts = {detail::GroupedText(kRadius, "0.00") + " m"};
+            texts = {text::FormatGrouped(kRadius, "0.00") + " m"};
             break;
         case Row::GeoideHgt0: case Row::GeoideHgt1: case Row::GeoideUndulation0: case Row::GeoideUndulation1:
             texts = BothSigns(pattern("0.0", " m"), kHeight);

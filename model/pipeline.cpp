@@ -6,10 +6,13 @@
 #include "engine/constants.h"
 #include "engine/ellipsoid.h"
 #include "engine/transverse_mercator.h"
-#include "model/engine_parts.h"
+#include "engine/geodesic.h"
+#include "engine/rt38.h"
+#include "engine/sphere.h"
 #include "model/program.h"
 #include "model/state_access.h"
-#include "model/text_calls.h"
+#include "text/angle_text.h"
+#include "text/number_text.h"
 
 namespace model {
 
@@ -30,23 +33,23 @@ const text::DisplayFormats& F(const Program& program) { return detail::Formats(p
 
 void WriteGeographicRows(Program& program, int i) {
     const PointRecord& p = Pt(program, i);
-    RowOf(program, Row::Lat0, i).text = detail::LatLonText(program, p.pub_Lat, "LAT", false);
-    RowOf(program, Row::Lon0, i).text = detail::LatLonText(program, p.pub_Lon, "LON", false);
-    RowOf(program, Row::EllHgt0, i).text = detail::ValueText(p.pub_Hgt, F(program).pub_HgtFormat);
+    RowOf(program, Row::Lat0, i).text = text::FormatLatLon(p.pub_Lat, "LAT", false, F(program).pub_GeogFormat);
+    RowOf(program, Row::Lon0, i).text = text::FormatLatLon(p.pub_Lon, "LON", false, F(program).pub_GeogFormat);
+    RowOf(program, Row::EllHgt0, i).text = text::FormatValue(p.pub_Hgt, F(program).pub_HgtFormat);
 }
 
 void WriteCartesianRows(Program& program, int i) {
     const PointRecord& p = Pt(program, i);
     const auto& format = F(program).pub_CartFormat;
-    RowOf(program, Row::X0, i).text = detail::ValueText(p.pub_X, format);
-    RowOf(program, Row::Y0, i).text = detail::ValueText(p.pub_Y, format);
-    RowOf(program, Row::Z0, i).text = detail::ValueText(p.pub_Z, format);
+    RowOf(program, Row::X0, i).text = text::FormatValue(p.pub_X, format);
+    RowOf(program, Row::Y0, i).text = text::FormatValue(p.pub_Y, format);
+    RowOf(program, Row::Z0, i).text = text::FormatValue(p.pub_Z, format);
 }
 
 void WriteGridRows(Program& program, int i) {
     const PointRecord& p = Pt(program, i);
-    RowOf(program, Row::Northing0, i).text = detail::ValueText(p.pub_Northing, F(program).pub_GridFormat);
-    RowOf(program, Row::Easting0, i).text = detail::ValueText(p.pub_Easting, F(program).pub_GridFormat);
+    RowOf(program, Row::Northing0, i).text = text::FormatValue(p.pub_Northing, F(program).pub_GridFormat);
+    RowOf(program, Row::Easting0, i).text = text::FormatValue(p.pub_Easting, F(program).pub_GridFormat);
 }
 
 void GeographicToCartesian(Program& program, int i) {
@@ -77,20 +80,20 @@ void WriteAuxiliaryRows(Program& program) {
         const PointRecord& p = Pt(program, i);
         const double scale = engine::LineScaleFactor(p.projection, p.pub_Easting, p.pub_Northing, p.pub_Easting,
                                                      p.pub_Northing);
-        RowOf(program, Row::ScaleFactor0, i).text = detail::PatternText(scale, "0.000000000");
+        RowOf(program, Row::ScaleFactor0, i).text = text::FormatPattern(scale, "0.000000000");
     }
     for (int i = 0; i < 2; ++i) {
         const PointRecord& p = Pt(program, i);
         RowOf(program, Row::Convergence0, i).text =
-            detail::BearingText(program, engine::GridConvergence(p.projection, p.pub_Lat, p.pub_Lon));
+            text::FormatBearing(engine::GridConvergence(p.projection, p.pub_Lat, p.pub_Lon), F(program).pub_BrgFormat);
     }
     for (int i = 0; i < 2; ++i) {
         const PointRecord& p = Pt(program, i);
         RowOf(program, Row::NRadius0, i).text =
-            detail::GroupedText(engine::RadiusPrimeVertical(p.pub_Datum.a, p.pub_Datum.e2, p.pub_Lat), "0.00") +
+            text::FormatGrouped(engine::RadiusPrimeVertical(p.pub_Datum.a, p.pub_Datum.e2, p.pub_Lat), "0.00") +
             " m";
         RowOf(program, Row::MRadius0, i).text =
-            detail::GroupedText(engine::RadiusMeridian(p.pub_Datum.a, p.pub_Datum.e2, p.pub_Lat), "0.00") + " m";
+            text::FormatGrouped(engine::RadiusMeridian(p.pub_Datum.a, p.pub_Datum.e2, p.pub_Lat), "0.00") + " m";
     }
 }
 
@@ -145,8 +148,10 @@ void SetCartesian(Program& program, int i, double x, double y, double z) {
     // whose rows read "n/a" (Point A in the NGO and RT38 modes) from its state.
     std::string latitude_text = RowOf(program, Row::Lat0, i).text;
     const bool shown = latitude_text.find("n/a") == std::string::npos;
-    const double start_latitude = shown ? detail::ParseLatLonText(program, latitude_text, "LAT") : p.pub_Lat;
-    const double start_height = shown ? detail::ReadNumberText(RowOf(program, Row::EllHgt0, i).text) : p.pub_Hgt;
+    const double start_latitude =
+        shown ? text::ParseLatLon(latitude_text, "LAT", F(program).pub_GeogFormat, program.platform.notices)
+              : p.pub_Lat;
+    const double start_height = shown ? text::ReadNumber(RowOf(program, Row::EllHgt0, i).text) : p.pub_Hgt;
     const engine::Geographic g =
         engine::CartToGeog({x, y, z}, start_latitude, start_height, p.pub_Datum.a, p.pub_Datum.e2);
     p.pub_Lat = g.lat;
@@ -173,7 +178,7 @@ void SetNGOGrid(Program& program, double northing, double easting) {
     WriteGridRows(program, 0);
     PointRecord& b = Pt(program, 1);
     // Point A's zone holds the NGO axis code; Point B's zone is the wanted UTM zone.
-    const detail::GridResult utm = detail::NgoGridToUtm(program.special, northing, easting, a.pub_Zone, b.pub_Zone);
+    const engine::NgoResult utm = engine::NgoToUtm(program.special.ngo, northing, easting, a.pub_Zone, b.pub_Zone);
     b.pub_Easting = utm.easting;
     b.pub_Northing = utm.northing;
     FinishSpecialGridEdit(program);
@@ -184,7 +189,7 @@ void SetRT38Grid(Program& program, double northing, double easting) {
     a.pub_Northing = northing;
     a.pub_Easting = easting;
     WriteGridRows(program, 0);
-    const detail::GridResult utm = detail::Rt38GridToUtm33(northing, easting);
+    const engine::Rt38Result utm = engine::Rt38ToUtm33(northing, easting);
     Pt(program, 1).pub_Northing = utm.northing;
     Pt(program, 1).pub_Easting = utm.easting;
     FinishSpecialGridEdit(program);
@@ -241,31 +246,33 @@ void RangeBearingCalc(Program& program) {
     const double flattening = a.pub_Datum.f;
     const auto& dist = F(program).pub_DistFormat;
 
-    const detail::Inverse ab =
-        detail::GeodesicInverse(a.pub_Lat, a.pub_Lon, b.pub_Lat, b.pub_Lon, 0, semi_minor, flattening);
-    const detail::Inverse ba =
-        detail::GeodesicInverse(b.pub_Lat, b.pub_Lon, a.pub_Lat, a.pub_Lon, 2, semi_minor, flattening);
+    using engine::InverseMode;
+    engine::GeodeticLine ab, ba, north, east;
+    engine::GeodeticInverse(a.pub_Lat, a.pub_Lon, b.pub_Lat, b.pub_Lon, InverseMode::DistanceAndAzimuth, ab,
+                            semi_minor, flattening);
+    engine::GeodeticInverse(b.pub_Lat, b.pub_Lon, a.pub_Lat, a.pub_Lon, InverseMode::AzimuthOnly, ba, semi_minor,
+                            flattening);
     st.pub_TrueDist = ab.distance;
     st.pub_TrueBrg[0] = ab.azimuth;
     st.pub_TrueBrg[1] = ba.azimuth;
-    Write(program, Row::TrueDist, detail::ValueText(st.pub_TrueDist, dist));
-    Write(program, Row::TrueBrg0, detail::BearingText(program, st.pub_TrueBrg[0]));
-    Write(program, Row::TrueBrg1, detail::BearingText(program, st.pub_TrueBrg[1]));
+    Write(program, Row::TrueDist, text::FormatValue(st.pub_TrueDist, dist));
+    Write(program, Row::TrueBrg0, text::FormatBearing(st.pub_TrueBrg[0], F(program).pub_BrgFormat));
+    Write(program, Row::TrueBrg1, text::FormatBearing(st.pub_TrueBrg[1], F(program).pub_BrgFormat));
 
-    const detail::Inverse north =
-        detail::GeodesicInverse(a.pub_Lat, a.pub_Lon, b.pub_Lat, a.pub_Lon, 0, semi_minor, flattening);
+    engine::GeodeticInverse(a.pub_Lat, a.pub_Lon, b.pub_Lat, a.pub_Lon, InverseMode::DistanceAndAzimuth, north,
+                            semi_minor, flattening);
     st.pub_TrueDN = b.pub_Lat < a.pub_Lat ? -north.distance : north.distance;
-    Write(program, Row::TrueDN, detail::ValueText(st.pub_TrueDN, dist));
+    Write(program, Row::TrueDN, text::FormatValue(st.pub_TrueDN, dist));
 
-    const detail::Inverse east =
-        detail::GeodesicInverse(a.pub_Lat, a.pub_Lon, a.pub_Lat, b.pub_Lon, 0, semi_minor, flattening);
+    engine::GeodeticInverse(a.pub_Lat, a.pub_Lon, a.pub_Lat, b.pub_Lon, InverseMode::DistanceAndAzimuth, east,
+                            semi_minor, flattening);
     // An azimuth between pi and 2 pi points into the western half.
     st.pub_TrueDE = std::abs(east.azimuth - engine::kThreeHalfPi) < engine::kHalfPi ? -east.distance
                                                                                    : east.distance;
-    Write(program, Row::TrueDE, detail::ValueText(st.pub_TrueDE, dist));
+    Write(program, Row::TrueDE, text::FormatValue(st.pub_TrueDE, dist));
 
     st.pub_DeltaHgt = b.pub_Hgt - a.pub_Hgt;
-    Write(program, Row::DHgt, detail::ValueText(st.pub_DeltaHgt, F(program).pub_HgtFormat));
+    Write(program, Row::DHgt, text::FormatValue(st.pub_DeltaHgt, F(program).pub_HgtFormat));
 
     st.pub_DeltaX = b.pub_X - a.pub_X;
     st.pub_DeltaY = b.pub_Y - a.pub_Y;
@@ -273,10 +280,10 @@ void RangeBearingCalc(Program& program) {
     st.pub_DeltaXYZ = std::sqrt(st.pub_DeltaX * st.pub_DeltaX + st.pub_DeltaY * st.pub_DeltaY +
                                 st.pub_DeltaZ * st.pub_DeltaZ);
     const auto& cart = F(program).pub_CartFormat;
-    Write(program, Row::DeltaX, detail::ValueText(st.pub_DeltaX, cart));
-    Write(program, Row::DeltaY, detail::ValueText(st.pub_DeltaY, cart));
-    Write(program, Row::DeltaZ, detail::ValueText(st.pub_DeltaZ, cart));
-    Write(program, Row::DeltaXYZ, detail::ValueText(st.pub_DeltaXYZ, cart));
+    Write(program, Row::DeltaX, text::FormatValue(st.pub_DeltaX, cart));
+    Write(program, Row::DeltaY, text::FormatValue(st.pub_DeltaY, cart));
+    Write(program, Row::DeltaZ, text::FormatValue(st.pub_DeltaZ, cart));
+    Write(program, Row::DeltaXYZ, text::FormatValue(st.pub_DeltaXYZ, cart));
 
     if (detail::SameGrid(program)) {
         const engine::RangeBearing grid =
@@ -284,25 +291,28 @@ void RangeBearingCalc(Program& program) {
         st.pub_GridDist = grid.distance;
         st.pub_GridBrg[0] = grid.forward;
         st.pub_GridBrg[1] = grid.back;
-        Write(program, Row::GridDist, detail::ValueText(st.pub_GridDist, dist));
-        Write(program, Row::GridBrg0, detail::BearingText(program, st.pub_GridBrg[0]));
-        Write(program, Row::GridBrg1, detail::BearingText(program, st.pub_GridBrg[1]));
+        Write(program, Row::GridDist, text::FormatValue(st.pub_GridDist, dist));
+        Write(program, Row::GridBrg0, text::FormatBearing(st.pub_GridBrg[0], F(program).pub_BrgFormat));
+        Write(program, Row::GridBrg1, text::FormatBearing(st.pub_GridBrg[1], F(program).pub_BrgFormat));
         st.pub_GridDN = b.pub_Northing - a.pub_Northing;
         st.pub_GridDE = b.pub_Easting - a.pub_Easting;
-        Write(program, Row::GridDN, detail::ValueText(st.pub_GridDN, dist));
-        Write(program, Row::GridDE, detail::ValueText(st.pub_GridDE, dist));
+        Write(program, Row::GridDN, text::FormatValue(st.pub_GridDN, dist));
+        Write(program, Row::GridDE, text::FormatValue(st.pub_GridDE, dist));
     }
 
-    const detail::Sphere sphere = detail::GreatCircleRhumbLine(a.pub_Lat, a.pub_Lon, b.pub_Lat, b.pub_Lon);
+    engine::SphereCourses sphere;
+    const engine::SphereWritten written = engine::GreatCircleRhumbLine(a.pub_Lat, a.pub_Lon, b.pub_Lat, b.pub_Lon, sphere);
     const auto& gc = F(program).pub_GCFormat;
     // Coincident points and a pole keep the previous great-circle or rhumb-line texts.
-    if (sphere.gc_written) {
-        Write(program, Row::GrCircleDist, detail::ValueText(sphere.gc_distance * kMetresPerNauticalMile, gc));
-        Write(program, Row::GrCircleBrg, detail::BearingText(program, static_cast<double>(sphere.gc_course)));
+    if (written.great_circle) {
+        Write(program, Row::GrCircleDist, text::FormatValue(sphere.great_circle_distance * kMetresPerNauticalMile, gc));
+        Write(program, Row::GrCircleBrg, 
+              text::FormatBearing(static_cast<double>(sphere.great_circle_course), F(program).pub_BrgFormat));
     }
-    if (sphere.rl_written) {
-        Write(program, Row::RhLineDist, detail::ValueText(sphere.rl_distance * kMetresPerNauticalMile, gc));
-        Write(program, Row::RhLineBrg, detail::BearingText(program, static_cast<double>(sphere.rl_course)));
+    if (written.rhumb_line) {
+        Write(program, Row::RhLineDist, text::FormatValue(sphere.rhumb_line_distance * kMetresPerNauticalMile, gc));
+        Write(program, Row::RhLineBrg, 
+              text::FormatBearing(static_cast<double>(sphere.rhumb_line_course), F(program).pub_BrgFormat));
     }
 
     if (st.pub_Display[5]) GeoidRowsNotApplicable(program);
@@ -325,15 +335,15 @@ engine::Cartesian DatumShiftCalc(Program& program, int s) {
     const std::string& option = st.pub_SpecialOption;
     if (option == "ED50-ED87") {
         const engine::Geographic g =
-            detail::NorthSeaED50ED87(program.special, s, {source.pub_Lat, source.pub_Lon, source.pub_Hgt});
+            engine::ShiftED50ED87(program.special.north_sea, s, source.pub_Lat, source.pub_Lon, source.pub_Hgt);
         SetGeographic(program, t, g.lat, g.lon, g.h);
     } else if (option == "ED87-WGS84*Sea") {
         const engine::Cartesian c =
-            detail::NorthSeaED87Sea(program.special, s, {source.pub_X, source.pub_Y, source.pub_Z});
+            engine::ShiftED87Sea(program.special.north_sea, s, {source.pub_X, source.pub_Y, source.pub_Z});
         SetCartesian(program, t, c.X, c.Y, c.Z);
     } else if (option == "ED50-WGS84*Sea") {
         const engine::Geographic g =
-            detail::NorthSeaED50Sea(program.special, s, {source.pub_Lat, source.pub_Lon, source.pub_Hgt});
+            engine::ShiftED50Sea(program.special.north_sea, s, source.pub_Lat, source.pub_Lon, source.pub_Hgt);
         SetGeographic(program, t, g.lat, g.lon, g.h);
     }
     // "NGO-ED50" and "RT38-ED50" move Point B in their grid setters; Point B
@@ -350,19 +360,20 @@ void DatumShiftDisplay(Program& program, int s, const engine::Cartesian& shift_w
     const auto& hgt = F(program).pub_HgtFormat;
     const engine::OffsetNE ne = engine::GeodeticOffsetNE(a.pub_Lat, a.pub_Lon, b.pub_Lat, b.pub_Lon);
     Write(program, Row::DeltaLat,
-          detail::LatLonText(program, b.pub_Lat - a.pub_Lat, "LAT", true) + " / " +
-              detail::ValueText(ne.north, hgt));
+          text::FormatLatLon(b.pub_Lat - a.pub_Lat, "LAT", true, F(program).pub_GeogFormat) + " / " +
+              text::FormatValue(ne.north, hgt));
     Write(program, Row::DeltaLon,
-          detail::LatLonText(program, b.pub_Lon - a.pub_Lon, "LON", true) + " / " +
-              detail::ValueText(ne.east, hgt));
-    Write(program, Row::DeltaHgt, detail::ValueText(b.pub_Hgt - a.pub_Hgt, hgt));
+          text::FormatLatLon(b.pub_Lon - a.pub_Lon, "LON", true, F(program).pub_GeogFormat) + " / " +
+              text::FormatValue(ne.east, hgt));
+    Write(program, Row::DeltaHgt, text::FormatValue(b.pub_Hgt - a.pub_Hgt, hgt));
     const auto& cart = F(program).pub_CartFormat;
-    Write(program, Row::dx, detail::ValueText(b.pub_X - a.pub_X, cart));
-    Write(program, Row::dy, detail::ValueText(b.pub_Y - a.pub_Y, cart));
-    Write(program, Row::dz, detail::ValueText(b.pub_Z - a.pub_Z, cart));
+    Write(program, Row::dx, text::FormatValue(b.pub_X - a.pub_X, cart));
+    Write(program, Row::dy, text::FormatValue(b.pub_Y - a.pub_Y, cart));
+    Write(program, Row::dz, text::FormatValue(b.pub_Z - a.pub_Z, cart));
     if (detail::SameGrid(program)) {
-        Write(program, Row::DeltaNorthing, detail::ValueText(b.pub_Northing - a.pub_Northing, F(program).pub_GridFormat));
-        Write(program, Row::DeltaEasting, detail::ValueText(b.pub_Easting - a.pub_Easting, F(program).pub_GridFormat));
+        Write(program, Row::DeltaNorthing,
+              text::FormatValue(b.pub_Northing - a.pub_Northing, F(program).pub_GridFormat));
+        Write(program, Row::DeltaEasting, text::FormatValue(b.pub_Easting - a.pub_Easting, F(program).pub_GridFormat));
     } else {
         Write(program, Row::DeltaNorthing, " n/a ");
         Write(program, Row::DeltaEasting, " n/a ");
@@ -375,12 +386,12 @@ void DatumShiftDisplay(Program& program, int s, const engine::Cartesian& shift_w
     const PointRecord& source = Pt(program, s);
     const engine::Geographic g84 = engine::CartToGeog(shift_wgs84, source.pub_Lat, source.pub_Hgt, kWgs84A, kWgs84E2);
     const float undulation =
-        detail::GeoidUndulation(program.special, g84.lat * engine::kDegPerRad, g84.lon * engine::kDegPerRad);
+        engine::GeoidEGM96(program.special.geoid, g84.lat * engine::kDegPerRad, g84.lon * engine::kDegPerRad);
     const float orthometric = static_cast<float>(g84.h) - undulation;
     for (int i = 0; i < 2; ++i) {
         const double column_undulation = (Pt(program, i).pub_Hgt - g84.h) + undulation;
-        RowOf(program, Row::GeoideHgt0, i).text = detail::PatternText(orthometric, "0.0") + " m";
-        RowOf(program, Row::GeoideUndulation0, i).text = detail::PatternText(column_undulation, "0.0") + " m";
+        RowOf(program, Row::GeoideHgt0, i).text = text::FormatPattern(orthometric, "0.0") + " m";
+        RowOf(program, Row::GeoideUndulation0, i).text = text::FormatPattern(column_undulation, "0.0") + " m";
     }
 }
 

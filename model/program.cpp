@@ -81,7 +81,7 @@ namespace detail {
 
 void LoadCatalogue(Program& program) {
     program.catalogue = datums::LoadDatumCatalogue(program.folders.program_data);
-    SetGeoidFolder(program.special, program.folders.program_data);
+    program.special.geoid.folder = program.folders.program_data;
 }
 
 void LoadUserDatumTable(Program& program) {
@@ -96,7 +96,13 @@ void ReadStartUpSetup(Program& program) {
     if (!ReadSetup(SetupPath(program), program.state, program.platform.notices)) ApplyDefaults(program);
 }
 
-void LoadNorthSeaTables(Program& program) { LoadNorthSea(program.special, program.folders.program_data); }
+void LoadNorthSeaTables(Program& program) {
+    program.special.north_sea = engine::LoadNorthSeaFile(program.folders.program_data + "/NorthSea.vdx");
+}
+
+void LoadNgoTables(Program& program) {
+    program.special.ngo = engine::LoadNgoFile(program.folders.program_data + "/ngo-data.vdx");
+}
 
 }  // namespace detail
 

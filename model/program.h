@@ -11,8 +11,10 @@
 #include <string>
 
 #include "datums/catalogue.h"
+#include "engine/geoid.h"
+#include "engine/ngo.h"
+#include "engine/north_sea.h"
 #include "model/calc_state.h"
-#include "model/engine_parts.h"
 #include "model/menus.h"
 #include "model/report.h"
 #include "model/sheet.h"
@@ -24,6 +26,14 @@
 #include "schedule/schedule_form.h"
 
 namespace model {
+
+// The tables of the special transformations, read from the program's data
+// folder when a special mode is chosen, and the geoid's open-file state.
+struct SpecialTables {
+    engine::NorthSeaTables north_sea;
+    engine::NgoTables ngo;
+    engine::GeoidFiles geoid;
+};
 
 inline constexpr const char* kVersionText = "v 1.12 Nov 2009";
 inline constexpr const char* kProgramTitle = "Twopoint";

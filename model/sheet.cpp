@@ -4,7 +4,8 @@
 #include <stdexcept>
 
 #include "engine/transverse_mercator.h"
-#include "model/text_calls.h"
+#include "text/angle_text.h"
+#include "text/number_text.h"
 
 namespace model {
 namespace {
@@ -163,7 +164,7 @@ void UpdateVisibility(Sheet& sheet, bool datum_shift_layout) {
 
 std::string ZoneText(int zone) {
     const int meridian = engine::ZoneCentralMeridian(zone);
-    return std::to_string(zone) + "  ( central meridian " + detail::PatternText(std::abs(meridian), "000") +
+    return std::to_string(zone) + "  ( central meridian " + text::FormatPattern(std::abs(meridian), "000") +
            "\xC2\xB0" + (zone >= 31 ? "E )" : "W )");
 }
 

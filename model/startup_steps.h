@@ -12,7 +12,9 @@ void LoadUserDatumTable(Program& program);
 // The setup file of the data folder into the state, or the start-up defaults
 // when it cannot be read.
 void ReadStartUpSetup(Program& program);
-// The North Sea tables of a restored special mode.
+// The tables of a special mode from the program's data folder ("NorthSea.vdx",
+// "ngo-data.vdx"), when the mode is chosen or restored.
 void LoadNorthSeaTables(Program& program);
+void LoadNgoTables(Program& program);
 }  // namespace detail
 }  // namespace model

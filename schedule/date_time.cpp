@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "schedule/number_reading.h"
+#include "text/number_text.h"
 
 namespace schedule {
 
@@ -110,13 +110,13 @@ DateTime ReadDateAndTime(std::string_view date_caption, std::string_view time_ca
         return start < text.size() ? text.substr(start, length) : std::string_view{};
     };
     CivilTime civil;
-    civil.year = static_cast<int>(ReadNumberText(field(date_caption, 7, 4)));
+    civil.year = static_cast<int>(text::ReadNumber(field(date_caption, 7, 4)));
     civil.month = std::max(1, MonthFromAbbreviation(field(date_caption, 3, 3)));
-    const int day = static_cast<int>(ReadNumberText(field(date_caption, 0, 2)));
+    const int day = static_cast<int>(text::ReadNumber(field(date_caption, 0, 2)));
     civil.day = std::clamp(day, 1, DaysInMonth(civil.year, civil.month));
-    civil.hour = static_cast<int>(ReadNumberText(field(time_caption, 0, 2)));
-    civil.minute = static_cast<int>(ReadNumberText(field(time_caption, 3, 2)));
-    civil.second = static_cast<int>(ReadNumberText(field(time_caption, 6, 2)));
+    civil.hour = static_cast<int>(text::ReadNumber(field(time_caption, 0, 2)));
+    civil.minute = static_cast<int>(text::ReadNumber(field(time_caption, 3, 2)));
+    civil.second = static_cast<int>(text::ReadNumber(field(time_caption, 6, 2)));
     return FromCivil(civil);
 }
 

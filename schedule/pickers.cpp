@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "schedule/date_time.h"
-#include "schedule/number_reading.h"
+#include "text/number_text.h"
 
 namespace schedule {
 
@@ -26,12 +26,12 @@ void WriteField(std::string& target, std::size_t start, const std::string& field
 }
 
 // The date text's own reading of its fields: day 1-2, month 4-6, year 8-11.
-int DayOf(const std::string& date_text) { return static_cast<int>(ReadNumberText(date_text.substr(0, 2))); }
+int DayOf(const std::string& date_text) { return static_cast<int>(text::ReadNumber(date_text.substr(0, 2))); }
 int MonthOf(const std::string& date_text) {
     return date_text.size() > 3 ? MonthFromAbbreviation(date_text.substr(3, 3)) : 0;
 }
 int YearOf(const std::string& date_text) {
-    return date_text.size() > 7 ? static_cast<int>(ReadNumberText(date_text.substr(7, 4))) : 0;
+    return date_text.size() > 7 ? static_cast<int>(text::ReadNumber(date_text.substr(7, 4))) : 0;
 }
 
 void FitDays(DatePicker& picker) {

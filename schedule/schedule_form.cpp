@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "engine/constants.h"
-#include "schedule/number_reading.h"
+#include "text/number_text.h"
 #include "schedule/schedule_text.h"
 #include "text/run_action.h"
 
@@ -33,7 +33,7 @@ std::int32_t ToSailingSeconds(double seconds) {
 // A sheet distance text back in metres, held as a single.
 float ReadDistance(const std::string& text, const text::FormatRecord& format) {
     if (format.Factor == 0.0) return 0.0f;
-    return static_cast<float>(ReadNumberText(text) / format.Factor);
+    return static_cast<float>(text::ReadNumber(text) / format.Factor);
 }
 
 std::array<float, 3> ReadDistances(const SheetValues& sheet) {
@@ -43,12 +43,12 @@ std::array<float, 3> ReadDistances(const SheetValues& sheet) {
 }
 
 float ReadSpeed(const ScheduleInputs& inputs) {
-    const float typed = static_cast<float>(std::fabs(ReadNumberText(inputs.speed_text)));
+    const float typed = static_cast<float>(std::fabs(text::ReadNumber(inputs.speed_text)));
     return typed * SpeedUnitAt(inputs.speed_unit).metres_per_second;
 }
 
 double ReadSailingTime(const ScheduleInputs& inputs) {
-    const double days = std::fabs(ReadNumberText(inputs.days_text));
+    const double days = std::fabs(text::ReadNumber(inputs.days_text));
     return days * 24 * 60 * 60 + static_cast<double>(HoursMinutesToSeconds(inputs.sailing_time));
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "schedule/number_reading.h"
+#include "text/number_text.h"
 
 namespace schedule {
 
@@ -78,11 +78,11 @@ int ZoneIndexForLongitude(double longitude_degrees) {
 std::string SecondsToHoursMinutes(std::int64_t seconds) { return HoursMinutesOfMinutes(RoundedMinutes(seconds)); }
 
 std::int64_t HoursMinutesToSeconds(std::string_view text) {
-    const double hours = ReadNumberText(text.substr(0, 2));
-    const double minutes = text.size() > 3 ? ReadNumberText(text.substr(3)) : 0.0;
+    const double hours = text::ReadNumber(text.substr(0, 2));
+    const double minutes = text.size() > 3 ? text::ReadNumber(text.substr(3)) : 0.0;
     // "HH:MM:SS", as the time picker writes it, keeps its seconds.
     const std::size_t second_colon = text.size() > 3 ? text.find(':', 3) : std::string_view::npos;
-    const double typed_seconds = second_colon != std::string_view::npos ? ReadNumberText(text.substr(second_colon + 1)) : 0.0;
+    const double typed_seconds = second_colon != std::string_view::npos ? text::ReadNumber(text.substr(second_colon + 1)) : 0.0;
     const double seconds = hours * 3600.0 + minutes * 60.0 + typed_seconds;
     // Far beyond any sailing time; keeps the conversion to an integer defined.
     constexpr double kLimit = 1e15;

@@ -26,7 +26,6 @@ import re
 import subprocess
 import sys
 import time
-import xml.etree.ElementTree as ElementTree
 
 FOLDERS = ("engine", "text", "model")
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -141,42 +140,30 @@ def locate(root, mutant):
     return None
 
 
-def one_program(build, name, timeout):
+def one_program(root, build, name, timeout):
     """Runs one test program of the build; returns the names of its failed tests."""
-    program = os.path.join(build, "bin", name)
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     if name == "ui_tests":
-        screens = os.path.join(ROOT, "tests", "ui", "screens.json")
+        screens = os.path.join(root, "tests", "ui", "screens.json")
         env["QT_QPA_PLATFORM"] = "offscreen:configfile=" + screens
-        command = [program]
-    else:
-        report = os.path.join(build, "mutant-" + name + ".xml")
-        if os.path.exists(report):
-            os.remove(report)
-        command = [program, "--gtest_output=xml:" + report]
     try:
-        done = subprocess.run(command, env=env, cwd=build, capture_output=True, text=True,
-                              errors="replace", timeout=timeout)
+        done = subprocess.run([os.path.join(build, "bin", name)], env=env, cwd=build,
+                              capture_output=True, text=True, errors="replace", timeout=timeout)
     except subprocess.TimeoutExpired:
         return [name + " (did not finish)"]
     if done.returncode == 0:
         return []
-    if name == "ui_tests":
-        failed = re.findall(r"^FAIL!\s+:\s+(\S+)", done.stdout, re.MULTILINE)
-    else:
-        failed = []
-        if os.path.exists(report):
-            for case in ElementTree.parse(report).iter("testcase"):
-                if case.find("failure") is not None:
-                    failed.append(case.get("classname") + "." + case.get("name"))
+    # GoogleTest lists "[  FAILED  ] Suite.Case", Qt Test "FAIL!  : Class::function()".
+    pattern = r"^FAIL!\s+:\s+(\S+)" if name == "ui_tests" else r"^\[  FAILED  \] (\w[\w/]*\.[\w/.]+)"
+    failed = sorted(set(re.findall(pattern, done.stdout, re.MULTILINE)))
     return failed or [f"{name} (exit status {done.returncode})"]
 
 
-def failed_tests(build, timeout):
+def failed_tests(root, build, timeout):
     """Runs every test program once (two at a time); returns the failed tests."""
     names = sorted(n for n in os.listdir(os.path.join(build, "bin")) if n.endswith("_tests"))
     with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
-        results = pool.map(lambda name: one_program(build, name, timeout), names)
+        results = pool.map(lambda name: one_program(root, build, name, timeout), names)
     return [test for failed in results for test in failed]
 
 
@@ -220,7 +207,7 @@ def run(args):
                 if build.returncode != 0:
                     status, failed = "stillborn", []
                 else:
-                    failed = failed_tests(args.build, args.timeout)
+                    failed = failed_tests(args.root, args.build, args.timeout)
                     status = "killed" if failed else "survived"
             finally:
                 with open(path, "w", encoding="utf-8") as source:

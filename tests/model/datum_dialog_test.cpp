@@ -86,12 +86,17 @@ TEST(DatumDialog, SpecialEntryShowsItsLimitationsAndHidesTheParameters) {
     model::DatumDialogCancel(t.program);
 }
 
-TEST(DatumDialog, MolodenskyAndUserEntries) {
+TEST(DatumDialog, RangeBearingModeWithMolodenskyAndUserEntries) {
     Started t(false);
     t.program.catalogue.UserDatums.push_back({1, "Test datum", "GRS80", "Test area", 6378137.0, 298.257222101,
                                               "From a test", 1.5, -2, 3, 0.1, -0.25, 1, 0.5});
     auto dialog = model::OpenDatumDialog(t.program, 0);
+    // Range/bearing mode refuses the special option.
+    EXPECT_EQ(dialog.option_captions[1], "Special Datumshifts and Transformations (Not allowed in Range/Bearing mode)");
     EXPECT_EQ(dialog.option_enabled, (std::array<bool, 4>{true, false, true, true}));
+    EXPECT_FALSE(model::ChooseDatumOption(t.program, dialog, 1));
+    EXPECT_EQ(dialog.option, 0);
+    EXPECT_EQ(dialog.selected, 0);
     ASSERT_TRUE(model::ChooseDatumOption(t.program, dialog, 2));
     EXPECT_EQ(dialog.entries[0], "ACCRA (Ghana)");
     ASSERT_TRUE(model::PickDatumEntry(t.program, dialog, 0));
@@ -119,17 +124,6 @@ TEST(DatumDialog, MolodenskyAndUserEntries) {
     }
     ASSERT_EQ(t.recorded.notices.size(), 1u);
     EXPECT_EQ(t.recorded.notices[0].title, "For your information");
-}
-
-TEST(DatumDialog, RangeBearingModeRefusesTheSpecialOption) {
-    Started t(false);
-    auto dialog = model::OpenDatumDialog(t.program, 0);
-    EXPECT_EQ(dialog.option_captions[1], "Special Datumshifts and Transformations (Not allowed in Range/Bearing mode)");
-    EXPECT_FALSE(dialog.option_enabled[1]);
-    EXPECT_FALSE(model::ChooseDatumOption(t.program, dialog, 1));
-    EXPECT_EQ(dialog.option, 0);
-    EXPECT_EQ(dialog.selected, 0);
-    model::DatumDialogCancel(t.program);
 }
 
 TEST(DatumDialog, OkWithoutAnEntryAndABrokenMolodenskyRowAreRefused) {

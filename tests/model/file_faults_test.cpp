@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <system_error>
 #include <iterator>
 #include <set>
 #include <thread>
@@ -93,26 +95,46 @@ struct OldFiles {
     }
 };
 
-TEST(FileFaults, AFailureAtEachStepOfASetupFileWriteKeepsTheOldFile) {
+TEST(FileFaults, AFailureAtEachStepOfAWriteKeepsTheOldFile) {
     Folder folder;
-    const std::string path = folder.File(model::kDefaultSetupFileName);
+    const std::string setup = folder.File(model::kDefaultSetupFileName);
     platform::RecordedNotices notices;
-    ASSERT_TRUE(model::WriteSetup(path, SetupNamed("old"), notices.Sink()));
-    const std::string old_bytes = Bytes(path);
+    ASSERT_TRUE(model::WriteSetup(setup, SetupNamed("old"), notices.Sink()));
+    ASSERT_TRUE(datums::SaveUserDatums(UserRows(2), folder.path, notices.Sink()));
     std::size_t lines = 0;
     model::WriteSetupFile(folder.File("count.ini"), SetupNamed("new"), [&](std::size_t n) { lines = n; });
     fs::remove(folder.File("count.ini"));
     ASSERT_GT(lines, 20u);
 
-    for (std::size_t failing = 1; failing <= lines; ++failing) {
-        SCOPED_TRACE("failing at line " + std::to_string(failing));
-        platform::RecordedNotices one;
-        EXPECT_FALSE(model::WriteSetup(path, SetupNamed("new"), one.Sink(), [&](std::size_t n) {
-            if (n == failing) throw std::runtime_error("Input/output error");
-        }));
-        ExpectNotStoredNotice(one, kSetupNotStored);
-        EXPECT_EQ(Bytes(path), old_bytes);
-        EXPECT_EQ(Entries(folder.path), 1u);  // no temporary file left
+    using Probe = std::function<void(std::size_t)>;
+    const struct {
+        std::string file, not_stored;
+        std::size_t steps;  // lines of the setup file, rows of the user datums
+        std::function<bool(const platform::NoticeSink&, const Probe&)> write;
+    } writers[] = {
+        {setup, kSetupNotStored, lines,
+         [&](const platform::NoticeSink& sink, const Probe& probe) {
+             return model::WriteSetup(setup, SetupNamed("new"), sink, probe);
+         }},
+        {folder.File(datums::kUserDatumFileName), datums::kUserDatumsNotStoredText, 4,
+         [&](const platform::NoticeSink& sink, const Probe& probe) {
+             return datums::SaveUserDatums(UserRows(4), folder.path, sink, probe);
+         }},
+    };
+    for (const auto& w : writers) {
+        const std::string old_bytes = Bytes(w.file);
+        for (std::size_t failing = 1; failing <= w.steps; ++failing) {
+            SCOPED_TRACE(w.file + " failing at step " + std::to_string(failing));
+            platform::RecordedNotices one;
+            EXPECT_FALSE(w.write(one.Sink(), [&](std::size_t n) {
+                if (n != failing) return;
+                if (n % 2) throw std::runtime_error("Input/output error");
+                throw std::system_error(EIO, std::generic_category(), "write");
+            }));
+            ExpectNotStoredNotice(one, w.not_stored);
+            EXPECT_EQ(Bytes(w.file), old_bytes);
+            EXPECT_EQ(Entries(folder.path), 2u);  // no temporary file left
+        }
     }
 
     // The last step, the rename over the old file, fails when a folder stands there.
@@ -125,24 +147,7 @@ TEST(FileFaults, AFailureAtEachStepOfASetupFileWriteKeepsTheOldFile) {
     EXPECT_FALSE(fs::exists(occupied + ".tmp"));
 }
 
-TEST(FileFaults, AFailureAtEachRowOfAUserDatumSaveKeepsTheOldFile) {
-    Folder folder;
-    platform::RecordedNotices notices;
-    ASSERT_TRUE(datums::SaveUserDatums(UserRows(2), folder.path, notices.Sink()));
-    const std::string old_bytes = Bytes(folder.File(datums::kUserDatumFileName));
-    for (std::size_t failing = 1; failing <= 4; ++failing) {
-        SCOPED_TRACE("failing at row " + std::to_string(failing));
-        platform::RecordedNotices one;
-        EXPECT_FALSE(datums::SaveUserDatums(UserRows(4), folder.path, one.Sink(), [&](std::size_t rows) {
-            if (rows == failing) throw std::system_error(EIO, std::generic_category(), "write");
-        }));
-        ExpectNotStoredNotice(one, datums::kUserDatumsNotStoredText);
-        EXPECT_EQ(Bytes(folder.File(datums::kUserDatumFileName)), old_bytes);
-        EXPECT_EQ(Entries(folder.path), 1u);
-    }
-}
-
-TEST(FileFaults, AFullDiskKeepsEveryPreviousFile) {
+TEST(FileFaults, AFullDiskOrAReadOnlyDataFolderKeepsEveryPreviousFile) {
     Folder folder;
     const OldFiles old(folder);
     const fs::path report = folder.File("report.txt");
@@ -175,22 +180,17 @@ TEST(FileFaults, AFullDiskKeepsEveryPreviousFile) {
     }
     old.ExpectKept();
     EXPECT_EQ(Entries(folder.path), 3u);
+    {
+        const faults::ReadOnlyFolder read_only(folder.path);
+        old.ExpectNewWritesRefused();
+        EXPECT_TRUE(model::AppendReportText(folder.path / "report 2.txt", "report").has_value());
+    }
+    old.ExpectKept();
 
     // A device is no report file, not even one that is always full.
     const auto full = model::AppendReportText("/dev/full", "report");
     ASSERT_TRUE(full.has_value());
     EXPECT_EQ(*full, "/dev/full is not a regular file");
-}
-
-TEST(FileFaults, AReadOnlyDataFolderKeepsEveryPreviousFile) {
-    Folder folder;
-    const OldFiles old(folder);
-    {
-        const faults::ReadOnlyFolder read_only(folder.path);
-        old.ExpectNewWritesRefused();
-        EXPECT_TRUE(model::AppendReportText(folder.path / "report.txt", "report").has_value());
-    }
-    old.ExpectKept();
 }
 
 TEST(FileFaults, ADataFolderThatCannotBeCreatedGivesNoticesAndTheProgramGoesOn) {

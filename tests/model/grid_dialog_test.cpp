@@ -1,6 +1,6 @@
-// The grid co-ordinate system dialog: its lists at opening, one or both
-// points changed with either freeze, the southern false northing, and the NGO
-// mode's lists and grid. (The session tests pin the sheet texts it leaves.)
+// The grid co-ordinate system dialog: its lists and texts at opening, and the
+// NGO mode's lists and grid. (What OK does to one or both points with either
+// freeze is the grid_zones session.)
 #include <gtest/gtest.h>
 
 #include "datums/catalogue.h"
@@ -15,21 +15,9 @@
 
 namespace {
 
-using model::Row;
-
 const char* const kDegree = "\xC2\xB0";
 
 using Started = StartedProgram;
-
-// The dialog opened for point i, zone and freeze chosen, OK.
-void ChangeZone(Started& t, int i, int zone, int freeze, bool both) {
-    auto dialog = model::OpenGridSystemDialog(t.program, i);
-    model::ChooseZone(dialog, zone - 1);
-    model::ChooseGridFreeze(dialog, freeze);
-    model::TickBoth(dialog, both);
-    ASSERT_TRUE(model::GridSystemDialogOK(t.program, dialog));
-    ASSERT_TRUE(t.program.window.enabled);
-}
 
 TEST(GridSystemDialog, OpensWithTheUtmSystemsSixtyZonesAndTheSharedGridTicked) {
     EXPECT_EQ(model::UtmZoneEntry(1), std::string("1  ( central meridian 177") + kDegree + "W )");
@@ -59,75 +47,14 @@ TEST(GridSystemDialog, OpensWithTheUtmSystemsSixtyZonesAndTheSharedGridTicked) {
     EXPECT_TRUE(t.program.window.enabled);
     EXPECT_EQ(t.P(1).pub_Zone, 31);
 
-    // Differing zones: the check box is cleared at opening.
-    ChangeZone(t, 0, 32, 0, false);
-    EXPECT_FALSE(model::OpenGridSystemDialog(t.program, 0).both);
-    model::CloseDialog(t.program);
-}
-
-TEST(GridSystemDialog, BothPointsChangeTogetherWithEitherFreeze) {
-    Started t;
-    // (Both to zone 32 keeping the geographic co-ordinates is a session test.)
-    ChangeZone(t, 0, 32, 0, true);
-    // Both in zone 32: ticked at opening; zone 33 keeping the grid moves both points 6 degrees east.
-    auto dialog = model::OpenGridSystemDialog(t.program, 0);
-    EXPECT_TRUE(dialog.both);
-    model::CloseDialog(t.program);
-    const double northing = t.P(0).pub_Northing, easting = t.P(0).pub_Easting;
-    ChangeZone(t, 0, 33, 1, true);
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(t.P(i).pub_Zone, 33);
-        EXPECT_EQ(t.P(i).pub_Northing, northing);
-        EXPECT_EQ(t.P(i).pub_Easting, easting);
-        EXPECT_NEAR(t.P(i).pub_Lon, 9.0 * engine::kRadPerDeg, 1e-8);
-        EXPECT_NEAR(t.P(i).pub_Lat, 60.0 * engine::kRadPerDeg, 1e-8);
-    }
-    EXPECT_TRUE(t.recorded.notices.empty());
-}
-
-TEST(GridSystemDialog, OnePointToAnotherZoneKeepsGeographicOrGridAndTheGridRelationsGoNotApplicable) {
-    Started t;
-    ChangeZone(t, 0, 32, 0, true);
-    const model::PointRecord before = t.P(0);
-    const std::string b_easting = t.program.sheet.Text(Row::Easting1);
-
-    // Option 0: latitude and longitude stay; on the central meridian of zone 31 the easting is 500 000.
-    ChangeZone(t, 0, 31, 0, false);
-    EXPECT_EQ(t.P(0).pub_Zone, 31);
-    EXPECT_EQ(t.P(1).pub_Zone, 32);
-    EXPECT_EQ(t.P(0).pub_Lat, before.pub_Lat);
-    EXPECT_EQ(t.P(0).pub_Lon, before.pub_Lon);
-    EXPECT_NE(t.P(0).pub_Northing, before.pub_Northing);
-    EXPECT_EQ(t.program.sheet.Text(Row::Easting0), "500 000.0 m ");
-    EXPECT_EQ(t.program.sheet.Text(Row::Easting1), b_easting);
-    for (Row row : {Row::GridDist, Row::GridBrg0, Row::GridBrg1, Row::GridDN, Row::GridDE})
-        EXPECT_EQ(t.program.sheet.Text(row), " n/a ") << model::RowName(row);
-    EXPECT_EQ(t.program.sheet.Text(Row::TrueDist), "0.00 m ");  // the geodetic relations stay
-
-    // Option 1 from zone 32 instead: northing and easting stay, the place moves to 3 degrees west.
-    ChangeZone(t, 0, 32, 0, false);
-    EXPECT_EQ(t.program.sheet.Text(Row::GridDist), "0.00 m ");
-    ChangeZone(t, 0, 31, 1, false);
-    EXPECT_EQ(t.P(0).pub_Northing, before.pub_Northing);
-    EXPECT_EQ(t.P(0).pub_Easting, before.pub_Easting);
-    EXPECT_NEAR(t.P(0).pub_Lon, -3.0 * engine::kRadPerDeg, 1e-8);
-    EXPECT_NE(t.program.sheet.Text(Row::TrueDist), "0.00 m ");
-    EXPECT_EQ(t.program.sheet.Text(Row::GridDist), " n/a ");
-}
-
-TEST(GridSystemDialog, SouthernLatitudesAddTheFalseNorthing) {
-    Started t;
-    const double northing = t.P(1).pub_Northing;
-    auto dialog = model::OpenGridSystemDialog(t.program, 1);
-    model::ChooseGridSystem(dialog, 1);
-    model::TickBoth(dialog, false);
-    ASSERT_TRUE(model::GridSystemDialogOK(t.program, dialog));
-    EXPECT_EQ(t.P(1).pub_GridSystem, "UTM - Southern Latitudes");
-    EXPECT_EQ(t.program.sheet.Text(Row::GridSystem1), "UTM - Southern Latitudes ");
-    EXPECT_NEAR(t.P(1).pub_Northing, northing + 10000000.0, 1e-6);
-    EXPECT_EQ(t.program.sheet.Text(Row::GridDN), " n/a ");
-    // Reopened, the southern system is selected.
-    EXPECT_EQ(model::OpenGridSystemDialog(t.program, 1).grid_system, 1);
+    // Differing zones: the check box is cleared at opening; the southern system is selected again.
+    auto south = model::OpenGridSystemDialog(t.program, 1);
+    model::ChooseGridSystem(south, 1);
+    model::TickBoth(south, false);
+    ASSERT_TRUE(model::GridSystemDialogOK(t.program, south));
+    const auto reopened = model::OpenGridSystemDialog(t.program, 1);
+    EXPECT_FALSE(reopened.both);
+    EXPECT_EQ(reopened.grid_system, 1);
     model::CloseDialog(t.program);
 }
 

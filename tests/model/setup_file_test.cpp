@@ -59,27 +59,18 @@ model::SetupRecord Unusual() {
 }
 
 TEST(SetupFile, NumbersAreWrittenWithFifteenDigitsAndTheProgramsOwnForm) {
-    EXPECT_EQ(model::EncodeSetupNumber(0.5), ".5");
-    EXPECT_EQ(model::EncodeSetupNumber(-0.5), "-.5");
-    EXPECT_EQ(model::EncodeSetupNumber(1e-5), "1E-05");
-    EXPECT_EQ(model::EncodeSetupNumber(-1.25e-7), "-1.25E-07");
-    EXPECT_EQ(model::EncodeSetupNumber(0.0001), ".0001");
-    EXPECT_EQ(model::EncodeSetupNumber(1.5e15), "1.5E+15");
-    EXPECT_EQ(model::EncodeSetupNumber(1e15), "1E+15");
-    EXPECT_EQ(model::EncodeSetupNumber(999999999999999.0), "999999999999999");
-    EXPECT_EQ(model::EncodeSetupNumber(1.23e100), "1.23E+100");
-    EXPECT_EQ(model::EncodeSetupNumber(57.29577951307855), "57.2957795130785");
-    EXPECT_EQ(model::EncodeSetupNumber(6378137.0), "6378137");
-    EXPECT_EQ(model::EncodeSetupNumber(298.257223563), "298.257223563");
-    EXPECT_EQ(model::EncodeSetupNumber(1.0 / 1852.0), ".000539956803455724");
-    EXPECT_EQ(model::EncodeSetupNumber(-87.0), "-87");
-    EXPECT_EQ(model::EncodeSetupNumber(0.0), "0");
-    EXPECT_EQ(model::EncodeSetupNumber(-0.0), "0");
-    EXPECT_EQ(model::EncodeSetupNumber(0.99999999999999999), "1");
-    EXPECT_EQ(model::EncodeSetupNumber(9.9999999999999999e-5), ".0001");
+    const std::pair<double, const char*> cases[] = {
+        {0.5, ".5"}, {-0.5, "-.5"}, {1e-5, "1E-05"}, {-1.25e-7, "-1.25E-07"}, {0.0001, ".0001"},
+        {1.5e15, "1.5E+15"}, {1e15, "1E+15"}, {999999999999999.0, "999999999999999"}, {1.23e100, "1.23E+100"},
+        {57.29577951307855, "57.2957795130785"}, {6378137.0, "6378137"}, {298.257223563, "298.257223563"},
+        {1.0 / 1852.0, ".000539956803455724"}, {-87.0, "-87"}, {0.0, "0"}, {-0.0, "0"},
+        {0.99999999999999999, "1"}, {9.9999999999999999e-5, ".0001"},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(model::EncodeSetupNumber(value), text) << value;
 }
 
 TEST(SetupFile, EveryFieldRoundTripsIncludingQuotesCommasAndEightBitText) {
+    EXPECT_EQ(model::EncodeSetup(Defaults()), kDefaultFile);  // the fresh start's file, byte for byte
     model::SetupRecord written = Unusual();
     written.pub_Name[0] = "The \"Ekofisk\" platform, block 2/4";
     const std::string file = model::EncodeSetup(written);
@@ -244,44 +235,24 @@ TEST(SetupFile, SaveAsAndOpenRequestsAndTheirOddCases) {
     EXPECT_EQ(ReadBytes(folder.File("Polvant.ini")), model::EncodeSetup(Unusual()));
 }
 
-TEST(SetupFile, SpecialModesWithNgoOrRt38AreNotSavedOnExit) {
+// (That the next start begins with the previous setup is the setup_special_modes_not_saved session.)
+TEST(SetupFile, SpecialModesWithNgoOrRt38AreNotSavedOnExitAndSaySo) {
     TempFolder folder;
-    const std::string data = folder.path.string();
     platform::RecordedNotices notices;
-    WriteBytes(folder.File("Polvant.ini"), "previous");
-
-    model::SetupRecord ngo = Defaults();
-    ngo.pub_Mode = "SPECIAL";
-    ngo.pub_SpecialOption = "NGO-ED50";
-    ngo.pub_Datum[0].Name = "NGO - 1948";
-    EXPECT_FALSE(model::SaveSetupOnExit(data, ngo, notices.Sink()));
-    model::SetupRecord rt38 = ngo;
-    rt38.pub_SpecialOption = "RT38-ED50";
-    rt38.pub_Datum[0].Name = "RT38";
-    EXPECT_FALSE(model::SaveSetupOnExit(data, rt38, notices.Sink()));
-    ASSERT_EQ(notices.notices.size(), 2u);
-    EXPECT_EQ(notices.notices[0].text,
-              "NGO datum not stored in setup file. Next session will be started with previous setup.");
-    EXPECT_EQ(notices.notices[1].text,
-              "RT38 datum not stored in setup file. Next session will be started with previous setup.");
-    EXPECT_EQ(notices.notices[1].icon, platform::Icon::Information);
-    EXPECT_EQ(ReadBytes(folder.File("Polvant.ini")), "previous");
-
-    // The NGO datum outside the special mode is saved; File, Save writes in every mode.
-    notices.notices.clear();
-    model::SetupRecord ngo_outside = ngo;
-    ngo_outside.pub_Mode = "DATUMSHIFT";
-    EXPECT_TRUE(model::SaveSetupOnExit(data, ngo_outside, notices.Sink()));
-    EXPECT_TRUE(notices.notices.empty());
-    EXPECT_EQ(ReadBytes(folder.File("Polvant.ini")), model::EncodeSetup(ngo_outside));
-    EXPECT_TRUE(model::SaveSetup(data, rt38, notices.Sink()));
-    EXPECT_EQ(ReadBytes(folder.File("Polvant.ini")), model::EncodeSetup(rt38));
-
-    // At start-up any mode text but the two standard ones restores a special mode.
-    model::SetupRecord odd_mode = ngo;
-    odd_mode.pub_Mode = "SOMETHING";
-    EXPECT_TRUE(model::SetupNeedsDefaultsForSpecialDatum(odd_mode, notices.Sink()));
-    EXPECT_FALSE(model::SetupNeedsDefaultsForSpecialDatum(ngo_outside, notices.Sink()));
+    model::SetupRecord record = Defaults();
+    record.pub_Mode = "SPECIAL";
+    for (const char* datum : {"NGO", "RT38"}) {
+        record.pub_Datum[0].Name = datum == std::string("NGO") ? "NGO - 1948" : "RT38";
+        EXPECT_FALSE(model::SaveSetupOnExit(folder.path.string(), record, notices.Sink()));
+        ASSERT_FALSE(notices.notices.empty());
+        EXPECT_EQ(notices.notices.back().text,
+                  std::string(datum) + " datum not stored in setup file. Next session will be started with previous setup.");
+        EXPECT_EQ(notices.notices.back().icon, platform::Icon::Information);
+    }
+    EXPECT_FALSE(fs::exists(folder.File("Polvant.ini")));
+    record.pub_Mode = "DATUMSHIFT";  // the RT38 datum outside the special mode is saved
+    EXPECT_TRUE(model::SaveSetupOnExit(folder.path.string(), record, notices.Sink()));
+    EXPECT_EQ(ReadBytes(folder.File("Polvant.ini")), model::EncodeSetup(record));
 }
 
 TEST(SetupFile, ReadingIntoAStateSetsTheStoredFieldsOnly) {
@@ -304,30 +275,13 @@ TEST(SetupFile, ReadingIntoAStateSetsTheStoredFieldsOnly) {
     model::SetupRecord expected = Defaults();
     expected.pub_SpecialOption = "NGO-ED50";
     EXPECT_EQ(model::EncodeSetup(model::CaptureSetup(state)), model::EncodeSetup(expected));
-}
 
-TEST(SetupFile, FileSaveOfTheProgramWritesTheSetupAndTheUserDatums) {
-    TempFolder folder;
-    platform::RecordedNotices notices;
-    model::Program program;
-    program.state = model::DefaultState();
-    program.folders.user_data = folder.path.string();
-    program.platform.notices = notices.Sink();
-    model::FileSave(program);
-    EXPECT_EQ(ReadBytes(folder.File("Polvant.ini")), kDefaultFile);
-    EXPECT_FALSE(fs::exists(folder.File("UserDatums.vdx")));  // no user datums, no file
-
-    datums::DatumEntry mine;
-    mine.Number = 1;
-    mine.Name = "Local grid";
-    mine.a = 6378388.0;
-    mine.InvF = 297.0;
-    program.catalogue.UserDatums.push_back(mine);
-    program.state.pub_Name[2] = "Site";
-    model::FileSave(program);
-    EXPECT_NE(ReadBytes(folder.File("Polvant.ini")).find("\"#pub_Name(2)\"\r\n\"Site\"\r\n"), std::string::npos);
-    EXPECT_NE(ReadBytes(folder.File("UserDatums.vdx")).find("Local grid"), std::string::npos);
-    EXPECT_EQ(notices.notices.size(), 2u);
+    // At start-up any mode text but the two standard ones restores a special mode.
+    expected.pub_Mode = "SOMETHING";
+    expected.pub_Datum[0].Name = "NGO - 1948";
+    EXPECT_TRUE(model::SetupNeedsDefaultsForSpecialDatum(expected, notices.Sink()));
+    expected.pub_Mode = "DATUMSHIFT";
+    EXPECT_FALSE(model::SetupNeedsDefaultsForSpecialDatum(expected, notices.Sink()));
 }
 
 }  // namespace
