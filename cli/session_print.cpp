@@ -113,8 +113,8 @@ void PrintState(const model::CalcState& state, std::ostream& out) {
         p.Text(Indexed("pub_DatumOption", i), point.pub_DatumOption);
     }
     for (int i = 0; i < 3; ++i) p.Text(Indexed("pub_Name", i), state.pub_Name[i]);
-    p.Text("pub_Mode", state.pub_Mode);
-    p.Text("pub_SpecialOption", state.pub_SpecialOption);
+    p.Text("pub_Mode", model::ModeText(state.pub_Mode));
+    p.Text("pub_SpecialOption", model::SpecialTransformationText(state.pub_SpecialOption));
     p.Value("pub_TrueDist", state.pub_TrueDist);
     p.Value("pub_TrueBrg(0)", state.pub_TrueBrg[0]);
     p.Value("pub_TrueBrg(1)", state.pub_TrueBrg[1]);

@@ -21,21 +21,21 @@ DialogRequest Refuse(Program& program, const char* text) {
 // The geographic and cartesian rows refuse in the NGO and RT38 modes, where
 // only Point A's old grid co-ordinates are input.
 std::optional<const char*> GridOnlyRefusal(const Program& program) {
-    if (detail::IsSpecial(program, "NGO-ED50")) return kOnlyNgo;
-    if (detail::IsSpecial(program, "RT38-ED50")) return kOnlyRt38;
+    if (detail::IsSpecial(program, SpecialTransformation::NgoEd50)) return kOnlyNgo;
+    if (detail::IsSpecial(program, SpecialTransformation::Rt38Ed50)) return kOnlyRt38;
     return std::nullopt;
 }
 
 DialogRequest PointDialog(Program& program, DialogKind kind, int i, const char* focus) {
     if (auto refusal = GridOnlyRefusal(program)) return Refuse(program, *refusal);
-    const bool special = program.state.pub_Mode == "SPECIAL";
+    const bool special = program.state.pub_Mode == Mode::Special;
     return {kind, i, special ? "" : focus};
 }
 
 DialogRequest GridDialogRequest(Program& program, int i, const char* focus) {
-    if (i == 1 && detail::IsSpecial(program, "NGO-ED50")) return Refuse(program, kOnlyNgo);
-    if (i == 1 && detail::IsSpecial(program, "RT38-ED50")) return Refuse(program, kOnlyRt38);
-    const bool point_b_special = i == 1 && program.state.pub_Mode == "SPECIAL";
+    if (i == 1 && detail::IsSpecial(program, SpecialTransformation::NgoEd50)) return Refuse(program, kOnlyNgo);
+    if (i == 1 && detail::IsSpecial(program, SpecialTransformation::Rt38Ed50)) return Refuse(program, kOnlyRt38);
+    const bool point_b_special = i == 1 && program.state.pub_Mode == Mode::Special;
     return {DialogKind::Grid, i, point_b_special ? "" : focus};
 }
 
@@ -104,17 +104,17 @@ DialogRequest RightRelease(Program& program, Row row) {
 
 DialogRequest GridSystemClick(Program& program, int i, bool zone_row) {
     if (!program.sheet[At(Row::GridSystem0, i)].enabled) return {};
-    if (detail::IsSpecial(program, "RT38-ED50")) {
+    if (detail::IsSpecial(program, SpecialTransformation::Rt38Ed50)) {
         platform::Show(program.platform.notices, "Grid Co-ordinate system not allowed to be changed in this mode",
                        platform::Icon::Information, "Illegal input");
         return {};
     }
     const bool zone_focus =
-        zone_row && (program.state.pub_Mode != "SPECIAL" || detail::IsSpecial(program, "NGO-ED50"));
+        zone_row && (program.state.pub_Mode != Mode::Special || detail::IsSpecial(program, SpecialTransformation::NgoEd50));
     return {DialogKind::GridSystem, i, zone_focus ? "lstZone" : ""};
 }
 
-int NameIndex(const Program& program, int i) { return program.state.pub_Mode == "OFFSET" ? i : 2; }
+int NameIndex(const Program& program, int i) { return program.state.pub_Mode == Mode::Offset ? i : 2; }
 
 // Guards an action that returns a dialog request.
 template <class Work>

@@ -17,7 +17,43 @@ void CheckNameIndex(int i) {
     if (i < 0 || i > 2) throw std::out_of_range("name index " + std::to_string(i) + " (0, 1 or 2 expected)");
 }
 
+constexpr std::pair<SpecialTransformation, const char*> kSpecialTexts[] = {
+    {SpecialTransformation::None, ""},
+    {SpecialTransformation::Ed50Ed87, "ED50-ED87"},
+    {SpecialTransformation::Ed50Wgs84Sea, "ED50-WGS84*Sea"},
+    {SpecialTransformation::Ed87Wgs84Sea, "ED87-WGS84*Sea"},
+    {SpecialTransformation::NgoEd50, "NGO-ED50"},
+    {SpecialTransformation::Rt38Ed50, "RT38-ED50"},
+};
+
 }  // namespace
+
+const char* ModeText(Mode mode) {
+    switch (mode) {
+        case Mode::Offset: return "OFFSET";
+        case Mode::DatumShift: return "DATUMSHIFT";
+        case Mode::Special: break;
+    }
+    return "SPECIAL";
+}
+
+Mode ModeFromText(const std::string& text) {
+    if (text == "OFFSET") return Mode::Offset;
+    if (text == "DATUMSHIFT") return Mode::DatumShift;
+    return Mode::Special;
+}
+
+const char* SpecialTransformationText(SpecialTransformation transformation) {
+    for (const auto& [value, text] : kSpecialTexts)
+        if (value == transformation) return text;
+    return "";
+}
+
+SpecialTransformation SpecialTransformationFromText(const std::string& text) {
+    for (const auto& [value, name] : kSpecialTexts)
+        if (text == name) return value;
+    return SpecialTransformation::None;
+}
 
 PointRecord& Point(CalcState& state, int i) {
     CheckPointIndex(i);

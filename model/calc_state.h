@@ -17,9 +17,21 @@ namespace model {
 inline constexpr const char* kUtmNorthern = "UTM - Northern Latitudes";
 inline constexpr const char* kUtmSouthern = "UTM - Southern Latitudes";
 
-inline constexpr const char* kModeOffset = "OFFSET";
-inline constexpr const char* kModeDatumShift = "DATUMSHIFT";
-inline constexpr const char* kModeSpecial = "SPECIAL";
+// The sheet's three modes: range/bearing, datum shift through WGS84 and the
+// special transformations.
+enum class Mode { Offset, DatumShift, Special };
+// The special transformations; None until a special datum has been chosen.
+enum class SpecialTransformation { None, Ed50Ed87, Ed50Wgs84Sea, Ed87Wgs84Sea, NgoEd50, Rt38Ed50 };
+
+// Their texts in the setup file and in `session`'s state: "OFFSET",
+// "DATUMSHIFT", "SPECIAL"; "ED50-ED87", "ED50-WGS84*Sea", "ED87-WGS84*Sea",
+// "NGO-ED50", "RT38-ED50" (None is the empty text).
+const char* ModeText(Mode mode);
+// Any text but "OFFSET" and "DATUMSHIFT" restores the special mode.
+Mode ModeFromText(const std::string& text);
+const char* SpecialTransformationText(SpecialTransformation transformation);
+// A text that names no special transformation reads as None.
+SpecialTransformation SpecialTransformationFromText(const std::string& text);
 
 // One point (index 0 = Point A, 1 = Point B).
 struct PointRecord {
@@ -39,8 +51,8 @@ struct CalcState {
     // 0 Point A, 1 Point B (range/bearing mode); 2 the location in the datum-shift modes.
     std::array<std::string, 3> pub_Name{" n/a ", " n/a ", "n/a"};
 
-    std::string pub_Mode = kModeOffset;  // "OFFSET", "DATUMSHIFT", "SPECIAL"
-    std::string pub_SpecialOption;       // "ED50-ED87", "ED50-WGS84*Sea", "ED87-WGS84*Sea", "NGO-ED50", "RT38-ED50"
+    Mode pub_Mode = Mode::Offset;
+    SpecialTransformation pub_SpecialOption = SpecialTransformation::None;
 
     // Range/bearing results (range/bearing mode only).
     double pub_TrueDist = 0;

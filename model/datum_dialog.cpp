@@ -131,7 +131,7 @@ DatumDialog OpenDatumDialog(Program& program, int i) {
     dialog.option_text = p.pub_DatumOption;
     for (std::size_t n = 0; n < dialog.option_captions.size(); ++n) dialog.option_captions[n] = kDatumOptionCaptions[n];
     dialog.option_captions[datums::kSpecial] = kSpecialOptionCaption;
-    if (program.state.pub_Mode == kModeOffset) {
+    if (program.state.pub_Mode == Mode::Offset) {
         dialog.option_enabled[datums::kSpecial] = false;
         dialog.option_captions[datums::kSpecial] += kNotInRangeBearingSuffix;
     }

@@ -31,7 +31,7 @@ void WriteDatumCaptions(Program& program, int i) {
     sheet[At(Row::Datum0, i)].text = datum.Name;
     sheet[At(Row::DatumInfo0, i)].text = datum.Remark;
     sheet[At(Row::Area0, i)].text = datum.Area;
-    if (program.state.pub_Mode != kModeOffset) sheet[At(Row::NameLabel0, i)].text = datum.Name;
+    if (program.state.pub_Mode != Mode::Offset) sheet[At(Row::NameLabel0, i)].text = datum.Name;
 }
 
 void ApplyTo(Program& program, int i, const datums::DatumRecord& made) { ApplyDatum(Pt(program, i), made); }
@@ -55,7 +55,7 @@ datums::DatumRecord FirstEd50(const Program& program) {
 
 struct NorthSeaPair {
     int partner_row = 0;
-    const char* special_option = "";
+    SpecialTransformation special_option = SpecialTransformation::None;
     bool chosen_is_datum_a = false;
 };
 
@@ -64,14 +64,14 @@ struct NorthSeaPair {
 NorthSeaPair PairNorthSea(int k, int choice) {
     switch (k) {
         case kWgs84SeaRow:
-            if (choice == kEd50NorthSeaRow) return {kEd50NorthSeaRow, "ED50-WGS84*Sea", false};
-            return {kEd87NorthSeaRow, "ED87-WGS84*Sea", false};
+            if (choice == kEd50NorthSeaRow) return {kEd50NorthSeaRow, SpecialTransformation::Ed50Wgs84Sea, false};
+            return {kEd87NorthSeaRow, SpecialTransformation::Ed87Wgs84Sea, false};
         case kEd50NorthSeaRow:
-            if (choice != kWgs84SeaRow) return {kEd87NorthSeaRow, "ED50-ED87", true};
-            return {kWgs84SeaRow, "ED50-WGS84*Sea", true};
+            if (choice != kWgs84SeaRow) return {kEd87NorthSeaRow, SpecialTransformation::Ed50Ed87, true};
+            return {kWgs84SeaRow, SpecialTransformation::Ed50Wgs84Sea, true};
         default:  // kEd87NorthSeaRow
-            if (choice != kWgs84SeaRow) return {kEd50NorthSeaRow, "ED50-ED87", false};
-            return {kWgs84SeaRow, "ED87-WGS84*Sea", true};
+            if (choice != kWgs84SeaRow) return {kEd50NorthSeaRow, SpecialTransformation::Ed50Ed87, false};
+            return {kWgs84SeaRow, SpecialTransformation::Ed87Wgs84Sea, true};
     }
 }
 
@@ -108,7 +108,7 @@ void SetPointAGrid(Program& program, double northing, double easting) {
 }
 
 void SetupNgo(Program& program, const datums::DatumRecord& made) {
-    program.state.pub_SpecialOption = "NGO-ED50";
+    program.state.pub_SpecialOption = SpecialTransformation::NgoEd50;
     ShowPointBInUtm(program, kNgoUtmZone);
     SetPointAGrid(program, 0.0, 0.0);
     ApplyTo(program, 0, made);
@@ -124,7 +124,7 @@ void SetupNgo(Program& program, const datums::DatumRecord& made) {
 }
 
 void SetupRt38(Program& program, const datums::DatumRecord& made) {
-    program.state.pub_SpecialOption = "RT38-ED50";
+    program.state.pub_SpecialOption = SpecialTransformation::Rt38Ed50;
     ShowPointBInUtm(program, kRt38UtmZone);
     SetPointAGrid(program, kRt38StartNorthing, kRt38StartEasting);
     ApplyTo(program, 0, made);
@@ -149,7 +149,7 @@ void ConfirmDatumChoice(Program& program, int i, const std::string& option, cons
     if (option == datums::kOptionSpecial) {
         Pt(program, o).pub_DatumOption = datums::kOptionSpecial;
         SetupSpecialMode(program, i, made);
-    } else if (st.pub_Mode == kModeOffset) {
+    } else if (st.pub_Mode == Mode::Offset) {
         RangeBearingDatumChange(program, i, made);
     } else {
         DatumShiftDatumChange(program, i, made, freeze);
@@ -168,7 +168,7 @@ void ConfirmDatumChoice(Program& program, int i, const std::string& option, cons
 
 void RangeBearingDatumChange(Program& program, int i, const datums::DatumRecord& made) {
     const int o = 1 - i;
-    program.state.pub_Mode = kModeOffset;
+    program.state.pub_Mode = Mode::Offset;
     platform::Show(program.platform.notices, kRangeBearingDatumText, platform::Icon::Information,
                    kRangeBearingDatumTitle);
     Pt(program, o).pub_DatumOption = Pt(program, i).pub_DatumOption;
@@ -181,7 +181,7 @@ void RangeBearingDatumChange(Program& program, int i, const datums::DatumRecord&
 
 void DatumShiftDatumChange(Program& program, int i, const datums::DatumRecord& made, int freeze) {
     const int o = 1 - i;
-    program.state.pub_Mode = kModeDatumShift;
+    program.state.pub_Mode = Mode::DatumShift;
     ApplyTo(program, i, made);
     PointRecord& p = Pt(program, i);
     switch (freeze) {
@@ -196,7 +196,7 @@ void DatumShiftDatumChange(Program& program, int i, const datums::DatumRecord& m
 
 void SetupSpecialMode(Program& program, int i, const datums::DatumRecord& made) {
     detail::RequirePoint(i);
-    program.state.pub_Mode = kModeSpecial;
+    program.state.pub_Mode = Mode::Special;
     switch (made.Index) {
         case kWgs84SeaRow: case kEd50NorthSeaRow: case kEd87NorthSeaRow: SetupNorthSea(program, i, made); break;
         case kNgo1948Row: SetupNgo(program, made); break;

@@ -171,9 +171,9 @@ bool GridDialogOK(Program& program, GridDialog& dialog) {
         const auto& format = detail::Formats(program).pub_GridFormat;
         const double northing = LengthAtOK(program, dialog.northing, dialog.northing_value, format);
         const double easting = LengthAtOK(program, dialog.easting, dialog.easting_value, format);
-        if (detail::IsSpecial(program, "NGO-ED50"))
+        if (detail::IsSpecial(program, SpecialTransformation::NgoEd50))
             SetNGOGrid(program, northing, easting);
-        else if (detail::IsSpecial(program, "RT38-ED50"))
+        else if (detail::IsSpecial(program, SpecialTransformation::Rt38Ed50))
             SetRT38Grid(program, northing, easting);
         else
             SetGrid(program, dialog.point, northing, easting);

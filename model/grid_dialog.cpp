@@ -118,7 +118,7 @@ GridSystemDialog OpenGridSystemDialog(Program& program, int i) {
     dialog.point = i;
     dialog.header = "Select Grid co-ordinate system for " + program.sheet.Text(At(Row::ColumnHeading0, i));
     dialog.both = detail::SameGrid(program);
-    if (detail::IsSpecial(program, "NGO-ED50"))
+    if (detail::IsSpecial(program, SpecialTransformation::NgoEd50))
         OpenInNgoMode(program, dialog);
     else
         OpenNormally(program, dialog);

@@ -70,7 +70,7 @@ void ArrangeSheet(Program& program) {
     int height = shown * kShownGroupHeight + kWindowFrameHeight;
     if (program.state.pub_Display[5]) height -= kGeoidGroupSaving;
     program.state.MainWindowHeight = height;
-    UpdateVisibility(program.sheet, program.state.pub_Mode != "OFFSET");
+    UpdateVisibility(program.sheet, program.state.pub_Mode != Mode::Offset);
 }
 
 void ToggleDisplay(Program& program, int k) {
@@ -100,12 +100,12 @@ void WriteDatumRows(Program& program, int i) {
     sheet[At(Row::Area0, i)].text = p.pub_Datum.Area;
     sheet[At(Row::GridSystem0, i)].text = p.pub_GridSystem + " ";
     sheet[At(Row::Zone0, i)].text = ZoneText(p.pub_Zone);
-    sheet[At(Row::NameLabel0, i)].text = program.state.pub_Mode == "OFFSET" ? "Name :" : p.pub_Datum.Name;
+    sheet[At(Row::NameLabel0, i)].text = program.state.pub_Mode == Mode::Offset ? "Name :" : p.pub_Datum.Name;
 }
 
 void SwitchMode(Program& program, int k) {
     CalcState& st = program.state;
-    if (st.pub_Mode == "SPECIAL" && (k == 0 || k == 1)) {
+    if (st.pub_Mode == Mode::Special && (k == 0 || k == 1)) {
         platform::Show(program.platform.notices,
                        "Not allowed to change mode when a special datumshift is in use! Select a standard "
                        "datumshift first !",
@@ -114,7 +114,7 @@ void SwitchMode(Program& program, int k) {
     }
     Sheet& sheet = program.sheet;
     if (k == 1 || k == 2) {
-        st.pub_Mode = k == 1 ? "DATUMSHIFT" : "SPECIAL";
+        st.pub_Mode = k == 1 ? Mode::DatumShift : Mode::Special;
         program.state.MainWindowWidth = 2 * kPointColumnWidth + kDatumShiftColumnWidth + kWindowFrameWidth;
         sheet[Row::Title].text = "MODE : Datum shift";
         WriteColumnHeadings(program, true);
@@ -136,7 +136,7 @@ void SwitchMode(Program& program, int k) {
         SetMenuChecked(program.menus, "mnuModeMode(1)", true);
         UpdateVisibility(sheet, true);
     } else if (k == 0) {
-        st.pub_Mode = "OFFSET";
+        st.pub_Mode = Mode::Offset;
         program.state.MainWindowWidth = 2 * kPointColumnWidth + kOffsetColumnWidth + kWindowFrameWidth;
         sheet[Row::Title].text = "MODE : Range/Bearing Calculations";
         WriteColumnHeadings(program, false);
@@ -202,9 +202,9 @@ void LoadSheet(Program& program) {
     detail::ReadStartUpSetup(program);
     ArrangeSheet(program);
     CalcState& st = program.state;
-    if (st.pub_Mode == "OFFSET") {
+    if (st.pub_Mode == Mode::Offset) {
         SwitchMode(program, 0);
-    } else if (st.pub_Mode == "DATUMSHIFT") {
+    } else if (st.pub_Mode == Mode::DatumShift) {
         SwitchMode(program, 1);
     } else {
         // Any other stored text restores the special mode.

@@ -197,7 +197,7 @@ void SetRT38Grid(Program& program, double northing, double easting) {
 
 void Recompute(Program& program, int s) {
     detail::RequirePoint(s);
-    if (program.state.pub_Mode == "OFFSET") {
+    if (program.state.pub_Mode == Mode::Offset) {
         RangeBearingCalc(program);
     } else {
         const engine::Cartesian shift_wgs84 = DatumShiftCalc(program, s);
@@ -318,11 +318,44 @@ void RangeBearingCalc(Program& program) {
     if (st.pub_Display[5]) GeoidRowsNotApplicable(program);
 }
 
+namespace {
+
+// The North Sea transformations move the other point from the source point s
+// to the target point t; direction 0 is from Point A to Point B. "NGO-ED50"
+// and "RT38-ED50" start from Point A's grid and move Point B in their grid setters.
+struct SpecialRoute {
+    SpecialTransformation transformation;
+    void (*shift)(Program& program, int s, int t);
+};
+
+constexpr SpecialRoute kSpecialRoutes[] = {
+    {SpecialTransformation::Ed50Ed87,
+     [](Program& program, int s, int t) {
+         const PointRecord& p = Pt(program, s);
+         const engine::Geographic g = engine::ShiftED50ED87(program.special.north_sea, s, p.pub_Lat, p.pub_Lon, p.pub_Hgt);
+         SetGeographic(program, t, g.lat, g.lon, g.h);
+     }},
+    {SpecialTransformation::Ed87Wgs84Sea,
+     [](Program& program, int s, int t) {
+         const PointRecord& p = Pt(program, s);
+         const engine::Cartesian c = engine::ShiftED87Sea(program.special.north_sea, s, {p.pub_X, p.pub_Y, p.pub_Z});
+         SetCartesian(program, t, c.X, c.Y, c.Z);
+     }},
+    {SpecialTransformation::Ed50Wgs84Sea,
+     [](Program& program, int s, int t) {
+         const PointRecord& p = Pt(program, s);
+         const engine::Geographic g = engine::ShiftED50Sea(program.special.north_sea, s, p.pub_Lat, p.pub_Lon, p.pub_Hgt);
+         SetGeographic(program, t, g.lat, g.lon, g.h);
+     }},
+};
+
+}  // namespace
+
 engine::Cartesian DatumShiftCalc(Program& program, int s) {
     detail::RequirePoint(s);
     const int t = 1 - s;
     const CalcState& st = program.state;
-    if (st.pub_Mode != "SPECIAL") {
+    if (st.pub_Mode != Mode::Special) {
         const PointRecord& source = Pt(program, s);
         const engine::Cartesian wgs84 = engine::HelmertShift(datums::ToSevenParameters(source.pub_Datum), 1.0,
                                                              {source.pub_X, source.pub_Y, source.pub_Z});
@@ -331,21 +364,8 @@ engine::Cartesian DatumShiftCalc(Program& program, int s) {
         SetCartesian(program, t, target.X, target.Y, target.Z);
         return wgs84;
     }
-    const PointRecord& source = Pt(program, s);
-    const std::string& option = st.pub_SpecialOption;
-    if (option == "ED50-ED87") {
-        const engine::Geographic g =
-            engine::ShiftED50ED87(program.special.north_sea, s, source.pub_Lat, source.pub_Lon, source.pub_Hgt);
-        SetGeographic(program, t, g.lat, g.lon, g.h);
-    } else if (option == "ED87-WGS84*Sea") {
-        const engine::Cartesian c =
-            engine::ShiftED87Sea(program.special.north_sea, s, {source.pub_X, source.pub_Y, source.pub_Z});
-        SetCartesian(program, t, c.X, c.Y, c.Z);
-    } else if (option == "ED50-WGS84*Sea") {
-        const engine::Geographic g =
-            engine::ShiftED50Sea(program.special.north_sea, s, source.pub_Lat, source.pub_Lon, source.pub_Hgt);
-        SetGeographic(program, t, g.lat, g.lon, g.h);
-    }
+    for (const SpecialRoute& route : kSpecialRoutes)
+        if (route.transformation == st.pub_SpecialOption) route.shift(program, s, t);
     // "NGO-ED50" and "RT38-ED50" move Point B in their grid setters; Point B
     // is on ED50 there, and the geoid is entered on WGS84.
     const PointRecord& b = Pt(program, 1);
@@ -379,7 +399,7 @@ void DatumShiftDisplay(Program& program, int s, const engine::Cartesian& shift_w
         Write(program, Row::DeltaEasting, " n/a ");
     }
     if (!program.state.pub_Display[5]) return;
-    if (detail::IsSpecial(program, "ED50-ED87")) {
+    if (detail::IsSpecial(program, SpecialTransformation::Ed50Ed87)) {
         GeoidRowsNotApplicable(program);
         return;
     }

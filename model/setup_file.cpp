@@ -162,8 +162,8 @@ platform::FileDialogRequest SetupDialogRequest(const char* title, const std::str
 SetupRecord CaptureSetup(const CalcState& state) {
     SetupRecord r;
     r.pub_Display = state.pub_Display;
-    r.pub_Mode = state.pub_Mode;
-    r.pub_SpecialOption = state.pub_SpecialOption;
+    r.pub_Mode = ModeText(state.pub_Mode);
+    r.pub_SpecialOption = SpecialTransformationText(state.pub_SpecialOption);
     for (int i = 0; i < 2; ++i) {
         const PointRecord& point = state.point[i];
         r.pub_DatumOption[i] = point.pub_DatumOption;
@@ -183,8 +183,8 @@ SetupRecord CaptureSetup(const CalcState& state) {
 
 void ApplySetup(const SetupRecord& r, CalcState& state) {
     state.pub_Display = r.pub_Display;
-    state.pub_Mode = r.pub_Mode;
-    state.pub_SpecialOption = r.pub_SpecialOption;
+    state.pub_Mode = ModeFromText(r.pub_Mode);
+    state.pub_SpecialOption = SpecialTransformationFromText(r.pub_SpecialOption);
     for (int i = 0; i < 2; ++i) {
         PointRecord& point = state.point[i];
         point.pub_DatumOption = r.pub_DatumOption[i];

@@ -19,13 +19,13 @@ inline const PointRecord& Pt(const Program& program, int i) {
 }
 inline const text::DisplayFormats& Formats(const Program& program) { return program.state.formats; }
 
-inline bool IsSpecial(const Program& program, const char* option) {
-    return program.state.pub_Mode == "SPECIAL" && program.state.pub_SpecialOption == option;
+inline bool IsSpecial(const Program& program, SpecialTransformation option) {
+    return program.state.pub_Mode == Mode::Special && program.state.pub_SpecialOption == option;
 }
 // The NGO and RT38 modes: Point A is on the NGO 1948 or RT38 grid, and only
 // its grid co-ordinates are known there (the transformation starts from them).
 inline bool PointAOnSpecialGrid(const Program& program) {
-    return IsSpecial(program, "NGO-ED50") || IsSpecial(program, "RT38-ED50");
+    return IsSpecial(program, SpecialTransformation::NgoEd50) || IsSpecial(program, SpecialTransformation::Rt38Ed50);
 }
 // One datum on both points: the same table and row (Molodensky rows share
 // names across countries and ellipsoids), and the same name.

@@ -195,7 +195,7 @@ void SheetView::changeEvent(QEvent* event) {
 void SheetView::Render(const model::Program& program) {
     rendering_ = true;
     const model::Sheet& sheet = program.sheet;
-    const bool datum_shift_layout = program.state.pub_Mode != model::kModeOffset;
+    const bool datum_shift_layout = program.state.pub_Mode != model::Mode::Offset;
     QFont bold = font();
     bold.setBold(true);
     QFont title = bold;

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -65,6 +66,15 @@ std::string Replace(std::string text, const std::string& from, const std::string
     return text;
 }
 
+// The folders, and {year+1}: the year after the present one, a year every
+// date list of the program offers and always in the future.
+std::string Placed(const std::string& text, const fs::path& user_dir, const fs::path& data_dir) {
+    const auto today = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+    const std::string next_year = std::to_string(static_cast<int>(today.year()) + 1);
+    return Replace(Replace(Replace(text, "{user}", user_dir.string()), "{data}", data_dir.string()), "{year+1}",
+                   next_year);
+}
+
 struct Expectation {
     int line = 0;
     std::string kind;  // row, hidden, state, notice, no-notice, error, output, status, file...
@@ -119,7 +129,8 @@ SessionFile ReadSessionFile(const std::string& text) {
         if (word == "options") {
             options = rest;
             if (!run->started) run->options = options;
-        } else if (word == "file" || word == "datafile" || word == "nodatafile" || word == "chmod") {
+        } else if (word == "file" || word == "datafile" || word == "nodatafile" || word == "chmod" ||
+                   word == "folder") {
             const auto [name, value] = SplitWord(rest);
             if (run->started) {
                 file.runs.push_back(MakeRun(options));
@@ -132,8 +143,10 @@ SessionFile ReadSessionFile(const std::string& text) {
             run->started = true;
             auto [kind, after] = SplitWord(rest);
             Expectation e{number, kind, "", ""};
-            if (kind == "notice" || kind == "error" || kind == "output") {
+            if (kind == "notice" || kind == "error") {
                 e.text = after;
+            } else if (kind == "output") {
+                e.text = Unescape(after);
             } else if (kind == "no" && after == "notice") {
                 e.kind = "no-notice";
             } else if (kind == "no") {
@@ -235,6 +248,8 @@ TEST_P(SessionFiles, Script) {
                 else std::ofstream(data_dir / step.name, std::ios::binary | std::ios::app) << Unescape(step.text);
             } else if (step.what == "file") {
                 std::ofstream(user_dir / step.name, std::ios::binary | std::ios::app) << Unescape(step.text);
+            } else if (step.what == "folder") {
+                fs::create_directories(user_dir / step.name);
             } else {
                 ::chmod((user_dir / step.name).c_str(), static_cast<mode_t>(std::stoi(step.text, nullptr, 8)));
             }
@@ -245,8 +260,7 @@ TEST_P(SessionFiles, Script) {
                 before[e.name] = fs::exists(user_dir / e.name) ? std::optional(ReadBytes(user_dir / e.name))
                                                                : std::nullopt;
 
-        std::string script = Replace(run.script, "{user}", user_dir.string());
-        script = Replace(script, "{data}", data_dir.string());
+        const std::string script = Placed(run.script, user_dir, data_dir);
         const auto output = session_run::RunCalc(
             "session --data-dir '" + data_dir.string() + "' --user-dir '" + user_dir.string() + "' " + run.options,
             script);
@@ -257,7 +271,12 @@ TEST_P(SessionFiles, Script) {
             for (const auto& line : output.lines)
                 if (line.rfind("error: ", 0) == 0) ADD_FAILURE() << where << ": unexpected " << line << show();
 
-        for (const auto& [check, e] : run.checked) {
+        const auto placed = [&](Expectation e) {
+            e.text = Placed(e.text, user_dir, data_dir);
+            return e;
+        };
+        for (const auto& [check, raw] : run.checked) {
+            const Expectation e = placed(raw);
             const CheckOutput& at = checks[check];
             const std::string place = where + ":" + std::to_string(e.line) + ": ";
             const auto printed = [&](const std::string& wanted, bool whole) {
@@ -290,7 +309,8 @@ TEST_P(SessionFiles, Script) {
                 ADD_FAILURE() << place << "unknown expectation '" << e.kind << "'";
             }
         }
-        for (const Expectation& e : run.at_end) {
+        for (const Expectation& raw : run.at_end) {
+            const Expectation e = placed(raw);
             const std::string place = where + ":" + std::to_string(e.line) + ": ";
             const fs::path path = user_dir / e.name;
             if (e.kind == "status") {

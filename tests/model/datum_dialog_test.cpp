@@ -199,7 +199,7 @@ TEST(DatumRules, AFailedSpecialSetUpChangesNothing) {
         EXPECT_NE(t.recorded.notices[0].text.find(row == model::kNgo1948Row ? "ngo-data.vdx" : "NorthSea.vdx"),
                   std::string::npos)
             << t.recorded.notices[0].text;
-        EXPECT_EQ(t.program.state.pub_Mode, "DATUMSHIFT");
+        EXPECT_EQ(t.program.state.pub_Mode, model::Mode::DatumShift);
         EXPECT_EQ(t.program.state.point[0].pub_DatumOption, before.point[0].pub_DatumOption);
         EXPECT_EQ(t.program.state.point[0].pub_Northing, before.point[0].pub_Northing);
         EXPECT_EQ(t.program.sheet.Text(model::Row::GridSystem0), sheet_before.Text(model::Row::GridSystem0));

@@ -64,7 +64,7 @@ TEST(GridSystemDialog, NgoModeOffersTheAxesForPointAAndZones31To35ForPointBWithT
     ASSERT_TRUE(model::ChooseDatumOption(t.program, datum, 1));
     ASSERT_TRUE(model::PickDatumEntry(t.program, datum, model::kNgo1948Row));
     ASSERT_TRUE(model::DatumDialogOK(t.program, datum));
-    ASSERT_EQ(t.program.state.pub_SpecialOption, "NGO-ED50");
+    ASSERT_EQ(t.program.state.pub_SpecialOption, model::SpecialTransformation::NgoEd50);
     t.recorded.notices.clear();  // the limitations
     t.P(0).pub_Northing = 100000.0;
     t.P(0).pub_Easting = 20000.0;

@@ -8,7 +8,6 @@
 
 #include "engine/constants.h"
 #include "schedule/date_time.h"
-#include "schedule/number_reading.h"
 #include "schedule/pickers.h"
 #include "schedule/schedule_form.h"
 #include "schedule/schedule_text.h"
@@ -302,8 +301,6 @@ TEST(ScheduleText, ClockTextsRoundToTheMinuteHalfToEven) {
     EXPECT_EQ(HoursMinutesToSeconds("27:05"), 97500);
     EXPECT_EQ(HoursMinutesToSeconds("03:05:40"), 3 * 3600 + 5 * 60 + 40);
     EXPECT_EQ(HoursMinutesToSeconds("xx:yy"), 0);
-    EXPECT_DOUBLE_EQ(ReadNumberText("  18 520.000 m "), 18520.0);
-    EXPECT_DOUBLE_EQ(ReadNumberText(" n/a "), 0.0);
     EXPECT_EQ(FormatTwoDecimals(-0.001, '.'), "0.00");
 }
 

@@ -190,7 +190,7 @@ private slots:
                     QVERIFY2(contrast >= 4.5, qPrintable(s.widget->objectName() + QString(" %1").arg(contrast)));
                 }
                 // The modes keep their colours: green relations, violet deviations.
-                const Row coloured = h.program().state.pub_Mode == "OFFSET" ? Row::TrueDist : Row::DeltaLat;
+                const Row coloured = h.program().state.pub_Mode == model::Mode::Offset ? Row::TrueDist : Row::DeltaLat;
                 const int hue = h.window->sheet()->RowWidget(coloured)->palette().color(QPalette::WindowText).hslHue();
                 QVERIFY2(std::abs(hue - (coloured == Row::TrueDist ? 150 : 288)) <= 4, qPrintable(QString::number(hue)));
             }
