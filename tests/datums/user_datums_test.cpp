@@ -118,19 +118,6 @@ TEST(UserDatumFile, MissingFileAndReadErrors) {
     EXPECT_TRUE(datums::ReadUserDatumRows("\r\n  \r\n").empty());
 }
 
-TEST(UserDatumFile, NoRowsLeftRemovesTheFile) {
-    TempFolder folder;
-    platform::RecordedNotices notices;
-    ASSERT_TRUE(datums::SaveUserDatums(AwkwardRows(), folder.path, notices.Sink()));
-    ASSERT_TRUE(fs::exists(folder.File()));
-    ASSERT_TRUE(datums::SaveUserDatums({}, folder.path, notices.Sink()));
-    EXPECT_FALSE(fs::exists(folder.File()));
-    EXPECT_TRUE(datums::LoadUserDatums(folder.path).empty());
-    // Saving nothing where there is no file is no error either.
-    EXPECT_TRUE(datums::SaveUserDatums({}, folder.path, notices.Sink()));
-    EXPECT_TRUE(notices.notices.empty());
-}
-
 TEST(UserDatumFile, FailedSaveKeepsTheOldFileAndSaysSo) {
     TempFolder folder;
     platform::RecordedNotices notices;

@@ -35,23 +35,12 @@ TEST(Ellipsoid, GeogToCartKnownPoints) {
     EXPECT_NEAR(std::hypot(pole.X, pole.Y), 0, 1e-3);
 }
 
-TEST(Ellipsoid, CartToGeogAxesAndQuadrants) {
+TEST(Ellipsoid, CartToGeogOnTheAxes) {
     const auto equator = engine::CartToGeog({kA, 0, 0}, 0, 0, kA, kE2);
     EXPECT_EQ(equator.lat, 0.0);
     EXPECT_EQ(equator.lon, 0.0);
     EXPECT_NEAR(equator.h, 0.0, 0.001);
-
-    const auto east = engine::CartToGeog({0, kA, 1000}, 0, 0, kA, kE2);
-    EXPECT_NEAR(east.lon, engine::kHalfPi, 1e-9);
-    const auto west = engine::CartToGeog({0, -kA, 1000}, 0, 0, kA, kE2);
-    EXPECT_NEAR(west.lon, -engine::kHalfPi, 1e-9);
-
-    const auto q2 = engine::CartToGeog({-4e6, 3e6, 3e6}, 0, 0, kA, kE2);
-    EXPECT_GT(q2.lon, engine::kHalfPi);
-    EXPECT_LE(q2.lon, engine::kPi);
-    const auto q3 = engine::CartToGeog({-4e6, -3e6, 3e6}, 0, 0, kA, kE2);
-    EXPECT_GT(q3.lon, -engine::kPi);
-    EXPECT_LT(q3.lon, -engine::kHalfPi);
+    // The quadrants are the round trip's; on the 180th meridian the longitude is +pi.
     const auto dateline = engine::CartToGeog({-kA, 0, 1}, 0, 0, kA, kE2);
     EXPECT_DOUBLE_EQ(dateline.lon, engine::kPi);
 }

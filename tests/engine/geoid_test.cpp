@@ -51,50 +51,34 @@ struct SyntheticGeoid : ::testing::Test {
     engine::GeoidFiles files;
 };
 
-TEST_F(SyntheticGeoid, NodesMidpointsAndFractions) {
-    EXPECT_EQ(engine::GeoidEGM96(files, 0, 0), NodeValue(1, 0, 0));
-    EXPECT_EQ(engine::GeoidEGM96(files, 10.5, 3.25), NodeValue(1, 42, 13));
-    EXPECT_EQ(engine::GeoidEGM96(files, -10.5, -3.25), NodeValue(4, 42, 13));
-    EXPECT_EQ(engine::GeoidEGM96(files, 10.5, -3.25), NodeValue(2, 42, 13));
+TEST_F(SyntheticGeoid, EachQuadrantsNodesAndTheirInterpolation) {
+    // The synthetic field is linear: midway between four nodes the value is their mean;
+    // 10.7 degrees lies in rows 42 and 43 with fa = 0.8; the poles and the 180th
+    // meridian are nudged inside the grid.
+    const auto between = [](float a, float b, float fraction) { return a + fraction * (b - a); };
+    const struct {
+        double lat, lon;
+        float value;
+    } cases[] = {
+        {0, 0, NodeValue(1, 0, 0)},
+        {10.5, 3.25, NodeValue(1, 42, 13)},
+        {-10.5, -3.25, NodeValue(4, 42, 13)},
+        {10.5, -3.25, NodeValue(2, 42, 13)},
+        {-10.5, 3.25, NodeValue(3, 42, 13)},
+        {10.625, 3.375, (NodeValue(1, 42, 13) + NodeValue(1, 42, 14) + NodeValue(1, 43, 13) + NodeValue(1, 43, 14)) / 4},
+        {10.7, 3.25, between(NodeValue(1, 42, 13), NodeValue(1, 43, 13), 0.8f)},
+        {-0.1, -0.1, between(NodeValue(4, 0, 0), NodeValue(4, 1, 1), 0.4f)},
+        {90, 0, NodeValue(1, 360, 0)},
+        {-90, 0, NodeValue(3, 360, 0)},
+        {0, 180, NodeValue(1, 0, 720)},
+        {0, -180, NodeValue(2, 0, 720)},
+        {-90, -180, NodeValue(4, 360, 720)},
+    };
+    for (const auto& c : cases) EXPECT_NEAR(engine::GeoidEGM96(files, c.lat, c.lon), c.value, 1e-3) << c.lat << " " << c.lon;
     EXPECT_EQ(engine::GeoidEGM96(files, -10.5, 3.25), NodeValue(3, 42, 13));
-    // Midway between four nodes the value is their mean (the synthetic field is linear).
-    const float mid = engine::GeoidEGM96(files, 10.625, 3.375);
-    EXPECT_NEAR(mid, (NodeValue(1, 42, 13) + NodeValue(1, 42, 14) + NodeValue(1, 43, 13) + NodeValue(1, 43, 14)) / 4,
-                1e-4);
-    // 10.7° lies in rows 42 and 43 with fa = 0.8.
-    const float a107 = engine::GeoidEGM96(files, 10.7, 3.25);
-    EXPECT_NEAR(a107, NodeValue(1, 42, 13) + 0.8f * (NodeValue(1, 43, 13) - NodeValue(1, 42, 13)), 1e-4);
-    // Just south-west of the origin: south-west file, rows and columns 0 and 1.
-    const float sw = engine::GeoidEGM96(files, -0.1, -0.1);
-    EXPECT_NEAR(sw, NodeValue(4, 0, 0) + 0.4f * (NodeValue(4, 1, 1) - NodeValue(4, 0, 0)), 1e-4);
-}
-
-TEST_F(SyntheticGeoid, PolesAndAntimeridianAreNudgedInside) {
-    EXPECT_NEAR(engine::GeoidEGM96(files, 90, 0), NodeValue(1, 360, 0), 1e-3);
-    EXPECT_NEAR(engine::GeoidEGM96(files, -90, 0), NodeValue(3, 360, 0), 1e-3);
-    EXPECT_NEAR(engine::GeoidEGM96(files, 0, 180), NodeValue(1, 0, 720), 1e-3);
-    EXPECT_NEAR(engine::GeoidEGM96(files, 0, -180), NodeValue(2, 0, 720), 1e-3);
-    EXPECT_NEAR(engine::GeoidEGM96(files, -90, -180), NodeValue(4, 360, 720), 1e-3);
     EXPECT_THROW(engine::GeoidEGM96(files, 90.5, 0), engine::CalcError);
     EXPECT_THROW(engine::GeoidEGM96(files, 0, -181), engine::CalcError);
     EXPECT_THROW(engine::GeoidEGM96(files, NAN, 0), engine::CalcError);
-}
-
-TEST_F(SyntheticGeoid, OneOpenPerQuadrantVisit) {
-    engine::GeoidEGM96(files, 10, 10);
-    engine::GeoidEGM96(files, 20, 30);
-    engine::GeoidEGM96(files, 0, 0);
-    EXPECT_EQ(files.opens, 1);
-    EXPECT_EQ(files.open_quadrant, 1);
-    engine::GeoidEGM96(files, 10, -10);
-    engine::GeoidEGM96(files, 11, -10);
-    EXPECT_EQ(files.opens, 2);
-    EXPECT_EQ(files.open_quadrant, 2);
-    engine::GeoidEGM96(files, -10, -10);
-    engine::GeoidEGM96(files, -10, 10);
-    engine::GeoidEGM96(files, 10, 10);
-    EXPECT_EQ(files.opens, 5);
-    EXPECT_EQ(files.open_quadrant, 1);
 }
 
 TEST_F(SyntheticGeoid, MissingAndTruncatedFilesFailClearlyAndResetTheState) {
@@ -132,6 +116,8 @@ TEST_F(SyntheticGeoid, DamagedFilesAreNamedAndNeverRead) {
     const Case cases[] = {
         {"a stray header", "abc" + grid,
          "The geoid file " + path + " is damaged: it holds 1444003 bytes, the grid is 1444000"},
+        {"cut after the last grid node", grid.substr(0, 4 * engine::kGeoidMinimumRecords),
+         "The geoid file " + path + " is damaged: it holds 1442884 bytes, the grid is 1444000"},
         {"a stray byte at the end", grid + "x",
          "The geoid file " + path + " is damaged: it holds 1444001 bytes, the grid is 1444000"},
         {"not a number", with_record(42 * 1000 + 14, std::nanf("")),
@@ -154,32 +140,18 @@ TEST_F(SyntheticGeoid, DamagedFilesAreNamedAndNeverRead) {
     EXPECT_EQ(engine::GeoidEGM96(files, 10.5, 3.25), NodeValue(1, 42, 13));
 }
 
-TEST(GeoidBuiltFiles, PublishedNodeValues) {
-    engine::GeoidFiles files;
-    files.folder = TWOPOINT_TEST_DATA_DIR;
-    EXPECT_NEAR(engine::GeoidEGM96(files, 0, 0), 17.1616, 5e-5);
-    EXPECT_NEAR(engine::GeoidEGM96(files, 60, 3), 45.3675, 5e-5);
-    EXPECT_NEAR(engine::GeoidEGM96(files, 90, 0), 13.6062, 5e-4);
-    EXPECT_NEAR(engine::GeoidEGM96(files, 90, -123.4), 13.6062, 5e-4);
-    EXPECT_NEAR(engine::GeoidEGM96(files, -90, 45), -29.5338, 5e-4);
-    // The ±180 columns of the east and west files are the same grid column.
-    EXPECT_NEAR(engine::GeoidEGM96(files, 12.5, 180), engine::GeoidEGM96(files, 12.5, -180), 1e-4);
-    // Between nodes the value lies within the range of the cell's corners.
-    const float mid = engine::GeoidEGM96(files, 60.125, 3.125);
-    const float corners[4] = {engine::GeoidEGM96(files, 60, 3), engine::GeoidEGM96(files, 60, 3.25),
-                              engine::GeoidEGM96(files, 60.25, 3), engine::GeoidEGM96(files, 60.25, 3.25)};
-    EXPECT_NEAR(mid, (corners[0] + corners[1] + corners[2] + corners[3]) / 4, 1e-4);
-}
-
 TEST(GeoidBuiltFiles, AgreesWithProjOnAndBesideTheGridLines) {
     // PROJ 9's reading of the same grid (proj-data's egm96_15.gtx):
     // "cct -d 6 +proj=vgridshift +grids=egm96_15.gtx +multiplier=1" at height 0.
     // A hair below a node once gave the neighbouring cell's value (45.7848 m
-    // at 60, 2.9999999999999996; 45.2001 m at 59.9999999999, 3).
-    struct Case {
-        double latitude, longitude, undulation;
-    };
-    const Case cases[] = {
+    // at 60, 2.9999999999999996; 45.2001 m at 59.9999999999, 3). The poles are one
+    // value at every longitude, and the ±180 columns of the east and west files one column.
+    const struct {
+        double latitude, longitude, undulation, tolerance = 2e-5;
+    } cases[] = {
+        {90, 0, 13.6062, 5e-4},
+        {90, -123.4, 13.6062, 5e-4},
+        {-90, 45, -29.5338, 5e-4},
         {60, 3, 45.367481},
         {60, 2.9999999999999996, 45.367481},
         {59.9999999999, 3, 45.367481},
@@ -195,9 +167,10 @@ TEST(GeoidBuiltFiles, AgreesWithProjOnAndBesideTheGridLines) {
     };
     engine::GeoidFiles files;
     files.folder = TWOPOINT_TEST_DATA_DIR;
-    for (const Case& c : cases)
-        EXPECT_NEAR(engine::GeoidEGM96(files, c.latitude, c.longitude), c.undulation, 2e-5)
+    for (const auto& c : cases)
+        EXPECT_NEAR(engine::GeoidEGM96(files, c.latitude, c.longitude), c.undulation, c.tolerance)
             << c.latitude << " " << c.longitude;
+    EXPECT_NEAR(engine::GeoidEGM96(files, 12.5, 180), engine::GeoidEGM96(files, 12.5, -180), 1e-4);
 }
 
 }  // namespace

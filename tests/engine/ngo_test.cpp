@@ -26,23 +26,20 @@ engine::NgoTables TestTables() {
 }
 
 TEST(Ngo, AreaBandBoundaries) {
-    EXPECT_EQ(engine::NgoArea(-160001, -100001, false), 1);
-    EXPECT_EQ(engine::NgoArea(-160000, -100001, false), 2);
-    EXPECT_EQ(engine::NgoArea(-30000, -100001, false), 3);
-    EXPECT_EQ(engine::NgoArea(-30000, -100001, true), 13);
-    // I exactly -100000 is the middle band.
-    EXPECT_EQ(engine::NgoArea(-270001, -100000, false), 4);
-    EXPECT_EQ(engine::NgoArea(-270000, -100000, false), 5);
-    EXPECT_EQ(engine::NgoArea(-160000, 0, false), 6);
-    EXPECT_EQ(engine::NgoArea(-70000, 0, false), 7);
-    EXPECT_EQ(engine::NgoArea(129999, 0, false), 7);
-    EXPECT_EQ(engine::NgoArea(130000, 0, false), 8);
-    EXPECT_EQ(engine::NgoArea(130000, 29999, true), 14);
-    EXPECT_EQ(engine::NgoArea(-70001, 30000, false), 9);
-    EXPECT_EQ(engine::NgoArea(99999, 30000, false), 10);
-    EXPECT_EQ(engine::NgoArea(100000, 30000, false), 11);
-    EXPECT_EQ(engine::NgoArea(260000, 30000, false), 12);
-    EXPECT_EQ(engine::NgoArea(260000, 30000, true), 12);
+    // R, I, a Moere axis, the area; I exactly -100000 is the middle band.
+    const struct {
+        double R, I;
+        bool moere;
+        int area;
+    } cases[] = {
+        {-160001, -100001, false, 1}, {-160000, -100001, false, 2}, {-30000, -100001, false, 3},
+        {-30000, -100001, true, 13},  {-270001, -100000, false, 4}, {-270000, -100000, false, 5},
+        {-160000, 0, false, 6},       {-70000, 0, false, 7},        {129999, 0, false, 7},
+        {130000, 0, false, 8},        {130000, 29999, true, 14},    {-70001, 30000, false, 9},
+        {99999, 30000, false, 10},    {100000, 30000, false, 11},   {260000, 30000, false, 12},
+        {260000, 30000, true, 12},
+    };
+    for (const auto& c : cases) EXPECT_EQ(engine::NgoArea(c.R, c.I, c.moere), c.area) << c.R << " " << c.I;
 }
 
 TEST(Ngo, WesternAxesUseTheAreaRowsAndMoereAxesDifferOnlyInTheirAreas) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <utility>
 
 namespace {
 
@@ -20,15 +20,18 @@ TEST(Rt38, WorkedPointsOfTheBuiltInPolynomial) {
     EXPECT_NEAR(east.easting, 552648.4166 + 99955.0689 + 5.4194 - 0.0077 + 0.0029, 1e-6);
 }
 
-TEST(Rt38, ConformalNearTheOrigin) {
-    // A small step north and the same step east give images of equal length at right angles.
-    const auto o = engine::Rt38ToUtm33(6600000, 1500000);
-    const auto n = engine::Rt38ToUtm33(6600010, 1500000);
-    const auto e = engine::Rt38ToUtm33(6600000, 1500010);
-    const double dn_n = n.northing - o.northing, dn_e = n.easting - o.easting;
-    const double de_n = e.northing - o.northing, de_e = e.easting - o.easting;
-    EXPECT_NEAR(dn_n * de_n + dn_e * de_e, 0, 1e-4);
-    EXPECT_NEAR(std::hypot(dn_n, dn_e), std::hypot(de_n, de_e), 1e-5);
+TEST(Rt38, ConformalAcrossSweden) {
+    // The polynomial is one complex polynomial in (x, y): everywhere the image of a step
+    // east is the image of the same step north turned a quarter turn, which ties each
+    // coefficient to its partner (central differences over 200 m).
+    const double h = 100;
+    for (const auto& [du, dv] : {std::pair{0.0, 0.0}, {-2.0, 3.0}, {3.0, -1.0}, {2.0, 2.0}}) {
+        const double x = 6737923.7309 + du * 1e5, y = 1508708.0187 + dv * 1e5;
+        const auto n1 = engine::Rt38ToUtm33(x + h, y), n0 = engine::Rt38ToUtm33(x - h, y);
+        const auto e1 = engine::Rt38ToUtm33(x, y + h), e0 = engine::Rt38ToUtm33(x, y - h);
+        EXPECT_NEAR(e1.northing - e0.northing, -(n1.easting - n0.easting), 1e-6) << du << " " << dv;
+        EXPECT_NEAR(e1.easting - e0.easting, n1.northing - n0.northing, 1e-6) << du << " " << dv;
+    }
 }
 
 }  // namespace

@@ -104,28 +104,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 1:
             DegreeReader(reader % 4 == 0, kKinds[detail % 3], detail / 3 % 12, text);
             break;
-        case 2: {
-            const std::string kind = kKinds[detail % 2];
-            const auto record = Record(text::FormatDialogKind::Geographic, detail / 2 % 3, detail / 6);
-            const std::string typed = text;
-            try {
-                const double radians = text::ParseLatLon(text, kind, record, notices.Sink());
-                RequireInRange(radians * engine::kDegPerRad, kind, "ParseLatLon's value");
-            } catch (const text::InputRefused&) {
-                RequireRefusal(notices, typed, text);
-            } catch (const engine::CalcError&) {
-                fuzz::Require(record.Option == 2, "a degree form raised instead of its notice");
-            }
-            break;
-        }
         default: {
-            const auto record = Record(text::FormatDialogKind::Bearing, detail % 5, detail / 5);
+            // The format readers: ParseLatLon (a latitude or longitude) or ParseBearing.
+            const bool bearing = reader % 4 == 3;
+            const std::string kind = bearing ? "BRG" : kKinds[detail % 2];
+            const auto record = bearing ? Record(text::FormatDialogKind::Bearing, detail % 5, detail / 5)
+                                        : Record(text::FormatDialogKind::Geographic, detail / 2 % 3, detail / 6);
             const std::string typed = text;
             try {
-                const double radians = text::ParseBearing(text, record, notices.Sink());
-                fuzz::RequireFinite(radians, "ParseBearing's value");
-                fuzz::Require(radians >= 0 && radians < (360.0 + 1.0 / 60) * engine::kRadPerDeg,
-                              "ParseBearing's value outside the circle");
+                const double radians = bearing ? text::ParseBearing(text, record, notices.Sink())
+                                               : text::ParseLatLon(text, kind, record, notices.Sink());
+                RequireInRange(radians * engine::kDegPerRad, kind, bearing ? "ParseBearing's value" : "ParseLatLon's value");
             } catch (const text::InputRefused&) {
                 RequireRefusal(notices, typed, text);
             } catch (const engine::CalcError&) {

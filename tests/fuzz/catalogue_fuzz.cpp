@@ -11,6 +11,7 @@
 #include <cmath>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "datums/catalogue.h"
 #include "datums/field_reader.h"
@@ -61,9 +62,15 @@ void Catalogue(bool molodensky, const std::string& bytes) {
     }
 }
 
-void RequireFiniteOrFault(double a, double b, const char* what) {
-    fuzz::RequireFinite(a, what);
-    fuzz::RequireFinite(b, what);
+// A transformation with tables read from any file: finite co-ordinates or a CalcError.
+template <class Transformation>
+void FiniteOrCalcError(const char* what, Transformation&& transformation) {
+    try {
+        const auto [first, second] = transformation();
+        fuzz::RequireFinite(first, what);
+        fuzz::RequireFinite(second, what);
+    } catch (const engine::CalcError&) {
+    }
 }
 
 void NorthSea(const std::string& bytes) {
@@ -73,21 +80,18 @@ void NorthSea(const std::string& bytes) {
     } catch (const engine::CalcError&) {
         return;
     }
-    for (int d = 0; d < 2; ++d) {
+    for (int d = 0; d < 2; ++d)
         for (const double lat_deg : {56.0, 63.0, 70.0}) {
             const double lat = lat_deg * engine::kRadPerDeg, lon = 3.0 * engine::kRadPerDeg;
-            try {
+            FiniteOrCalcError("ShiftED50ED87", [&] {
                 const auto g = engine::ShiftED50ED87(tables, d, lat, lon, 10.0);
-                RequireFiniteOrFault(g.lat, g.lon, "ShiftED50ED87");
-            } catch (const engine::CalcError&) {
-            }
-            try {
+                return std::pair(g.lat, g.lon);
+            });
+            FiniteOrCalcError("ShiftED50Sea", [&] {
                 const auto g = engine::ShiftED50Sea(tables, d, lat, lon, 10.0);
-                RequireFiniteOrFault(g.lat, g.lon, "ShiftED50Sea");
-            } catch (const engine::CalcError&) {
-            }
+                return std::pair(g.lat, g.lon);
+            });
         }
-    }
 }
 
 void Ngo(const std::string& bytes) {
@@ -97,15 +101,12 @@ void Ngo(const std::string& bytes) {
     } catch (const engine::CalcError&) {
         return;
     }
-    for (int axis = 1; axis <= 10; ++axis) {
-        for (const int zone : {31, 32, 33, 35, 36}) {
-            try {
+    for (int axis = 1; axis <= 10; ++axis)
+        for (const int zone : {31, 32, 33, 35, 36})
+            FiniteOrCalcError("NgoToUtm", [&] {
                 const auto r = engine::NgoToUtm(tables, 100000.0, -20000.0, axis, zone);
-                RequireFiniteOrFault(r.northing, r.easting, "NgoToUtm");
-            } catch (const engine::CalcError&) {
-            }
-        }
-    }
+                return std::pair(r.northing, r.easting);
+            });
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 #include "fuzz_folders.h"
 #include "fuzz_input.h"
 #include "model/dialogs.h"
-#include "model/setup_file.h"
 #include "platform/locale.h"
+#include "setup_round_trip.h"
 #include "support/sheet_checks.h"
 
 namespace {
@@ -66,12 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     model::ShutDown(session.program);
 
-    const std::string written = model::EncodeSetup(model::CaptureSetup(session.program.state));
-    model::SetupRecord again;
-    const model::SetupReadResult result = model::DecodeSetup(written, again);
-    fuzz::Require(result.status == model::SetupReadStatus::Ok, "the final state does not read back: " + result.problem);
-    if (!fuzz::ReadsAsUtf8(written))
-        fuzz::Require(model::EncodeSetup(again) == written, "the final state reads back as another file");
+    fuzz::RequireSetupRoundTrip(model::CaptureSetup(session.program.state), "the final state");
     platform::SetNumberLocale({'.'});
     return 0;
 }

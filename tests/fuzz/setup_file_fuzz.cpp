@@ -13,28 +13,15 @@
 #include "fuzz_folders.h"
 #include "fuzz_input.h"
 #include "model/setup_file.h"
+#include "setup_round_trip.h"
 #include "support/sheet_checks.h"
-
-namespace {
-
-void RequireRoundTrip(const model::SetupRecord& record, const std::string& what) {
-    const std::string written = model::EncodeSetup(record);
-    model::SetupRecord again;
-    const model::SetupReadResult result = model::DecodeSetup(written, again);
-    fuzz::Require(result.status == model::SetupReadStatus::Ok, what + " does not read back: " + result.problem);
-    // Windows-1252 text whose bytes also form UTF-8 ("Ã¸") reads back as UTF-8 ("ø").
-    if (!fuzz::ReadsAsUtf8(written))
-        fuzz::Require(model::EncodeSetup(again) == written, what + " reads back as another file");
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     model::SetupRecord record = model::CaptureSetup(model::CalcState{});
     const model::SetupReadResult result = model::DecodeSetup(bytes, record);
-    if (result.status == model::SetupReadStatus::Ok) RequireRoundTrip(record, "a file read");
-    else if (result.status == model::SetupReadStatus::Damaged) RequireRoundTrip(record, "a damaged file read");
+    if (result.status == model::SetupReadStatus::Ok) fuzz::RequireSetupRoundTrip(record, "a file read");
+    else if (result.status == model::SetupReadStatus::Damaged) fuzz::RequireSetupRoundTrip(record, "a damaged file read");
     if (result.status != model::SetupReadStatus::Ok)
         fuzz::Require(!result.problem.empty(), "a damaged or refused file without its problem");
 
@@ -45,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     session.Install(TWOPOINT_FUZZ_DATA_DIR, folder);
     model::StartUp(session.program);
     if (const auto bad = checks::BadValueRow(session.program.sheet)) fuzz::Fail("after the start-up " + *bad);
-    RequireRoundTrip(model::CaptureSetup(session.program.state), "the state after the start-up");
+    fuzz::RequireSetupRoundTrip(model::CaptureSetup(session.program.state), "the state after the start-up");
     model::ShutDown(session.program);
     return 0;
 }

@@ -56,12 +56,6 @@ struct CommaLocale {
     ~CommaLocale() { platform::SetNumberLocale({'.'}); }
 };
 
-TEST(AngleText, CarryThresholds) {
-    EXPECT_EQ(text::CarryThreshold(0), 59.5);
-    EXPECT_NEAR(text::CarryThreshold(4), 59.99995, 1e-12);
-    EXPECT_NEAR(text::CarryThreshold(-1), 64.0, 1e-12);
-}
-
 TEST(AngleText, FormatWorkedExamples) {
     EXPECT_EQ(text::FormatDM(60.5, "LAT", 4), "60\u00B0 30.0000' N");
     EXPECT_EQ(text::FormatDM(-3.25, "LON", 4), "003\u00B0 15.0000' W");
