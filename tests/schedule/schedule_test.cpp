@@ -235,8 +235,7 @@ TEST(ScheduleText, ClockTextsRoundToTheMinuteHalfToEven) {
         const char *hours_minutes, *sailing;
     } cases[] = {
         {0, "00:00", "0 d 00:00 h"},           {30, "00:00", "0 d 00:00 h"},
-        {90, "00:02", "0 d 00:02 h"},
-        {3570, "01:00", "0 d 01:00 h"},
+        {90, "00:02", "0 d 00:02 h"},          {3570, "01:00", "0 d 01:00 h"},
         {97500, "27:05", "1 d 03:05 h"},       {86370, "24:00", "1 d 00:00 h"},
         {2 * 86400 + 11100, "51:05", "2 d 03:05 h"},
     };
@@ -271,7 +270,7 @@ TEST(ScheduleDateTime, ZeroIsTheLastDayOf1899AndDaysRoundTrip) {
     EXPECT_EQ(MonthFromAbbreviation("jan"), 0);
 }
 
-TEST(Pickers, DateListsRefitTheDayAndTimeListsPickIntoTheButton) {
+TEST(Pickers, DateListsRefitTheDayAndTimeListsPick) {
     const DatePicker opened = OpenSetdate("05-Jan-2024", "ETD", 2024);
     EXPECT_EQ(opened.header + " " + opened.date_text, "ETD 05 Jan 2024");  // blanks forced at characters 3 and 7
     EXPECT_EQ(opened.days.size() * 100 + opened.months.size(), 3112u);
