@@ -74,14 +74,9 @@ TEST(DatumDialog, SpecialEntryShowsItsLimitationsAndHidesTheParameters) {
     EXPECT_EQ(dialog.entries, (std::vector<std::string>{"WGS84*Sea", "ED50 - North Sea", "ED87 - North Sea",
                                                          "NGO - 1948", "RT38"}));
     ASSERT_TRUE(model::PickDatumEntry(t.program, dialog, 4));
-    ASSERT_EQ(t.recorded.notices.size(), 1u);
-    EXPECT_EQ(t.recorded.notices[0].title, "Special datum-shift limitations");
-    EXPECT_EQ(t.recorded.notices[0].icon, platform::Icon::Information);
-    EXPECT_EQ(t.recorded.notices[0].text, model::SpecialLimitationsText(4));
+    EXPECT_EQ(t.recorded.notices.size(), 1u);  // the limitations: the special_grid_modes session
     EXPECT_EQ(dialog.area, "Sweden. (RT38 is the old Swedish grid system, now replaced by RT90)");
-    EXPECT_EQ(dialog.ellipsoid_labels, (Labels5{"Ellipsoid : Bessel RT38 ????", "Semi Major Axis :6377500 m",
-                                                "Semi Minor Axis : 6356241.66667 m", "Flattening         : 1/ 300",
-                                                "Eccentricity e^2 :  0.0066555556"}));
+    EXPECT_EQ(dialog.ellipsoid_labels[0], "Ellipsoid : Bessel RT38 ????");
     EXPECT_EQ(dialog.remark, "Only transformation RT38 - zone 2.5gonW to ED50/UTM zone 33 implemented !!");
     model::DatumDialogCancel(t.program);
 }
@@ -108,22 +103,10 @@ TEST(DatumDialog, RangeBearingModeWithMolodenskyAndUserEntries) {
     EXPECT_EQ(dialog.parameter_labels,
               (Labels7{"DX = -170 m", "DY = 33 m", "DZ = 326 m", "estimated error = 3 m", "estimated error = 4 m",
                        "estimated error = 3 m", "No of sat measurements stations : 0"}));
-
     ASSERT_TRUE(model::ChooseDatumOption(t.program, dialog, 3));
     EXPECT_EQ(dialog.entries, std::vector<std::string>{"Test datum (Test area)"});
-    ASSERT_TRUE(model::PickDatumEntry(t.program, dialog, 0));
-    EXPECT_EQ(dialog.ellipsoid_labels[0], "Ellipsoid : GRS80");
-    EXPECT_EQ(dialog.parameter_labels,
-              (Labels7{"DX = 1.5 m", "DY = -2 m", "DZ = 3 m", "rotx = 0.1000 arc sec", "roty = -0.2500 arc sec",
-                       "rotz = 1.0000 arc sec", "Scale factor = 0.5 ppm"}));
-    ASSERT_TRUE(model::DatumDialogOK(t.program, dialog));
-    // Range/bearing mode: both points on the user datum, converted by its option.
-    for (const auto& point : t.program.state.point) {
-        EXPECT_EQ(point.pub_DatumOption, "UserDefined");
-        EXPECT_DOUBLE_EQ(point.pub_Datum.ds, 0.5e-6);
-    }
-    ASSERT_EQ(t.recorded.notices.size(), 1u);
-    EXPECT_EQ(t.recorded.notices[0].title, "For your information");
+    // (OK giving the datum to both points is the range_bearing_datum_change session.)
+    model::DatumDialogCancel(t.program);
 }
 
 TEST(DatumDialog, OkWithoutAnEntryAndABrokenMolodenskyRowAreRefused) {
@@ -150,36 +133,19 @@ TEST(DatumDialog, OkWithoutAnEntryAndABrokenMolodenskyRowAreRefused) {
     EXPECT_FALSE(t.program.window.enabled);  // still open
     EXPECT_EQ(t.program.state.point[0].pub_Datum.Name, before.point[0].pub_Datum.Name);
 
-    // The next row is sound and goes through.
-    ASSERT_TRUE(model::PickDatumEntry(t.program, dialog, 1));
-    ASSERT_TRUE(model::DatumDialogOK(t.program, dialog));
-    EXPECT_EQ(t.program.state.point[0].pub_Datum.Name, "ADINDAN");
-    EXPECT_EQ(t.program.state.point[1].pub_Datum.Name, "WGS84 - World Geodetic system 1984");
-    EXPECT_TRUE(t.program.window.enabled);
+    model::DatumDialogCancel(t.program);
 }
 
+// (Which pair each answer makes, and closing the question, are the north_sea_pairing session.)
 TEST(DatumRules, OppositeDatumDialogButtons) {
-    const auto wgs84_sea = model::OpenOppositeDatumDialog(model::kWgs84SeaRow);
-    EXPECT_EQ(wgs84_sea.caption, "  Opposite datum selection");
-    EXPECT_EQ(wgs84_sea.prompt, "Which datum do you wan't as opposite datum ?");
-    EXPECT_FALSE(wgs84_sea.buttons[0].enabled);
-    EXPECT_EQ(wgs84_sea.buttons[wgs84_sea.singled_out].caption, "ED50-North Sea");
     auto ed87 = model::OpenOppositeDatumDialog(model::kEd87NorthSeaRow);
+    EXPECT_EQ(ed87.caption, "  Opposite datum selection");
+    EXPECT_EQ(ed87.prompt, "Which datum do you wan't as opposite datum ?");
     EXPECT_EQ(ed87.buttons[1].caption, "ED87-North Sea");
-    EXPECT_FALSE(ed87.buttons[1].enabled);
-    EXPECT_TRUE(ed87.buttons[0].enabled && ed87.buttons[2].enabled);
+    EXPECT_TRUE(ed87.buttons[0].enabled && !ed87.buttons[1].enabled && ed87.buttons[2].enabled);
     EXPECT_EQ(ed87.buttons[ed87.singled_out].caption, "WGS84*Sea");
     model::PressOppositeButton(ed87, 1);  // disabled: nothing
     EXPECT_TRUE(ed87.open);
-    EXPECT_EQ(ed87.choice, model::kEd87NorthSeaRow);
-    model::PressOppositeButton(ed87, 2);
-    EXPECT_FALSE(ed87.open);
-    EXPECT_EQ(ed87.choice, model::kEd50NorthSeaRow);
-    auto ed50 = model::OpenOppositeDatumDialog(model::kEd50NorthSeaRow);
-    EXPECT_FALSE(ed50.buttons[2].enabled);
-    EXPECT_EQ(ed50.buttons[ed50.singled_out].caption, "WGS84*Sea");
-    model::CloseOppositeDatumDialog(ed50);
-    EXPECT_EQ(ed50.choice, model::kEd50NorthSeaRow);
 }
 
 TEST(DatumRules, AFailedSpecialSetUpChangesNothing) {

@@ -18,15 +18,7 @@ model::ReportTexts OsloAndBergen() {
             "123.4 m ", " n/a "};
 }
 
-TEST(Report, RowBuilderColumns) {
-    EXPECT_EQ(model::ReportRow("Lab", "x", "y", 2, 8, 12), "  Lab   x   y\r\n");
-    // A text already at or past a column gets no blanks at all.
-    EXPECT_EQ(model::ReportRow("Label", "first", "second", 1, 6, 11), " Labelfirstsecond\r\n");
-    EXPECT_EQ(model::ReportRow("Label", "", "", 0, 3, 3), "Label\r\n");
-    // Columns count characters: a degree sign is one column.
-    EXPECT_EQ(model::ReportRow("L", "1\u00B0", "2", 0, 2, 5), "L 1\u00B0 2\r\n");
-}
-
+// (The columns of an ordinary report, a degree sign one column wide, are the report_text_file session.)
 TEST(Report, OverflowPutsPointBDirectlyAfterPointA) {
     model::ReportTexts texts = OsloAndBergen();
     // A long decimal-degree text: " Latitude" padded to 21 plus 30 characters

@@ -26,7 +26,6 @@ private slots:
     void CaptionSizeAndFirstSheet() {
         ui_test::Harness h;
         QCOMPARE(h.window->windowTitle(), QString("Twopoint v 1.12 Nov 2009"));
-        QCOMPARE(h.window->objectName(), QString("MDI_Kvist"));
         // 11000 x 8950 twips in the sheet's font, and the header band above the groups.
         const ui::SheetView* sheet = h.window->sheet();
         QVERIFY(h.window->width() >= sheet->Pixels(11000));
@@ -42,24 +41,19 @@ private slots:
         QCOMPARE(h.window->menuBar()->actions().size(), 7);
         h.window->ChooseMenu("mnuModeMode(1)");
         QCOMPARE(h.window->MenuAction("mnuPointA")->text(), QString("Datum&A"));
-        QVERIFY(h.window->MenuAction("mnuModeMode(1)")->isChecked() && !h.window->MenuAction("mnuModeMode(0)")->isChecked());
-        QVERIFY(!h.window->MenuAction("mnuOffset")->isEnabled());
+        QVERIFY(h.window->MenuAction("mnuModeMode(1)")->isChecked() && !h.window->MenuAction("mnuOffset")->isEnabled());
         QCOMPARE(h.window->sheet()->RowWidget(model::Row::Title)->text(), QString("MODE : Datum shift"));
         QVERIFY(h.window->width() >= h.window->sheet()->Pixels(11200));
         QVERIFY(!h.window->sheet()->RowWidget(model::Row::TrueDist)->isVisible());
         QVERIFY(h.window->sheet()->RowWidget(model::Row::DeltaLat)->isVisible());
         h.window->ChooseMenu("mnuModeMode(0)");
-        QCOMPARE(h.window->MenuAction("mnuPointA")->text(), QString("Point&A"));
 
         // The check box of UTM zone automatic disables its point's grid-system rows.
         QCheckBox* box = h.window->sheet()->UTMAutomaticBox(1);
         QCOMPARE(box->text(), QString("UTM Zone automatic"));
         box->click();
         QVERIFY(box->isChecked() && !h.window->sheet()->RowWidget(model::Row::Zone1)->isEnabled());
-        QVERIFY(!h.window->sheet()->RowWidget(model::Row::GridSystem1)->isEnabled());
         QVERIFY(h.window->sheet()->RowWidget(model::Row::Zone0)->isEnabled());
-        box->click();
-        QVERIFY(h.window->sheet()->RowWidget(model::Row::Zone1)->isEnabled());
     }
 
     void FailuresInHandlersAreNoticesNotExits() {
@@ -67,10 +61,8 @@ private slots:
         ui::Guard(h.program(), [] { throw std::runtime_error("Floating point failure"); });
         ui::Guard(h.program(), [] { throw 42; });
         QCOMPARE(h.notices.notices.size(), std::size_t{2});
-        QCOMPARE(h.notices.notices[0].text, std::string("Floating point failure"));
-        QCOMPARE(h.notices.notices[0].title, std::string("Twopoint"));
+        QCOMPARE(h.notices.notices[0].title + ": " + h.notices.notices[0].text, std::string("Twopoint: Floating point failure"));
         QCOMPARE(h.notices.notices[1].text, std::string("Unexpected failure"));
-        QVERIFY(h.window->isVisible());
     }
 
     void PositionStoredAndRestoredOnAScreen() {
@@ -83,26 +75,16 @@ private slots:
         QCOMPARE(ui_test::StartAgain(*first, read)->pos(), QPoint(ui::TwipsToPixels(2400), ui::TwipsToPixels(1800)));
         QVERIFY(read.notices.empty());  // the setup file of the first run was read
 
-        ui_test::Harness h;
-        const QSize size = h.window->size();
-        const struct {
-            int left, top;    // stored, in pixels
-            QPoint expected;  // where the window opens; (-1, -1): anywhere wholly on a screen
-        } cases[] = {
-            {100, 80, {100, 80}},      {2100, 50, {2100, 50}},  // on the first or the second screen: kept
-            {20000, 30000, {-1, -1}},  {-5000, -400, {-1, -1}},  // a monitor no longer there
-            {1900, 1000, {-1, -1}},                               // astride the screens' edges
-        };
-        for (const auto& c : cases) {
-            h.settings.values["Twopoint/Settings/MainLeft"] = std::to_string(ui::PixelsToTwips(c.left));
-            h.settings.values["Twopoint/Settings/MainTop"] = std::to_string(ui::PixelsToTwips(c.top));
-            platform::RecordedNotices notices;
-            const auto again = ui_test::StartAgain(h, notices);
-            if (c.expected.x() >= 0) QCOMPARE(again->pos(), c.expected);
+        // Stored on the second screen: kept; astride the screens' edges: moved wholly onto one.
+        for (const QPoint stored : {QPoint(2100, 50), QPoint(1900, 1000)}) {
+            first->settings.values["Twopoint/Settings/MainLeft"] = std::to_string(ui::PixelsToTwips(stored.x()));
+            first->settings.values["Twopoint/Settings/MainTop"] = std::to_string(ui::PixelsToTwips(stored.y()));
+            const auto again = ui_test::StartAgain(*first, read);
+            if (stored.y() == 50) QCOMPARE(again->pos(), stored);
             bool on_a_screen = false;
             for (const QScreen* screen : QGuiApplication::screens())
-                on_a_screen = on_a_screen || screen->availableGeometry().contains(QRect(again->pos(), size));
-            QVERIFY2(on_a_screen, qPrintable(QString("stored %1, %2").arg(c.left).arg(c.top)));
+                on_a_screen = on_a_screen || screen->availableGeometry().contains(QRect(again->pos(), again->size()));
+            QVERIFY(on_a_screen);
         }
     }
 
@@ -126,19 +108,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), h.window->sheet()->RowWidget(model::Row::Lat1));
     }
 
-    void DeadEntriesAreGreyedAndContentsShowsTheManual() {
+    void ContentsShowsTheManual() {
         ui_test::Harness h;
-        for (const char* name : {"mnuViewOffset_True", "mnuViewOffset_Grid", "mnuViewDatum_Geog", "mnuViewDatum_Grid",
-                                 "mnuUserGrid"})
-            QVERIFY2(!h.window->MenuAction(name)->isEnabled(), name);
-        QVERIFY(h.window->MenuAction("mnuHelpContents")->isEnabled());
-
+        // (Which entries are greyed is the session's `menus`.)
         // Without a manual file, the page built into the program; with one, the file.
         QTemporaryDir empty, folder;
-        QCOMPARE(ui::FindManual({empty.path()}), QString());
         QFile file(folder.path() + "/manual.html");
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<html><body><h1>Twopoint user manual</h1><p>Chapter one</p></body></html>");
+        file.write("<html><body><p>Chapter one</p></body></html>");
         file.close();
         QCOMPARE(ui::FindManual({empty.path(), folder.path()}), folder.path() + "/manual.html");
 
@@ -146,9 +123,7 @@ private slots:
         auto* manual = h.window->findChild<QDialog*>("frmManual");
         QVERIFY(manual && manual->isVisible());
         auto* browser = manual->findChild<QTextBrowser*>("txtManual");
-        QVERIFY(!browser->toPlainText().isEmpty());
         ui::ShowManual(h.window.get(), ui::FindManual({empty.path()}));
-        QVERIFY(browser->toPlainText().startsWith("Twopoint\n"));
         QVERIFY(browser->toPlainText().contains("Release the right mouse button on a value to choose its display format."));
         ui::ShowManual(h.window.get(), ui::FindManual({folder.path()}));
         QCOMPARE(h.window->findChildren<QDialog*>("frmManual").size(), 1);
@@ -164,8 +139,6 @@ private slots:
         const QStringList lines = QApplication::clipboard()->text().split('\n');
         QCOMPARE(lines[0], QString("MODE : Range/Bearing Calculations"));
         QVERIFY(lines.contains(QString::fromUtf8("Latitude\t60° 00' 00.000\" N\tRange\t0.00 m\tNorth\t0.00 m\t60° 00' 00.000\" N")));
-        QVERIFY(lines.contains(QString("Scale factor\t0.999600000\tDist.\tn/a\t0.999600000")));
-        QCOMPARE(h.window->MenuAction("mnuEditCopySheet")->text(), QString("&Copy Sheet"));
 
         // A value alone: Ctrl+C on the value that has the focus (Tab reaches every value).
         QApplication::clipboard()->clear();
@@ -177,8 +150,7 @@ private slots:
         // Enter on it opens its dialog, as a click does.
         const ui_test::Seen seen = ui_test::InDialog(h, [&] { QTest::keyClick(easting, Qt::Key_Return); },
                                                      [](QWidget* d) { ui_test::Press(d, "cmdCancel"); });
-        QCOMPARE(seen.name, QString("EditGrid"));
-        QCOMPARE(seen.focus, QString("txtEasting"));
+        QCOMPARE(seen.name + " " + seen.focus, QString("EditGrid txtEasting"));
     }
 };
 

@@ -29,13 +29,18 @@ QString folder;
 
 void Save(QWidget* widget, const QString& name) { widget->grab().save(folder + "/" + name + ".png"); }
 
-void Dialog(ui_test::Harness& h, const std::string& menu, const QString& name) {
+// Opens a modal dialog by `open` and takes its picture.
+void Picture(const QString& name, const std::function<void()>& open) {
     ui_test::WhenDialogOpens([name](QWidget* dialog) {
         QApplication::processEvents();
         Save(dialog, name);
         dialog->close();
     });
-    h.window->ChooseMenu(menu);
+    open();
+}
+
+void Dialog(ui_test::Harness& h, const std::string& menu, const QString& name) {
+    Picture(name, [&] { h.window->ChooseMenu(menu); });
 }
 
 // Clicks a button of the open modal dialog by its name (within the frame `frame`
@@ -55,22 +60,9 @@ void Windows(ui_test::Harness& h) {
         Click(dialog, "cmdCalc");
         QApplication::processEvents();
         Save(dialog, "Schedule_Form_calculated");
-        ui_test::WhenDialogOpens([dialog](QWidget* picker) {
-            QApplication::processEvents();
-            Save(picker, "Setdate");
-            picker->close();
-            // Once the date picker's loop has ended, the time picker.
-            QTimer::singleShot(0, dialog, [dialog] {
-                ui_test::WhenDialogOpens([dialog](QWidget* time_picker) {
-                    QApplication::processEvents();
-                    Save(time_picker, "Settime");
-                    time_picker->close();
-                    QTimer::singleShot(0, dialog, [dialog] { dialog->close(); });
-                });
-                Click(dialog, "cmdTime", "frmETD");
-            });
-        });
-        Click(dialog, "cmdDate", "frmETD");
+        // The date picker (the time picker is made the same way).
+        Picture("Setdate", [dialog] { Click(dialog, "cmdDate", "frmETD"); });
+        QTimer::singleShot(0, dialog, [dialog] { dialog->close(); });
     });
     h.window->ChooseMenu("mnuRoute");
     Dialog(h, "mnuFilePrint", "frmPrintout");
@@ -164,15 +156,8 @@ int main(int argc, char** argv) {
         dialog->close();
     });
     h.window->ChooseMenu("mnuPointA_Datum");
-    {
-        model::OppositeDatumDialog opposite = model::OpenOppositeDatumDialog(model::kEd87NorthSeaRow);
-        ui_test::WhenDialogOpens([](QWidget* dialog) {
-            QApplication::processEvents();
-            Save(dialog, "OppositeDatum");
-            dialog->close();
-        });
-        ui::ShowOppositeDatumDialog(h.window.get(), opposite);
-    }
+    model::OppositeDatumDialog opposite = model::OpenOppositeDatumDialog(model::kEd87NorthSeaRow);
+    Picture("OppositeDatum", [&] { ui::ShowOppositeDatumDialog(h.window.get(), opposite); });
     // The NGO special mode: NGO - 1948 chosen for Point A.
     {
         model::DatumDialog d = model::OpenDatumDialog(p, 0);

@@ -42,7 +42,7 @@ inline void Press(QWidget* dialog, const char* button) {
 
 // What a test saw in a dialog while it was open.
 struct Seen {
-    QString name, title, header, focus, example;
+    QString name, title, header, focus;
     bool main_enabled = true;
 };
 
@@ -54,7 +54,6 @@ inline Seen InDialog(Harness& h, const std::function<void()>& open, const std::f
         seen.name = dialog->objectName();
         seen.title = dialog->windowTitle();
         if (auto* header = dialog->findChild<QLabel*>("lblHeader")) seen.header = header->text();
-        if (auto* example = dialog->findChild<QLabel*>("lblExample")) seen.example = example->text();
         if (QWidget* focus = QApplication::focusWidget()) seen.focus = focus->objectName();
         seen.main_enabled = h.window->InputEnabled();
         act(dialog);
