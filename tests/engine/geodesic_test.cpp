@@ -182,9 +182,6 @@ TEST(GeodeticDirect, AgreesWithVincentyAndComesBackThroughTheInverse) {
                 EXPECT_NEAR((end.latitude - ref.latitude) * kA, 0, end_error);
                 EXPECT_NEAR((end.longitude - ref.longitude) * kA * std::cos(ref.latitude), 0, end_error);
             }
-    const auto north = GeodeticDirect(60 * kRadPerDeg, l1, 100000.0, 0.0, kA, kE2);
-    EXPECT_EQ(north.longitude, l1);
-    EXPECT_GT(north.latitude, 60 * kRadPerDeg);
     // Along a meridian onto the pole (sin psi exactly 1 is the pole); due east on the equator.
     const auto pole = GeodeticDirect(kHalfPi - 1e-9, 0.3, 1e-9 * kA, 0.0, kA, kE2);
     EXPECT_NEAR(pole.latitude, kHalfPi, 1e-9);

@@ -73,7 +73,7 @@ TEST(GreatCircleRhumbLine, MeridiansEquatorAndA180thMeridianCrossing) {
     // 60 NM per degree; the course's arccosine near 1 keeps about 2e-6 rad (0.4") on a
     // meridian; 179 E to 179 W is 2 degrees eastwards (to the 2.4e-7 rad resolution of a
     // single-precision longitude near 180 degrees).
-    const float east = static_cast<float>(kHalfPi), west = static_cast<float>(engine::kTwoPi - east);
+    const float east = static_cast<float>(kHalfPi);
     const struct {
         double lat1, lon1, lat2, lon2;
         float distance, great_circle_course, rhumb_line_course, distance_tolerance, course_tolerance;
@@ -81,7 +81,6 @@ TEST(GreatCircleRhumbLine, MeridiansEquatorAndA180thMeridianCrossing) {
         {59, 5, 61.5, 5, 150, 0, 0, 2e-4f, 3e-6f},
         {61.5, 5, 59, 5, 150, float(kPi), float(kPi), 2e-4f, 3e-6f},
         {0, 3, 0, 4, 60, east, 1.5707964f, 1e-5f, 0},
-        {0, 4, 0, 3, 60, west, west, 1e-5f, 5e-7f},
         {0, 179, 0, -179, 120, east, 1.5707964f, 1e-3f, 1e-6f},
         {0, -179, 0, 179, 120, float(engine::kThreeHalfPi), float(engine::kThreeHalfPi), 1e-3f, 1e-6f},
     };

@@ -8,6 +8,7 @@
 #include "engine/constants.h"
 #include "platform/locale.h"
 #include "text/display_formats.h"
+#include "text/format_dialogs.h"
 #include "text/number_text.h"
 #include "text/typed_input.h"
 
@@ -306,17 +307,12 @@ TEST(LatLon, DecimalFormRefusesWhatItCannotRead) {
     }
 }
 
+// The record the bearing format dialog makes for an option and its decimals.
 text::FormatRecord Bearing(int option, int decimals) {
-    static const double factors[] = {57.29577951307855, 57.29577951307855, 57.29577951307855, 1.0,
-                                     63.66197723675394};
-    static const char* units[] = {" deg", " deg", " deg", " rad", " gon"};
-    text::FormatRecord record = text::DefaultFormats().pub_BrgFormat;
-    record.Option = option;
-    record.Decimals = decimals;
-    record.Factor = factors[option];
-    record.Unit = units[option];
-    record.Pattern = decimals == 0 ? "0" : "0." + std::string(decimals, '0');
-    return record;
+    auto dialog = text::OpenFormatDialog(text::DefaultFormats(), text::FormatDialogKind::Bearing);
+    text::ChooseOption(*dialog, option);
+    text::ChooseDecimals(*dialog, decimals);
+    return dialog->record;
 }
 
 struct BearingParse {
