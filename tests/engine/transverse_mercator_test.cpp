@@ -93,9 +93,6 @@ TEST(TransverseMercator, APointAcrossTheDateLineFromItsMeridian) {
     const auto east = engine::GeogToGrid(pc, 50 * kDeg, 180.1 * kDeg);
     EXPECT_NEAR(west.N, east.N, 1e-6);
     EXPECT_NEAR(west.E, east.E, 1e-6);
-    EXPECT_DOUBLE_EQ(engine::WithinHalfTurn(engine::kPi), engine::kPi);
-    EXPECT_DOUBLE_EQ(engine::WithinHalfTurn(-engine::kPi), -engine::kPi);
-    EXPECT_DOUBLE_EQ(engine::WithinHalfTurn(4.0), 4.0 - engine::kTwoPi);
 }
 
 TEST(TransverseMercator, ScaleFactorAndConvergence) {

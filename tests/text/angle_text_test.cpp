@@ -207,33 +207,6 @@ TEST(ParseDM, SecondsTypedAfterTheMinutesAreRead) {
     }
 }
 
-TEST(AngleText, LetterInsideANumberIsRefused) {
-    // A letter O typed for a zero once ended the field unnoticed ("6O 0 0 N" read 6 N).
-    // The text is refused with a notice, and left as typed.
-    const struct {
-        const char* typed;
-        const char* kind;
-        bool seconds_form;
-        const char* notice;
-    } cases[] = {
-        {"6O 0 0 N", "LAT", true, "6O 0 0 N!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
-        {"N 60 30", "LAT", true, "N 60 30!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
-        {"45d30m", "BRG", true, "45d30m!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
-    };
-    for (const auto& c : cases) {
-        platform::RecordedNotices recorded;
-        std::string typed = c.typed;
-        EXPECT_THROW(c.seconds_form ? text::ParseDMS(typed, c.kind, 4, recorded.Sink())
-                                    : text::ParseDM(typed, c.kind, 4, recorded.Sink()),
-                     text::InputRefused)
-            << c.typed;
-        EXPECT_EQ(typed, c.typed);
-        EXPECT_EQ(Lines(recorded.notices), Want{Illegal(c.notice)}) << c.typed;
-    }
-    // The DOS degree mark "ø" between the fields is no letter.
-    EXPECT_NEAR(Dms("60\u00F8 30' N", "LAT").value, 60.5, 1e-12);
-}
-
 text::FormatRecord Geographic(int option, int decimals) {
     text::FormatRecord record = text::DefaultFormats().pub_GeogFormat;
     record.Option = option;
@@ -285,23 +258,6 @@ TEST(LatLon, ParseByRecord) {
         EXPECT_NEAR(value, c.degrees * engine::kRadPerDeg, 1e-15) << c.typed;
         EXPECT_EQ(typed, c.shown);
         EXPECT_EQ(Lines(recorded.notices), c.notices) << c.typed;
-    }
-}
-
-TEST(LatLon, DecimalFormRefusesWhatItCannotRead) {
-    const struct {
-        const char* typed;
-        const char* kind;
-        const char* notice;
-    } cases[] = {
-        {"6O.5", "LAT", "6O.5!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
-        {"12 m", "LON", "12 m!   LONGITUDE FORMAT ERROR. Unknown unit. Allowed: deg, rad, gon"},
-    };
-    for (const auto& c : cases) {
-        platform::RecordedNotices recorded;
-        std::string typed = c.typed;
-        EXPECT_THROW(text::ParseLatLon(typed, c.kind, Geographic(2, 4), recorded.Sink()), text::InputRefused);
-        EXPECT_EQ(Lines(recorded.notices), Want{Illegal(c.notice)}) << c.typed;
     }
 }
 
@@ -365,14 +321,41 @@ TEST(Bearing, WrapsIntoTheCircle) {
             << c.typed;
     }
     // Far outside the circle the wrap still ends inside it.
-    platform::RecordedNotices refused;
-    std::string letter_o = "1O0";
-    EXPECT_THROW(text::ParseBearing(letter_o, Bearing(2, 1), refused.Sink()), text::InputRefused);
-    EXPECT_EQ(Lines(refused.notices),
-              Want{Illegal("1O0!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed")});
     const double far = ParseBrg("-1e300", Bearing(3, 3)).value;
     EXPECT_GE(far, 0);
     EXPECT_LT(far, engine::kTwoPi);
+}
+
+TEST(AngleText, RefusedTextsAreLeftAsTypedWithOneNotice) {
+    // A letter O typed for a zero once ended the field unnoticed ("6O 0 0 N" read 6 N).
+    enum Reader { kDegrees, kLatLon, kBearing };
+    const struct {
+        const char* typed;
+        const char* kind;
+        Reader reader;
+        const char* notice;
+    } cases[] = {
+        {"6O 0 0 N", "LAT", kDegrees, "6O 0 0 N!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"N 60 30", "LAT", kDegrees, "N 60 30!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"45d30m", "BRG", kDegrees, "45d30m!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
+        {"6O.5", "LAT", kLatLon, "6O.5!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"12 m", "LON", kLatLon, "12 m!   LONGITUDE FORMAT ERROR. Unknown unit. Allowed: deg, rad, gon"},
+        {"1O0", "BRG", kBearing, "1O0!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
+    };
+    for (const auto& c : cases) {
+        platform::RecordedNotices recorded;
+        std::string typed = c.typed;
+        const auto read = [&] {
+            if (c.reader == kDegrees) return text::ParseDMS(typed, c.kind, 4, recorded.Sink());
+            if (c.reader == kLatLon) return text::ParseLatLon(typed, c.kind, Geographic(2, 4), recorded.Sink());
+            return text::ParseBearing(typed, Bearing(2, 1), recorded.Sink());
+        };
+        EXPECT_THROW(read(), text::InputRefused) << c.typed;
+        EXPECT_EQ(typed, c.typed);
+        EXPECT_EQ(Lines(recorded.notices), Want{Illegal(c.notice)}) << c.typed;
+    }
+    // The DOS degree mark "ø" between the fields is no letter.
+    EXPECT_NEAR(Dms("60\u00F8 30' N", "LAT").value, 60.5, 1e-12);
 }
 
 // Format then parse gives back the shown value, and the parse leaves the text as it was.
