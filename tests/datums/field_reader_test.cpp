@@ -47,11 +47,7 @@ TEST(FieldReader, FailuresNameFileLineAndField) {
             EXPECT_EQ(e.what(), message);
         }
     };
-    expect_error("\"A\",1,2\n\"B\",5x,1\n", "\"Ellipser.vdx\", line 2: field a: '5x' is not a number");
-    expect_error("\"A\",6378137,298\n\"B\",6378137\n", "\"Ellipser.vdx\", line 2: the file ends before field InvF");
-    expect_error("\"A\",6378137,abc\n", "\"Ellipser.vdx\", line 1: field InvF: 'abc' is not a number");
     expect_error("\"A,6378137,298\n", "\"Ellipser.vdx\", line 1: field Name: the closing double quote is missing");
-    expect_error("\"A\",,298\n", "\"Ellipser.vdx\", line 1: field a: '' is not a number");
     expect_error("\"A\",1e999,298\n", "\"Ellipser.vdx\", line 1: field a: '1e999' is out of range");
 
     auto r = FieldReaderFromText("2.5,40000", "Molodens.vdx");

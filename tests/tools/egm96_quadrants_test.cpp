@@ -17,18 +17,17 @@ namespace fs = std::filesystem;
 void PutBigEndian(std::ofstream& out, std::uint64_t bits, int bytes) {
     for (int k = bytes - 1; k >= 0; --k) out.put(static_cast<char>((bits >> (8 * k)) & 0xff));
 }
-void PutDouble(std::ofstream& out, double d) {
-    std::uint64_t bits;
-    std::memcpy(&bits, &d, 8);
-    PutBigEndian(out, bits, 8);
-}
 
 // Linear in latitude and longitude away from the antimeridian cell.
 double Field(double lat, double lon) { return 2 * lat + 0.125 * lon; }
 
 // The GTX header: the south-west corner, the steps and the grid's size.
 void PutHeader(std::ofstream& out, double south, double west, double step, int rows, int columns) {
-    for (double d : {south, west, step, step}) PutDouble(out, d);
+    for (double d : {south, west, step, step}) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &d, 8);
+        PutBigEndian(out, bits, 8);
+    }
     PutBigEndian(out, static_cast<std::uint32_t>(rows), 4);
     PutBigEndian(out, static_cast<std::uint32_t>(columns), 4);
 }
