@@ -84,18 +84,14 @@ TEST_F(DataSafety, WithoutSoundDataFilesTheProgramStopsAndWritesNothing) {
     fs::copy(TWOPOINT_TEST_DATA_DIR, data_dir, fs::copy_options::recursive);
     const std::string ellipsoids = ReadBytes(data_dir / "Ellipser.vdx");
     const std::string path = (data_dir / "Ellipser.vdx").string();
-    const std::string not_regular = "\"Ellipser.vdx\": the file cannot be read (" + path + " is not a regular file)";
     const struct {
         std::function<void()> damage;
         std::string problem;
     } cases[] = {
         {[&] { fs::remove(path); }, "\"Ellipser.vdx\": the file is missing or cannot be opened (" + path + ")"},
-        {[&] { fs::remove(data_dir / "Molodens.vdx"); },
-         "\"Molodens.vdx\": the file is missing or cannot be opened (" + (data_dir / "Molodens.vdx").string() + ")"},
         {[&] { WriteBytes(path, ""); }, "\"Ellipser.vdx\": the file holds no rows"},
-        {[&] { WriteBytes(path, "\r\n  \r\n"); }, "\"Ellipser.vdx\": the file holds no rows"},
-        {[&] { fs::remove(path), fs::create_directory(path); }, not_regular},
-        {[&] { fs::remove(path), ::mkfifo(path.c_str(), 0644); }, not_regular},
+        {[&] { fs::remove(path), ::mkfifo(path.c_str(), 0644); },
+         "\"Ellipser.vdx\": the file cannot be read (" + path + " is not a regular file)"},
         {[&] { WriteBytes(path, ellipsoids + "\"Clarke 1880\",6378249.145\r\n"); },
          "\"Ellipser.vdx\", line " + std::to_string(std::count(ellipsoids.begin(), ellipsoids.end(), '\n') + 1) +
              ": the file ends before field InvF"},
@@ -104,7 +100,6 @@ TEST_F(DataSafety, WithoutSoundDataFilesTheProgramStopsAndWritesNothing) {
     };
     WriteBytes(user_dir / "Polvant.ini", kDefaultSetupFile);
     WriteBytes(user_dir / "UserDatums.vdx", UserDatumRow(1, "Contract"));
-    const std::string molodensky = ReadBytes(data_dir / "Molodens.vdx");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.problem);
         c.damage();
@@ -117,7 +112,6 @@ TEST_F(DataSafety, WithoutSoundDataFilesTheProgramStopsAndWritesNothing) {
         EXPECT_EQ(Entries(user_dir), (std::set<std::string>{"Polvant.ini", "UserDatums.vdx"}));
         fs::remove_all(path);
         WriteBytes(path, ellipsoids);
-        WriteBytes(data_dir / "Molodens.vdx", molodensky);
     }
 }
 
