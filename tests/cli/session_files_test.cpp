@@ -85,15 +85,9 @@ struct ScriptRun {
     bool started = false;
 };
 
-struct SessionFile {
-    std::vector<ScriptRun> runs;
-    std::vector<std::string> problems;  // lines the driver cannot read
-};
-
-SessionFile ReadSessionFile(const std::string& text) {
-    SessionFile file;
+std::vector<ScriptRun> ReadSessionFile(const std::string& text) {
     std::string options;
-    file.runs.push_back({options});
+    std::vector<ScriptRun> runs(1);
     bool last_was_expect = false;
     std::istringstream lines(text);
     int number = 0;
@@ -101,7 +95,7 @@ SessionFile ReadSessionFile(const std::string& text) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#') continue;
-        ScriptRun* run = &file.runs.back();
+        ScriptRun* run = &runs.back();
         const auto [word, rest] = SplitWord(line);
         const bool expect = word == "expect";
         if (word == "options") {
@@ -110,35 +104,27 @@ SessionFile ReadSessionFile(const std::string& text) {
         } else if (word == "file" || word == "datafile" || word == "nodatafile" || word == "chmod" ||
                    word == "folder") {
             const auto [name, value] = SplitWord(rest);
-            if (run->started) {
-                file.runs.push_back({options});
-                run = &file.runs.back();
-            }
+            if (run->started) (run = &runs.emplace_back())->options = options;
             run->preparations.push_back({number, word, name, value});
         } else if (word == "restart") {
-            file.runs.push_back({options});
+            runs.emplace_back().options = options;
         } else if (expect) {
             run->started = true;
             auto [kind, after] = SplitWord(rest);
             Expectation e{number, kind, "", ""};
-            if (kind == "notice" || kind == "error" || kind == "status") {
+            if (kind == "error" || kind == "status") {
                 e.text = after;
-            } else if (kind == "output") {
-                e.text = Unescape(after);
-            } else if (kind == "no" && after == "notice") {
-                e.kind = "no-notice";
-            } else if (kind == "no") {
-                const auto [file_word, name] = SplitWord(after);
-                e.kind = "no-file";
-                e.name = name;
-                if (file_word != "file") file.problems.push_back(std::to_string(number) + ": " + line);
-            } else if (kind == "file") {
-                const auto [name, value] = SplitWord(after);
-                e.name = name;
-                const auto [mode, more] = SplitWord(value);
-                if (mode == "unchanged") e.kind = "file-unchanged";
-                else if (mode == "contains") e.kind = "file-contains", e.text = Unescape(more);
-                else e.text = Unescape(value);
+            } else if (kind == "output" || kind == "notice") {  // a whole line printed
+                e.text = kind == "notice" ? "notice: " + after : Unescape(after);
+                e.kind = "output";
+            } else if (kind == "no") {  // no notice, no file NAME
+                std::tie(e.kind, e.name) = SplitWord(after);
+                e.kind = "no-" + e.kind;
+            } else if (kind == "file") {  // file NAME TEXT, file NAME contains TEXT, file NAME unchanged
+                std::tie(e.name, e.text) = SplitWord(after);
+                const auto [mode, more] = SplitWord(e.text);
+                if (mode == "unchanged" || mode == "contains") e.kind = "file-" + mode, e.text = more;
+                e.text = Unescape(e.text);
             } else if (kind == "hidden") {
                 e.name = after;
             } else {
@@ -149,7 +135,7 @@ SessionFile ReadSessionFile(const std::string& text) {
                     e.text = e.text.substr(1, e.text.size() - 2);
                 e.kind = "row";
             }
-            if (e.kind == "status" || e.kind.rfind("file", 0) == 0 || e.kind == "no-file") {
+            if (e.kind == "status" || e.kind.rfind("file", 0) == 0 || e.kind == "no-file") {  // once the run has ended
                 run->at_end.push_back(e);
                 if (e.kind == "status") run->expects_errors = true;
             } else {
@@ -167,7 +153,7 @@ SessionFile ReadSessionFile(const std::string& text) {
         }
         last_was_expect = expect;
     }
-    return file;
+    return runs;
 }
 
 // The output of one run cut at its check markers: what the actions printed
@@ -204,15 +190,14 @@ class SessionFiles : public ::testing::TestWithParam<std::string> {};
 TEST_P(SessionFiles, Script) {
     const fs::path source = fs::path(TWOPOINT_SESSIONS_DIR) / (GetParam() + ".session");
     const std::string where = source.string();
-    const SessionFile file = ReadSessionFile(ReadBytes(source));
-    for (const auto& problem : file.problems) ADD_FAILURE() << where << ":" << problem << ": cannot read this line";
+    const std::vector<ScriptRun> runs = ReadSessionFile(ReadBytes(source));
 
     const fs::path scratch = session_run::FreshUserFolder("twopoint_session_file");
     const fs::path user_dir = scratch / "user";
     fs::path data_dir = TWOPOINT_TEST_DATA_DIR;
     fs::create_directories(user_dir);
 
-    for (const ScriptRun& run : file.runs) {
+    for (const ScriptRun& run : runs) {
         for (const Expectation& step : run.preparations) {
             if (step.kind == "datafile" || step.kind == "nodatafile") {
                 if (data_dir != scratch / "data") {
@@ -254,9 +239,9 @@ TEST_P(SessionFiles, Script) {
             const Expectation e = placed(raw);
             const CheckOutput& at = checks[check];
             const std::string place = where + ":" + std::to_string(e.line) + ": ";
-            const auto printed = [&](const std::string& wanted, bool whole) {
+            const auto printed = [&](bool whole) {
                 return std::any_of(at.printed.begin(), at.printed.end(), [&](const std::string& line) {
-                    return whole ? line == wanted : line.rfind("error: ", 0) == 0 && line.find(wanted) != std::string::npos;
+                    return whole ? line == e.text : line.rfind("error: ", 0) == 0 && line.find(e.text) != std::string::npos;
                 });
             };
             if (e.kind == "row") {
@@ -266,15 +251,13 @@ TEST_P(SessionFiles, Script) {
                     ADD_FAILURE() << place << e.name << " reads '" << found->second << "', expected '" << e.text << "'";
             } else if (e.kind == "hidden") {
                 if (at.rows.count(e.name)) ADD_FAILURE() << place << e.name << " is shown: '" << at.rows.at(e.name) << "'";
-            } else if (e.kind == "notice") {
-                if (!printed("notice: " + e.text, true)) ADD_FAILURE() << place << "no notice " << e.text << show();
             } else if (e.kind == "no-notice") {
                 for (const auto& line : at.printed)
                     if (line.rfind("notice: ", 0) == 0) ADD_FAILURE() << place << "unexpected " << line;
             } else if (e.kind == "error") {
-                if (!printed(e.text, false)) ADD_FAILURE() << place << "no error line with " << e.text << show();
+                if (!printed(false)) ADD_FAILURE() << place << "no error line with " << e.text << show();
             } else if (e.kind == "output") {
-                if (!printed(e.text, true)) ADD_FAILURE() << place << "no line " << e.text << show();
+                if (!printed(true)) ADD_FAILURE() << place << "no line " << e.text << show();
             } else {
                 ADD_FAILURE() << place << "unknown expectation '" << e.kind << "'";
             }
