@@ -225,8 +225,8 @@ TEST(BatchConveniences, FromFilesOnDisk) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
-        const auto folder = session_run::FreshUserFolder("twopoint_batch");
-        fs::create_directories(folder);
+        const scratch::Folder scratch_folder("twopoint_batch");
+        const fs::path& folder = scratch_folder.path;
         for (const auto& file : c.files) {
             fs::create_directories((folder / file.name).parent_path());
             std::ofstream(folder / file.name, std::ios::binary) << file.text;
@@ -239,7 +239,6 @@ TEST(BatchConveniences, FromFilesOnDisk) {
         if (!c.written.name.empty()) {
             EXPECT_EQ(ReadFile(folder / c.written.name), c.written.text);
         }
-        fs::remove_all(folder);
     }
 }
 

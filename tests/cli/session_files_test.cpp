@@ -192,17 +192,17 @@ TEST_P(SessionFiles, Script) {
     const std::string where = source.string();
     const std::vector<ScriptRun> runs = ReadSessionFile(ReadBytes(source));
 
-    const fs::path scratch = session_run::FreshUserFolder("twopoint_session_file");
-    const fs::path user_dir = scratch / "user";
+    const scratch::Folder root("twopoint_session_file");
+    const fs::path user_dir = root.path / "user";
     fs::path data_dir = TWOPOINT_TEST_DATA_DIR;
     fs::create_directories(user_dir);
 
     for (const ScriptRun& run : runs) {
         for (const Expectation& step : run.preparations) {
             if (step.kind == "datafile" || step.kind == "nodatafile") {
-                if (data_dir != scratch / "data") {
-                    fs::copy(data_dir, scratch / "data", fs::copy_options::recursive);
-                    data_dir = scratch / "data";
+                if (data_dir != root.path / "data") {
+                    fs::copy(data_dir, root.path / "data", fs::copy_options::recursive);
+                    data_dir = root.path / "data";
                 }
                 if (step.kind == "nodatafile") fs::remove_all(data_dir / step.name);
                 else std::ofstream(data_dir / step.name, std::ios::binary | std::ios::app) << Unescape(step.text);
@@ -282,11 +282,6 @@ TEST_P(SessionFiles, Script) {
             }
         }
     }
-    std::error_code ignored;
-    fs::permissions(scratch, fs::perms::owner_all, fs::perm_options::add, ignored);
-    for (const auto& entry : fs::recursive_directory_iterator(scratch, ignored))
-        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(scratch, ignored);
 }
 
 // The files' names (letters, digits and underscores) name the tests.

@@ -18,9 +18,11 @@ struct Folder {
     explicit Folder(const std::string& stem = "twopoint") {
         static int counter = 0;
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = std::filesystem::temp_directory_path() /
-               (stem + "_" + (test ? std::string(test->test_suite_name()) + "_" + test->name() : "") + "_" +
-                std::to_string(::getpid()) + "_" + std::to_string(counter++));
+        std::string name = stem + "_" + (test ? std::string(test->test_suite_name()) + "_" + test->name() : "") +
+                           "_" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+        for (char& c : name)
+            if (c == '/') c = '_';  // parameterised tests: "Suite/Case/0"
+        path = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path);
     }
