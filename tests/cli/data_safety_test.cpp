@@ -23,10 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using setup_files::kDefaultSetupFile;
-using setup_files::ReadBytes;
-using setup_files::WithGroup;
-using setup_files::WriteBytes;
+using namespace setup_files;  // the defaults' setup file, its groups, and bytes in and out
 
 const std::string kNotStored =
     " Setup file Polvant.ini not stored! (If an existing Polvant.ini file was established by Administrator and "

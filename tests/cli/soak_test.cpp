@@ -17,7 +17,6 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -80,13 +79,10 @@ public:
         moved_ = {Distance(a, place(0)) > 0, Distance(b, place(1)) > 0};
         edited_ = (moved_[0] || moved_[1]) && (action.rfind("geog", 0) == 0 || action.rfind("grid ", 0) == 0 ||
                             action.rfind("cart", 0) == 0 || action.find("offset") != std::string::npos);
-        history_.push_back(action);
-        if (history_.size() > 12) history_.pop_front();
         const std::string failure = Check();
         if (failure.empty()) return true;
-        std::string recent;
-        for (const auto& line : history_) recent += "\n  " + line;
-        ADD_FAILURE() << failure << "\nafter the actions:" << recent << "\noutput of the last:\n" << out_.str();
+        // The seed and the count repeat the run up to here.
+        ADD_FAILURE() << failure << "\nafter action " << actions << ": " << action << "\nwhich printed:\n" << out_.str();
         return false;
     }
 
@@ -97,7 +93,6 @@ private:
     fs::path folder_;
     std::ostringstream out_;
     std::unique_ptr<cli::Session> session_;
-    std::deque<std::string> history_;
     std::string saved_path_;  // the setup file the last save wrote
     std::string broken_;      // an invariant an action itself found broken
     int line_ = 0;
@@ -162,10 +157,6 @@ private:
 
     std::string Bearing() { return Chance(0.1) ? Number(Real(-720, 720), 3) : Angle(360, "", ""); }
 
-    std::string Name() {
-        return Pick({"", "Well A", "B-2", "\u00C5sgard Tr\u00F8ll", "\"quoted\"", "a,b", "x y ", "n/a", "'"});
-    }
-
     // ---- Actions -------------------------------------------------------------
 
     // Picks a dialog does not offer in the state at hand (a special datum in
@@ -198,7 +189,7 @@ private:
             line = Chance(0.1) ? "cart " + i + " " + Length(7e6, 1e9) + "; " + Length(7e6, 1e9) + "; " + Length(7e6, 1e9)
                                : "cart " + i + " " + Number(xyz.X, 3) + "; " + Number(xyz.Y, 3) + "; " + Number(xyz.Z, 3);
         } else if (kind < 44) {
-            line = "name " + Int(2) + " " + Name();
+            line = "name " + Int(2) + " " + Pick({"", "Well A", "\u00C5sgard Tr\u00F8ll", "\"quoted\"", "a,b", "x y ", "n/a", "'"});
         } else if (kind < 52) {
             line = "mode " + Int(1);
         } else if (kind < 56) {
