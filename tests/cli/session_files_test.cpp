@@ -4,7 +4,6 @@
 // describes the lines.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -18,15 +17,12 @@
 
 #include "session_file_list.h"
 #include "session_run.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using scratch::ReadBytes;
 
 // C escapes of file texts: \r \n \t \\ \xHH.
 std::string Unescape(const std::string& text) {
@@ -46,12 +42,6 @@ std::string Unescape(const std::string& text) {
         } else bytes += next;
     }
     return bytes;
-}
-
-// A quoted text shows its leading and trailing blanks: "111.421 km ".
-std::string Unquote(const std::string& text) {
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return text.substr(1, text.size() - 2);
-    return text;
 }
 
 std::pair<std::string, std::string> SplitWord(const std::string& text) {
@@ -75,24 +65,17 @@ std::string Placed(const std::string& text, const fs::path& user_dir, const fs::
                    next_year);
 }
 
+// An expectation (kind: row, hidden, notice, no-notice, error, output, status,
+// file...) or something done to the folders before a run starts (kind: file,
+// datafile, nodatafile, folder, chmod).
 struct Expectation {
     int line = 0;
-    std::string kind;  // row, hidden, state, notice, no-notice, error, output, status, file...
-    std::string name;
-    std::string text;
-};
-
-// Something done to the folders before a run starts.
-struct Preparation {
-    int line = 0;
-    std::string what;  // file, datafile, nodatafile, chmod
-    std::string name;
-    std::string text;
+    std::string kind, name, text;
 };
 
 struct ScriptRun {
     std::string options;
-    std::vector<Preparation> preparations;
+    std::vector<Expectation> preparations;
     std::string script;
     int checks = 0;
     std::vector<std::pair<int, Expectation>> checked;  // check number, expectation
@@ -101,21 +84,9 @@ struct ScriptRun {
     bool started = false;
 };
 
-ScriptRun MakeRun(const std::string& options) {
-    ScriptRun run;
-    run.options = options;
-    return run;
-}
-
-struct SessionFile {
-    std::vector<ScriptRun> runs;
-    std::vector<std::string> problems;  // lines the driver cannot read
-};
-
-SessionFile ReadSessionFile(const std::string& text) {
-    SessionFile file;
+std::vector<ScriptRun> ReadSessionFile(const std::string& text) {
     std::string options;
-    file.runs.push_back(MakeRun(options));
+    std::vector<ScriptRun> runs(1);
     bool last_was_expect = false;
     std::istringstream lines(text);
     int number = 0;
@@ -123,7 +94,7 @@ SessionFile ReadSessionFile(const std::string& text) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#') continue;
-        ScriptRun* run = &file.runs.back();
+        ScriptRun* run = &runs.back();
         const auto [word, rest] = SplitWord(line);
         const bool expect = word == "expect";
         if (word == "options") {
@@ -132,49 +103,38 @@ SessionFile ReadSessionFile(const std::string& text) {
         } else if (word == "file" || word == "datafile" || word == "nodatafile" || word == "chmod" ||
                    word == "folder") {
             const auto [name, value] = SplitWord(rest);
-            if (run->started) {
-                file.runs.push_back(MakeRun(options));
-                run = &file.runs.back();
-            }
+            if (run->started) (run = &runs.emplace_back())->options = options;
             run->preparations.push_back({number, word, name, value});
         } else if (word == "restart") {
-            file.runs.push_back(MakeRun(options));
+            runs.emplace_back().options = options;
         } else if (expect) {
             run->started = true;
             auto [kind, after] = SplitWord(rest);
             Expectation e{number, kind, "", ""};
-            if (kind == "notice" || kind == "error") {
+            if (kind == "error" || kind == "status") {
                 e.text = after;
-            } else if (kind == "output") {
-                e.text = Unescape(after);
-            } else if (kind == "no" && after == "notice") {
-                e.kind = "no-notice";
-            } else if (kind == "no") {
-                const auto [file_word, name] = SplitWord(after);
-                e.kind = "no-file";
-                e.name = name;
-                if (file_word != "file") file.problems.push_back(std::to_string(number) + ": " + line);
-            } else if (kind == "status") {
-                e.text = after;
-            } else if (kind == "file") {
-                const auto [name, value] = SplitWord(after);
-                e.name = name;
-                const auto [mode, more] = SplitWord(value);
-                if (mode == "unchanged") e.kind = "file-unchanged";
-                else if (mode == "contains") e.kind = "file-contains", e.text = Unescape(more);
-                else e.text = Unescape(value);
+            } else if (kind == "output" || kind == "notice") {  // a whole line printed
+                e.text = kind == "notice" ? "notice: " + after : Unescape(after);
+                e.kind = "output";
+            } else if (kind == "no") {  // no notice, no file NAME
+                std::tie(e.kind, e.name) = SplitWord(after);
+                e.kind = "no-" + e.kind;
+            } else if (kind == "file") {  // file NAME TEXT, file NAME contains TEXT, file NAME unchanged
+                std::tie(e.name, e.text) = SplitWord(after);
+                const auto [mode, more] = SplitWord(e.text);
+                if (mode == "unchanged" || mode == "contains") e.kind = "file-" + mode, e.text = more;
+                e.text = Unescape(e.text);
             } else if (kind == "hidden") {
                 e.name = after;
-            } else if (kind == "state") {
-                const auto [field, value] = SplitWord(after);
-                e.name = field;
-                e.text = value;
             } else {
+                // A sheet row or a state field: both are printed NAME<TAB>TEXT. A quoted
+                // text shows its leading and trailing blanks: "111.421 km ".
+                std::tie(e.name, e.text) = kind == "state" ? SplitWord(after) : std::pair(kind, after);
+                if (e.text.size() >= 2 && e.text.front() == '"' && e.text.back() == '"')
+                    e.text = e.text.substr(1, e.text.size() - 2);
                 e.kind = "row";
-                e.name = kind;
-                e.text = Unquote(after);
             }
-            if (e.kind == "status" || e.kind.rfind("file", 0) == 0 || e.kind == "no-file") {
+            if (e.kind == "status" || e.kind.rfind("file", 0) == 0 || e.kind == "no-file") {  // once the run has ended
                 run->at_end.push_back(e);
                 if (e.kind == "status") run->expects_errors = true;
             } else {
@@ -192,7 +152,7 @@ SessionFile ReadSessionFile(const std::string& text) {
         }
         last_was_expect = expect;
     }
-    return file;
+    return runs;
 }
 
 // The output of one run cut at its check markers: what the actions printed
@@ -229,26 +189,25 @@ class SessionFiles : public ::testing::TestWithParam<std::string> {};
 TEST_P(SessionFiles, Script) {
     const fs::path source = fs::path(TWOPOINT_SESSIONS_DIR) / (GetParam() + ".session");
     const std::string where = source.string();
-    const SessionFile file = ReadSessionFile(ReadBytes(source));
-    for (const auto& problem : file.problems) ADD_FAILURE() << where << ":" << problem << ": cannot read this line";
+    const std::vector<ScriptRun> runs = ReadSessionFile(ReadBytes(source));
 
-    const fs::path scratch = session_run::FreshUserFolder("twopoint_session_file");
-    const fs::path user_dir = scratch / "user";
+    const scratch::Folder root("twopoint_session_file");
+    const fs::path user_dir = root.path / "user";
     fs::path data_dir = TWOPOINT_TEST_DATA_DIR;
     fs::create_directories(user_dir);
 
-    for (const ScriptRun& run : file.runs) {
-        for (const Preparation& step : run.preparations) {
-            if (step.what == "datafile" || step.what == "nodatafile") {
-                if (data_dir != scratch / "data") {
-                    fs::copy(data_dir, scratch / "data", fs::copy_options::recursive);
-                    data_dir = scratch / "data";
+    for (const ScriptRun& run : runs) {
+        for (const Expectation& step : run.preparations) {
+            if (step.kind == "datafile" || step.kind == "nodatafile") {
+                if (data_dir != root.path / "data") {
+                    fs::copy(data_dir, root.path / "data", fs::copy_options::recursive);
+                    data_dir = root.path / "data";
                 }
-                if (step.what == "nodatafile") fs::remove_all(data_dir / step.name);
+                if (step.kind == "nodatafile") fs::remove_all(data_dir / step.name);
                 else std::ofstream(data_dir / step.name, std::ios::binary | std::ios::app) << Unescape(step.text);
-            } else if (step.what == "file") {
+            } else if (step.kind == "file") {
                 std::ofstream(user_dir / step.name, std::ios::binary | std::ios::app) << Unescape(step.text);
-            } else if (step.what == "folder") {
+            } else if (step.kind == "folder") {
                 fs::create_directories(user_dir / step.name);
             } else {
                 ::chmod((user_dir / step.name).c_str(), static_cast<mode_t>(std::stoi(step.text, nullptr, 8)));
@@ -279,9 +238,9 @@ TEST_P(SessionFiles, Script) {
             const Expectation e = placed(raw);
             const CheckOutput& at = checks[check];
             const std::string place = where + ":" + std::to_string(e.line) + ": ";
-            const auto printed = [&](const std::string& wanted, bool whole) {
+            const auto printed = [&](bool whole) {
                 return std::any_of(at.printed.begin(), at.printed.end(), [&](const std::string& line) {
-                    return whole ? line == wanted : line.rfind("error: ", 0) == 0 && line.find(wanted) != std::string::npos;
+                    return whole ? line == e.text : line.rfind("error: ", 0) == 0 && line.find(e.text) != std::string::npos;
                 });
             };
             if (e.kind == "row") {
@@ -291,20 +250,13 @@ TEST_P(SessionFiles, Script) {
                     ADD_FAILURE() << place << e.name << " reads '" << found->second << "', expected '" << e.text << "'";
             } else if (e.kind == "hidden") {
                 if (at.rows.count(e.name)) ADD_FAILURE() << place << e.name << " is shown: '" << at.rows.at(e.name) << "'";
-            } else if (e.kind == "state") {
-                const auto found = at.rows.find(e.name);
-                if (found == at.rows.end() || found->second != e.text)
-                    ADD_FAILURE() << place << e.name << " is '" << (found == at.rows.end() ? "(missing)" : found->second)
-                                  << "', expected '" << e.text << "'";
-            } else if (e.kind == "notice") {
-                if (!printed("notice: " + e.text, true)) ADD_FAILURE() << place << "no notice " << e.text << show();
             } else if (e.kind == "no-notice") {
                 for (const auto& line : at.printed)
                     if (line.rfind("notice: ", 0) == 0) ADD_FAILURE() << place << "unexpected " << line;
             } else if (e.kind == "error") {
-                if (!printed(e.text, false)) ADD_FAILURE() << place << "no error line with " << e.text << show();
+                if (!printed(false)) ADD_FAILURE() << place << "no error line with " << e.text << show();
             } else if (e.kind == "output") {
-                if (!printed(e.text, true)) ADD_FAILURE() << place << "no line " << e.text << show();
+                if (!printed(true)) ADD_FAILURE() << place << "no line " << e.text << show();
             } else {
                 ADD_FAILURE() << place << "unknown expectation '" << e.kind << "'";
             }
@@ -329,19 +281,10 @@ TEST_P(SessionFiles, Script) {
             }
         }
     }
-    std::error_code ignored;
-    fs::permissions(scratch, fs::perms::owner_all, fs::perm_options::add, ignored);
-    for (const auto& entry : fs::recursive_directory_iterator(scratch, ignored))
-        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(scratch, ignored);
 }
 
+// The files' names (letters, digits and underscores) name the tests.
 INSTANTIATE_TEST_SUITE_P(Sessions, SessionFiles, ::testing::ValuesIn(kSessionFileNames),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             std::string name = info.param;
-                             for (char& c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             return name;
-                         });
+                         [](const auto& info) { return info.param; });
 
 }  // namespace

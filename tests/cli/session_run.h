@@ -2,14 +2,13 @@
 // Runs the built twopoint-calc on a standard input and reads back what it
 // printed, standard output and standard error together.
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/scratch_folder.h"
 
 namespace session_run {
 
@@ -33,30 +32,14 @@ struct Output {
     }
 };
 
-// A fresh folder name of this process for every call (not yet made).
-inline std::filesystem::path FreshUserFolder(const std::string& stem) {
-    static int counter = 0;
-    const auto folder = std::filesystem::temp_directory_path() /
-                        (stem + "_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-    std::filesystem::remove_all(folder);
-    return folder;
-}
-
 // Runs twopoint-calc ARGUMENTS with `input` as its standard input.
 inline Output RunCalc(const std::string& arguments, const std::string& input) {
-    const std::filesystem::path input_file = FreshUserFolder("twopoint_calc_input");
-    std::ofstream(input_file, std::ios::binary) << input;
-    const std::string command =
-        std::string("'") + TWOPOINT_CALC_PROGRAM + "' " + arguments + " < '" + input_file.string() + "' 2>&1";
-    Output result;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.text.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    std::filesystem::remove(input_file);
+    const scratch::Folder folder("twopoint_calc");
+    folder.Write("input", input);
+    const int raw = std::system(("'" TWOPOINT_CALC_PROGRAM "' " + arguments + " < '" + folder.File("input") + "' > '" +
+                                 folder.File("output") + "' 2>&1")
+                                    .c_str());
+    Output result{scratch::ReadBytes(folder.path / "output"), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, {}};
     std::istringstream lines(result.text);
     for (std::string line; std::getline(lines, line);) result.lines.push_back(line);
     return result;

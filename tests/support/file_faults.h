@@ -3,14 +3,11 @@
 // tests. Permissions do not stop root, under whom the tests may run, so each
 // fault has a form that holds for root as well.
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 
 namespace faults {
-
-inline bool RunningAsRoot() { return ::geteuid() == 0; }
 
 // While it lives, no file of the process can grow beyond `bytes`: a write
 // past it fails with EFBIG, as writes fail on a full disk. (The signal the

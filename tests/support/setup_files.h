@@ -1,8 +1,6 @@
 #pragma once
 // Files for the model and session tests: the setup file of the start-up
 // defaults byte for byte, edits of it, and temporary folders to write into.
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -86,25 +84,6 @@ inline void WriteBytes(const std::filesystem::path& file, const std::string& byt
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
-// A fresh empty folder of this process, removed with everything in it (its
-// permissions restored first, for the tests that take them away).
-struct TempFolder {
-    std::filesystem::path path;
-    explicit TempFolder(const std::string& stem = "twopoint_test") {
-        static int counter = 0;
-        path = std::filesystem::temp_directory_path() /
-               (stem + "_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::permissions(path, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    std::string File(const std::string& name) const { return (path / name).string(); }
-};
+using TempFolder = scratch::Folder;
 
 }  // namespace setup_files

@@ -9,12 +9,6 @@
 
 namespace checks {
 
-inline bool HoldsNonFiniteWord(const std::string& text) {
-    std::string lower;
-    for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
-}
-
 // The first visible value row (the rows of the six display groups, captions
 // aside) that is empty or shows a NaN or an infinity: "lblLat(0): 'nan '".
 inline std::optional<std::string> BadValueRow(const model::Sheet& sheet) {
@@ -22,9 +16,10 @@ inline std::optional<std::string> BadValueRow(const model::Sheet& sheet) {
         const auto row = static_cast<model::Row>(k);
         if (!sheet[row].visible || model::GroupOf(row) < 0 || model::ColumnOf(row) == model::Column::Caption)
             continue;
-        const std::string& text = sheet[row].text;
-        if (text.empty() || HoldsNonFiniteWord(text))
-            return std::string(model::RowName(row)) + ": '" + text + "'";
+        std::string text = sheet[row].text;
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (text.empty() || text.find("nan") != std::string::npos || text.find("inf") != std::string::npos)
+            return std::string(model::RowName(row)) + ": '" + sheet[row].text + "'";
     }
     return std::nullopt;
 }
