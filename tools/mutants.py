@@ -127,6 +127,20 @@ def sample(args):
     print(f"{len(candidates)} candidate mutants, {args.count} drawn", file=sys.stderr)
 
 
+def read_table(path):
+    """The rows of a tab-separated table with a header line; none without a path."""
+    if not path:
+        return []
+    with open(path) as table:
+        return list(csv.DictReader(table, delimiter="\t"))
+
+
+def placed_mutants(args):
+    """The sample with the --moved rows put in place of their mutants."""
+    moved = {row["id"]: row for row in read_table(args.moved)}
+    return [dict(mutant, **moved.get(mutant["id"], {})) for mutant in read_table(args.mutants)]
+
+
 def read_renames(path):
     """Pairs of old and new text, one per line separated by a tab."""
     if not path:
@@ -192,17 +206,9 @@ def failed_tests(root, build, timeout):
 
 
 def run(args):
-    with open(args.mutants) as table:
-        mutants = list(csv.DictReader(table, delimiter="\t"))
+    mutants = placed_mutants(args)
     renames = read_renames(args.renames)
-    moved = {}
-    if args.moved:
-        with open(args.moved) as table:
-            moved = {row["id"]: row for row in csv.DictReader(table, delimiter="\t")}
-    done = set()
-    if os.path.exists(args.results):
-        with open(args.results) as table:
-            done = {row["id"] for row in csv.DictReader(table, delimiter="\t")}
+    done = {row["id"] for row in read_table(args.results)} if os.path.exists(args.results) else set()
     fresh = not os.path.exists(args.results)
     with open(args.results, "a") as out:
         writer = csv.writer(out, delimiter="\t", lineterminator="\n")
@@ -212,8 +218,6 @@ def run(args):
             if mutant["id"] in done:
                 continue
             started = time.time()
-            if mutant["id"] in moved:
-                mutant = dict(mutant, **moved[mutant["id"]])
             place = locate(args.root, mutant, renames)
             if place is None:
                 writer.writerow([mutant["id"], mutant["file"], mutant["line"], mutant["old"],
@@ -253,15 +257,8 @@ def run(args):
 
 def check(args):
     """Lists the mutants whose line cannot be found in the tree (before a run)."""
-    with open(args.mutants) as table:
-        mutants = list(csv.DictReader(table, delimiter="\t"))
     renames = read_renames(args.renames)
-    moved = {}
-    if args.moved:
-        with open(args.moved) as table:
-            moved = {row["id"]: row for row in csv.DictReader(table, delimiter="\t")}
-    for mutant in mutants:
-        mutant = dict(mutant, **moved.get(mutant["id"], {}))
+    for mutant in placed_mutants(args):
         place = locate(args.root, mutant, renames)
         if place is None:
             print(f"gone {mutant['id']}: {mutant['file']}:{mutant['line']} {mutant['text'].strip()}")
@@ -273,8 +270,7 @@ def check(args):
 
 
 def summary(args):
-    with open(args.results) as table:
-        rows = list(csv.DictReader(table, delimiter="\t"))
+    rows = read_table(args.results)
     counts = {}
     for row in rows:
         counts[row["status"]] = counts.get(row["status"], 0) + 1
