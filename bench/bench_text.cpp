@@ -12,14 +12,14 @@ namespace {
 void BM_FormatDMS(benchmark::State& state) {
     double angle = 60.504305555555556;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(text::FormatDMS(angle, "LAT", 4));
+        benchmark::DoNotOptimize(text::FormatDMS(angle, text::AngleKind::Latitude, 4));
         angle += 1e-7;
     }
 }
 BENCHMARK(BM_FormatDMS);
 
 void BM_FormatDM(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(text::FormatDM(-3.2512345, "LON", 4));
+    for (auto _ : state) benchmark::DoNotOptimize(text::FormatDM(-3.2512345, text::AngleKind::Longitude, 4));
 }
 BENCHMARK(BM_FormatDM);
 
@@ -27,7 +27,7 @@ void BM_ParseDMS(benchmark::State& state) {
     const platform::NoticeSink silent;
     for (auto _ : state) {
         std::string typed = "60 30 15,5";
-        benchmark::DoNotOptimize(text::ParseDMS(typed, "LAT", 4, silent));
+        benchmark::DoNotOptimize(text::ParseDMS(typed, text::AngleKind::Latitude, 4, silent));
         benchmark::DoNotOptimize(typed);
     }
 }
@@ -37,7 +37,7 @@ void BM_ParseDMSNormalised(benchmark::State& state) {
     const platform::NoticeSink silent;
     for (auto _ : state) {
         std::string typed = "060\u00B0 30' 15.5000\" W";
-        benchmark::DoNotOptimize(text::ParseDMS(typed, "LON", 4, silent));
+        benchmark::DoNotOptimize(text::ParseDMS(typed, text::AngleKind::Longitude, 4, silent));
     }
 }
 BENCHMARK(BM_ParseDMSNormalised);

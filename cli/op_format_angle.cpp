@@ -6,7 +6,7 @@ namespace {
 
 constexpr cli::FieldSpec kFields[] = {{"value"}};
 
-std::string FormatByForm(const std::string& form, double degrees, const std::string& kind, int decimals) {
+std::string FormatByForm(const std::string& form, double degrees, text::AngleKind kind, int decimals) {
     if (form == "dms") return text::FormatDMS(degrees, kind, decimals);
     if (form == "dm") return text::FormatDM(degrees, kind, decimals);
     if (form == "dms-compact") return text::FormatDMSCompact(degrees, kind, decimals);
@@ -15,7 +15,7 @@ std::string FormatByForm(const std::string& form, double degrees, const std::str
 }
 
 cli::RecordFunction Prepare(const cli::Arguments& args) {
-    const std::string kind = args.GetOr("kind", "LAT");
+    const text::AngleKind kind = cli::AngleKindOption(args);
     const std::string form = args.GetOr("form", "dms");
     const int decimals = cli::ParseIntegerField(args.GetOr("decimals", "4"), "--decimals");
     FormatByForm(form, 0.0, kind, decimals);  // rejects a wrong --form before any input

@@ -7,7 +7,7 @@
 namespace {
 
 cli::RecordFunction Prepare(const cli::Arguments& args) {
-    const std::string kind = args.GetOr("kind", "LAT");
+    const text::AngleKind kind = cli::AngleKindOption(args);
     const std::string form = args.GetOr("form", "dms");
     if (form != "dms" && form != "dm") throw cli::RecordError("--form must be dms or dm");
     const int decimals = cli::ParseIntegerField(args.GetOr("decimals", "4"), "--decimals");

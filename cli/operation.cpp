@@ -130,6 +130,16 @@ int ParseIntegerField(std::string_view text, std::string_view field_name) {
     return static_cast<int>(v);
 }
 
+text::AngleKind AngleKindOption(const Arguments& args) {
+    std::string name = args.GetOr("kind", "LAT");
+    for (char& c : name)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (name == "LAT") return text::AngleKind::Latitude;
+    if (name == "LON") return text::AngleKind::Longitude;
+    if (name == "BRG") return text::AngleKind::Bearing;
+    throw RecordError("--kind must be LAT, LON or BRG");
+}
+
 void CheckFieldCount(const Record& record, const FieldSpec* specs, std::size_t n, std::size_t min_count) {
     if (record.count < min_count) throw RecordError(std::string("missing field ") + specs[record.count].name);
     if (record.count > n)
@@ -168,7 +178,7 @@ double ReadDegreeText(std::string_view text, const FieldSpec& spec) {
             typed += text[i];
     }
     platform::RecordedNotices recorded;
-    const char* kind = spec.kind == FieldKind::Latitude ? "LAT" : "LON";
+    const text::AngleKind kind = spec.kind == FieldKind::Latitude ? text::AngleKind::Latitude : text::AngleKind::Longitude;
     double degrees = 0;
     try {
         degrees = text::ParseDMS(typed, kind, 4, recorded.Sink());
@@ -245,7 +255,7 @@ void LineWriter::Plain(double value) { Angle(value); }
 
 namespace {
 
-void AngleText(LineWriter& line, double degrees, const char* kind) {
+void AngleText(LineWriter& line, double degrees, text::AngleKind kind) {
     if (line.style.angle_form == AngleForm::DMS)
         line.Text(text::FormatDMS(degrees, kind, line.style.text_decimals));
     else
@@ -256,17 +266,17 @@ void AngleText(LineWriter& line, double degrees, const char* kind) {
 
 void LineWriter::Latitude(double degrees) {
     if (style.angle_form == AngleForm::Decimal) return Angle(degrees);
-    AngleText(*this, degrees, "LAT");
+    AngleText(*this, degrees, text::AngleKind::Latitude);
 }
 
 void LineWriter::Longitude(double degrees) {
     if (style.angle_form == AngleForm::Decimal) return Angle(degrees);
-    AngleText(*this, degrees, "LON");
+    AngleText(*this, degrees, text::AngleKind::Longitude);
 }
 
 void LineWriter::Bearing(double degrees) {
     if (style.angle_form == AngleForm::Decimal) return Angle(degrees);
-    AngleText(*this, degrees, "BRG");
+    AngleText(*this, degrees, text::AngleKind::Bearing);
 }
 
 }  // namespace cli

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/angle_text.h"
+
 namespace cli {
 
 // Parsed command line: "--name value" options, "--flag" switches.
@@ -124,6 +126,9 @@ std::vector<std::string> SplitFields(const std::string& line);
 // RecordError naming the field otherwise.
 double ParseNumberField(std::string_view text, std::string_view field_name);
 int ParseIntegerField(std::string_view text, std::string_view field_name);
+
+// The --kind option of the angle operations: LAT, LON or BRG in any case (default LAT).
+text::AngleKind AngleKindOption(const Arguments& args);
 
 // Requires between min_count (default: all) and N fields and reads them; angle
 // fields may be degree texts ("60 30 15.5N", "5d30'W"), read by the program's

@@ -19,6 +19,7 @@
 namespace model {
 
 using detail::Pt;
+using text::AngleKind;
 
 namespace {
 
@@ -53,7 +54,7 @@ bool Untouched(const ValueBehind& behind, const std::string& box) {
 
 // The default hemisphere of a text typed without its letter, then the box
 // reformatted; the value behind the new text is the one read from the typed text.
-void LeaveAngleBox(Program& program, std::string& box, ValueBehind& behind, const char* kind, bool default_on) {
+void LeaveAngleBox(Program& program, std::string& box, ValueBehind& behind, AngleKind kind, bool default_on) {
     // A box left as it was keeps its value: a decimal angle shows no letter, and
     // the default must not turn a northern point south.
     if (Untouched(behind, box)) return;
@@ -67,7 +68,7 @@ void LeaveAngleBox(Program& program, std::string& box, ValueBehind& behind, cons
 }
 
 // An angle box at OK: an edited text is read as when the box is left.
-double AngleAtOK(Program& program, std::string& box, ValueBehind& behind, const char* kind, bool default_on) {
+double AngleAtOK(Program& program, std::string& box, ValueBehind& behind, AngleKind kind, bool default_on) {
     LeaveAngleBox(program, box, behind, kind, default_on);
     return behind.value;
 }
@@ -118,30 +119,30 @@ GeographicDialog OpenGeographicDialog(Program& program, int i) {
     dialog.height = program.sheet.Text(At(Row::EllHgt0, i));
     const PointRecord& p = Pt(program, i);
     const auto& geographic = program.state.formats.pub_GeogFormat;
-    dialog.latitude_value = Behind(dialog.latitude, p.pub_Lat, text::FormatLatLon(p.pub_Lat, "LAT", false, geographic));
+    dialog.latitude_value = Behind(dialog.latitude, p.pub_Lat, text::FormatLatLon(p.pub_Lat, AngleKind::Latitude, false, geographic));
     dialog.longitude_value =
-        Behind(dialog.longitude, p.pub_Lon, text::FormatLatLon(p.pub_Lon, "LON", false, geographic));
+        Behind(dialog.longitude, p.pub_Lon, text::FormatLatLon(p.pub_Lon, AngleKind::Longitude, false, geographic));
     dialog.height_value = LengthBehind(dialog.height, p.pub_Hgt, detail::Formats(program).pub_HgtFormat);
     return dialog;
 }
 
 void LeaveLatitude(Program& program, GeographicDialog& dialog) {
     LeaveBox(program, [&] {
-        LeaveAngleBox(program, dialog.latitude, dialog.latitude_value, "LAT", program.state.pub_SouthLat_Default);
+        LeaveAngleBox(program, dialog.latitude, dialog.latitude_value, AngleKind::Latitude, program.state.pub_SouthLat_Default);
     });
 }
 
 void LeaveLongitude(Program& program, GeographicDialog& dialog) {
     LeaveBox(program, [&] {
-        LeaveAngleBox(program, dialog.longitude, dialog.longitude_value, "LON", program.state.pub_WestLong_Default);
+        LeaveAngleBox(program, dialog.longitude, dialog.longitude_value, AngleKind::Longitude, program.state.pub_WestLong_Default);
     });
 }
 
 bool GeographicDialogOK(Program& program, GeographicDialog& dialog) {
     const bool done = detail::Guarded(program, [&] {
-        const double latitude = AngleAtOK(program, dialog.latitude, dialog.latitude_value, "LAT",
+        const double latitude = AngleAtOK(program, dialog.latitude, dialog.latitude_value, AngleKind::Latitude,
                                           program.state.pub_SouthLat_Default);
-        const double longitude = AngleAtOK(program, dialog.longitude, dialog.longitude_value, "LON",
+        const double longitude = AngleAtOK(program, dialog.longitude, dialog.longitude_value, AngleKind::Longitude,
                                            program.state.pub_WestLong_Default);
         const double height =
             LengthAtOK(program, dialog.height, dialog.height_value, detail::Formats(program).pub_HgtFormat);

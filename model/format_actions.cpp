@@ -9,6 +9,8 @@
 
 namespace model {
 
+using text::AngleKind;
+
 namespace {
 
 void WriteValue(Program& program, text::SheetValue value) {
@@ -23,10 +25,10 @@ void WriteValue(Program& program, text::SheetValue value) {
     };
     switch (value) {
         case V::Lat:
-            per_point(Row::Lat0, [&](const PointRecord& p) { return text::FormatLatLon(p.pub_Lat, "LAT", false, f.pub_GeogFormat); });
+            per_point(Row::Lat0, [&](const PointRecord& p) { return text::FormatLatLon(p.pub_Lat, AngleKind::Latitude, false, f.pub_GeogFormat); });
             break;
         case V::Lon:
-            per_point(Row::Lon0, [&](const PointRecord& p) { return text::FormatLatLon(p.pub_Lon, "LON", false, f.pub_GeogFormat); });
+            per_point(Row::Lon0, [&](const PointRecord& p) { return text::FormatLatLon(p.pub_Lon, AngleKind::Longitude, false, f.pub_GeogFormat); });
             break;
         case V::TrueBrg:
             for (std::size_t i = 0; i < 2; ++i)

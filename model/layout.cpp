@@ -14,6 +14,7 @@
 namespace model {
 
 using detail::Pt;
+using text::AngleKind;
 
 namespace {
 
@@ -185,8 +186,8 @@ void ApplyDefaults(Program& program) {
     std::string longitude = "003\xC2\xB0 00' 00.0000E";
     for (int i = 0; i < 2; ++i) {
         const auto& geographic = program.state.formats.pub_GeogFormat;
-        Pt(program, i).pub_Lat = text::ParseLatLon(latitude, "LAT", geographic, program.platform.notices);
-        Pt(program, i).pub_Lon = text::ParseLatLon(longitude, "LON", geographic, program.platform.notices);
+        Pt(program, i).pub_Lat = text::ParseLatLon(latitude, AngleKind::Latitude, geographic, program.platform.notices);
+        Pt(program, i).pub_Lon = text::ParseLatLon(longitude, AngleKind::Longitude, geographic, program.platform.notices);
         Pt(program, i).pub_Hgt = 0.0;
     }
 }
@@ -261,13 +262,13 @@ std::vector<std::string> WidestTexts(const Program& program, Row row) {
     auto value = [](const text::FormatRecord& record) {
         return [&record](double metres) { return text::FormatValue(metres, record); };
     };
-    auto lat_lon = [&f](const char* kind, bool compact) {
+    auto lat_lon = [&f](AngleKind kind, bool compact) {
         return [&f, kind, compact](double degrees) {
             return text::FormatLatLon(degrees * engine::kRadPerDeg, kind, compact, f.pub_GeogFormat);
         };
     };
     auto bearing = [&f](double degrees) { return text::FormatBearing(degrees * engine::kRadPerDeg, f.pub_BrgFormat); };
-    auto deviation = [&](const char* kind) {
+    auto deviation = [&](AngleKind kind) {
         std::vector<std::string> texts;
         for (const std::string& angle : BothSigns(lat_lon(kind, true), kDeviationAngle))
             for (const std::string& metres : BothSigns(value(f.pub_HgtFormat), kDeviation))
@@ -279,8 +280,8 @@ std::vector<std::string> WidestTexts(const Program& program, Row row) {
     };
     std::vector<std::string> texts;
     switch (row) {
-        case Row::Lat0: case Row::Lat1: texts = BothSigns(lat_lon("LAT", false), kAngleLat); break;
-        case Row::Lon0: case Row::Lon1: texts = BothSigns(lat_lon("LON", false), kAngleLon); break;
+        case Row::Lat0: case Row::Lat1: texts = BothSigns(lat_lon(AngleKind::Latitude, false), kAngleLat); break;
+        case Row::Lon0: case Row::Lon1: texts = BothSigns(lat_lon(AngleKind::Longitude, false), kAngleLon); break;
         case Row::EllHgt0: case Row::EllHgt1: case Row::DHgt: case Row::DeltaHgt:
             texts = BothSigns(value(f.pub_HgtFormat), kHeight);
             break;
@@ -309,8 +310,8 @@ std::vector<std::string> WidestTexts(const Program& program, Row row) {
         case Row::GeoideHgt0: case Row::GeoideHgt1: case Row::GeoideUndulation0: case Row::GeoideUndulation1:
             texts = BothSigns(pattern("0.0", " m"), kHeight);
             break;
-        case Row::DeltaLat: texts = deviation("LAT"); break;
-        case Row::DeltaLon: texts = deviation("LON"); break;
+        case Row::DeltaLat: texts = deviation(AngleKind::Latitude); break;
+        case Row::DeltaLon: texts = deviation(AngleKind::Longitude); break;
         case Row::dx: case Row::dy: case Row::dz: texts = BothSigns(value(f.pub_CartFormat), kDeviation); break;
         case Row::DeltaNorthing: case Row::DeltaEasting:
             texts = BothSigns(value(f.pub_GridFormat), kDeviation);

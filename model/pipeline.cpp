@@ -17,6 +17,7 @@
 namespace model {
 
 using detail::Pt;
+using text::AngleKind;
 
 namespace {
 
@@ -30,8 +31,8 @@ const text::DisplayFormats& F(const Program& program) { return detail::Formats(p
 
 void WriteGeographicRows(Program& program, int i) {
     const PointRecord& p = Pt(program, i);
-    RowOf(program, Row::Lat0, i).text = text::FormatLatLon(p.pub_Lat, "LAT", false, F(program).pub_GeogFormat);
-    RowOf(program, Row::Lon0, i).text = text::FormatLatLon(p.pub_Lon, "LON", false, F(program).pub_GeogFormat);
+    RowOf(program, Row::Lat0, i).text = text::FormatLatLon(p.pub_Lat, AngleKind::Latitude, false, F(program).pub_GeogFormat);
+    RowOf(program, Row::Lon0, i).text = text::FormatLatLon(p.pub_Lon, AngleKind::Longitude, false, F(program).pub_GeogFormat);
     RowOf(program, Row::EllHgt0, i).text = text::FormatValue(p.pub_Hgt, F(program).pub_HgtFormat);
 }
 
@@ -146,7 +147,7 @@ void SetCartesian(Program& program, int i, double x, double y, double z) {
     std::string latitude_text = RowOf(program, Row::Lat0, i).text;
     const bool shown = latitude_text.find("n/a") == std::string::npos;
     const double start_latitude =
-        shown ? text::ParseLatLon(latitude_text, "LAT", F(program).pub_GeogFormat, program.platform.notices)
+        shown ? text::ParseLatLon(latitude_text, AngleKind::Latitude, F(program).pub_GeogFormat, program.platform.notices)
               : p.pub_Lat;
     const double start_height = shown ? text::ReadNumber(RowOf(program, Row::EllHgt0, i).text) : p.pub_Hgt;
     const engine::Geographic g =
@@ -377,10 +378,10 @@ void DatumShiftDisplay(Program& program, int s, const engine::Cartesian& shift_w
     const auto& hgt = F(program).pub_HgtFormat;
     const engine::OffsetNE ne = engine::GeodeticOffsetNE(a.pub_Lat, a.pub_Lon, b.pub_Lat, b.pub_Lon);
     Write(program, Row::DeltaLat,
-          text::FormatLatLon(b.pub_Lat - a.pub_Lat, "LAT", true, F(program).pub_GeogFormat) + " / " +
+          text::FormatLatLon(b.pub_Lat - a.pub_Lat, AngleKind::Latitude, true, F(program).pub_GeogFormat) + " / " +
               text::FormatValue(ne.north, hgt));
     Write(program, Row::DeltaLon,
-          text::FormatLatLon(b.pub_Lon - a.pub_Lon, "LON", true, F(program).pub_GeogFormat) + " / " +
+          text::FormatLatLon(b.pub_Lon - a.pub_Lon, AngleKind::Longitude, true, F(program).pub_GeogFormat) + " / " +
               text::FormatValue(ne.east, hgt));
     Write(program, Row::DeltaHgt, text::FormatValue(b.pub_Hgt - a.pub_Hgt, hgt));
     const auto& cart = F(program).pub_CartFormat;

@@ -15,7 +15,6 @@ namespace text {
 
 using detail::LongName;
 using detail::RefuseLetterInsideNumber;
-using detail::UpperAscii;
 using detail::UpperCharacter;
 
 namespace {
@@ -107,26 +106,28 @@ DmParts SplitDm(double magnitude, int decimals, char separator) {
     return parts;
 }
 
-const char* HemisphereSuffix(const std::string& upper_kind, bool negative) {
-    if (upper_kind == "LAT") return negative ? " S" : " N";
-    if (upper_kind == "LON") return negative ? " W" : " E";
+const char* HemisphereSuffix(AngleKind kind, bool negative) {
+    switch (kind) {
+        case AngleKind::Latitude: return negative ? " S" : " N";
+        case AngleKind::Longitude: return negative ? " W" : " E";
+        case AngleKind::Bearing: break;
+    }
     return "";
 }
 
-const char* DegreePattern(const std::string& upper_kind) { return upper_kind == "LAT" ? "00" : "000"; }
+const char* DegreePattern(AngleKind kind) { return kind == AngleKind::Latitude ? "00" : "000"; }
 
-std::string DmsText(double angle, const std::string& kind, int decimals, bool compact) {
-    const std::string upper = UpperAscii(kind);
+std::string DmsText(double angle, AngleKind kind, int decimals, bool compact) {
     const char separator = platform::CurrentNumberLocale().decimal_separator;
     const bool negative = angle < 0;
     const DmsParts parts = SplitDms(std::fabs(angle), decimals, separator);
-    const bool is_bearing = upper != "LAT" && upper != "LON";
+    const bool is_bearing = kind == AngleKind::Bearing;
     std::string out;
     out.reserve(32);
     // A bearing keeps its minus even when its degrees are 0.
     if (is_bearing && negative) out += '-';
     if (!compact || parts.degrees != 0) {
-        out += FormatPattern(parts.degrees, DegreePattern(upper), separator);
+        out += FormatPattern(parts.degrees, DegreePattern(kind), separator);
         out += kDegreeSign;
         out += ' ';
     }
@@ -136,26 +137,25 @@ std::string DmsText(double angle, const std::string& kind, int decimals, bool co
     }
     out += FormatPattern(parts.seconds, SecondsPattern(decimals), separator);
     out += '"';
-    out += HemisphereSuffix(upper, negative);
+    out += HemisphereSuffix(kind, negative);
     return out;
 }
 
-std::string DmText(double angle, const std::string& kind, int decimals, bool compact) {
-    const std::string upper = UpperAscii(kind);
+std::string DmText(double angle, AngleKind kind, int decimals, bool compact) {
     const char separator = platform::CurrentNumberLocale().decimal_separator;
     const DmParts parts = SplitDm(std::fabs(angle), decimals, separator);
     std::string out;
     out.reserve(32);
     // A bearing west of north (a convergence) keeps its minus, as in the DMS form.
-    if (upper != "LAT" && upper != "LON" && angle < 0) out += '-';
+    if (kind == AngleKind::Bearing && angle < 0) out += '-';
     if (!compact || parts.degrees != 0) {
-        out += FormatPattern(parts.degrees, DegreePattern(upper), separator);
+        out += FormatPattern(parts.degrees, DegreePattern(kind), separator);
         out += kDegreeSign;
         out += ' ';
     }
     out += FormatPattern(parts.minutes, MinutesPattern(decimals), separator);
     out += '\'';
-    out += HemisphereSuffix(upper, angle < 0);
+    out += HemisphereSuffix(kind, angle < 0);
     return out;
 }
 
@@ -242,25 +242,24 @@ void Tell(const platform::NoticeSink& notices, const std::string& text) {
     platform::Show(notices, text, platform::Icon::None);
 }
 
-double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
+double ParseDegreeText(std::string& text, AngleKind kind, int decimals,
                        const platform::NoticeSink& notices, bool with_seconds) {
-    const std::string upper = UpperAscii(kind);
-    const std::string long_name = LongName(upper);
+    const std::string long_name = LongName(kind);
     RefuseLetterInsideNumber(text, long_name, notices);
     try {
-        char32_t letter = upper == "LAT" ? U'N' : upper == "LON" ? U'E' : 0;
+        char32_t letter = kind == AngleKind::Latitude ? U'N' : kind == AngleKind::Longitude ? U'E' : 0;
         int degrees = 0;
         int whole_minutes = 0;     // minutes of the seconds form
         double decimal_minutes = 0;  // minutes of the decimal-minutes form
         double seconds = 0;
         bool negative = false;
 
-        if (const auto decimal = detail::DecimalWithUnit(text, upper)) {
+        if (const auto decimal = detail::DecimalWithUnit(text, kind)) {
             const double magnitude = std::fabs(decimal->degrees);
             const bool below = decimal->degrees < 0;
-            if (upper == "LAT" || upper == "LON") {
+            if (kind != AngleKind::Bearing) {
                 if (decimal->letter != 0) letter = decimal->letter;
-                else if (below) letter = upper == "LAT" ? U'S' : U'W';
+                else if (below) letter = kind == AngleKind::Latitude ? U'S' : U'W';
             } else {
                 negative = below;
             }
@@ -277,9 +276,9 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
                 s = s.substr(first, s.find_last_not_of(U' ') - first + 1);
             }
             if (!s.empty() && s[0] == '-') {
-                if (upper == "LAT") {
+                if (kind == AngleKind::Latitude) {
                     letter = U'S';
-                } else if (upper == "LON") {
+                } else if (kind == AngleKind::Longitude) {
                     letter = U'W';
                 } else {
                     negative = true;
@@ -299,14 +298,14 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
                     next = LastNumberStage(s, seconds, kSecondMark);
             }
             if (next == Next::Letter) {
-                if (upper == "LAT" || upper == "LON") {
+                if (kind != AngleKind::Bearing) {
                     if (s.size() == 1) {
                         letter = UpperCharacter(s[0]);
-                        if (upper == "LON" && letter == U'\u00D8') letter = U'E';
-                        if (upper == "LON" && letter == U'V') letter = U'W';
+                        if (kind == AngleKind::Longitude && letter == U'\u00D8') letter = U'E';
+                        if (kind == AngleKind::Longitude && letter == U'V') letter = U'W';
                     } else {
                         Exclaim(notices, EncodeUtf8(s) + "!   " + long_name +
-                                             (upper == "LAT"
+                                             (kind == AngleKind::Latitude
                                                   ? " CHARACTER FORMAT ERROR. Default, N, used"
                                                   : " CHARACTER FORMAT ERROR. Default, E, used"));
                     }
@@ -316,16 +315,16 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
 
         auto minutes_value = [&] { return with_seconds ? double(whole_minutes) : decimal_minutes; };
         const double total = degrees + minutes_value() / 60.0 + seconds / 3600.0;
-        if (upper == "LAT" && total > 90) {
+        if (kind == AngleKind::Latitude && total > 90) {
             Exclaim(notices, long_name + " FORMAT ERROR. Max 90 deg allowed");
             degrees = 90, whole_minutes = 0, decimal_minutes = 0, seconds = 0;
         }
-        if (upper == "LON" && total > 180) {
+        if (kind == AngleKind::Longitude && total > 180) {
             Exclaim(notices, long_name + " FORMAT ERROR. Max 180 deg allowed");
             degrees = 180, whole_minutes = 0, decimal_minutes = 0, seconds = 0;
         }
         double value = 0;
-        if (upper == "BRG" && negative) {
+        if (kind == AngleKind::Bearing && negative) {
             Exclaim(notices, long_name +
                                  " FORMAT ERROR. Negative values not allowed. Automatic adjustment "
                                  "to range 0-360 deg");
@@ -336,7 +335,7 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
             if (value <= 0) value = 360.0 * (turns + 1.0) - total;
             if (!(value > 0 && value <= 360.0)) throw engine::CalcError("Overflow");
         } else {
-            if (upper == "BRG" && degrees >= 360) {
+            if (kind == AngleKind::Bearing && degrees >= 360) {
                 Exclaim(notices, long_name +
                                      " FORMAT ERROR. Max value 360 deg. Automatic adjustment to "
                                      "range 0-360 deg");
@@ -355,11 +354,11 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
                 whole_minutes = 0;
                 decimal_minutes = 0;
             }
-            if (upper == "LAT" && letter != U'N' && letter != U'S') {
+            if (kind == AngleKind::Latitude && letter != U'N' && letter != U'S') {
                 Tell(notices, long_name + " FORMAT ERROR. Default, N, used");
                 letter = U'N';
             }
-            if (upper == "LON" && letter != U'E' && letter != U'W') {
+            if (kind == AngleKind::Longitude && letter != U'E' && letter != U'W') {
                 Tell(notices, long_name + " FORMAT ERROR. Default, E, used");
                 letter = U'E';
             }
@@ -367,7 +366,7 @@ double ParseDegreeText(std::string& text, const std::string& kind, int decimals,
             if (letter == U'S' || letter == U'W') value = -value;
         }
         std::string normalised =
-            with_seconds ? FormatDMS(value, upper, decimals) : FormatDM(value, upper, decimals);
+            with_seconds ? FormatDMS(value, kind, decimals) : FormatDM(value, kind, decimals);
         text = std::move(normalised);
         return value;
     } catch (const std::exception&) {
@@ -384,33 +383,33 @@ double CarryThreshold(int decimals) {
     return threshold + 5 * std::pow(10.0, -(decimals + 1));
 }
 
-std::string FormatDMS(double degrees, const std::string& kind, int decimals) {
+std::string FormatDMS(double degrees, AngleKind kind, int decimals) {
     return DmsText(degrees, kind, decimals, false);
 }
 
-std::string FormatDM(double degrees, const std::string& kind, int decimals) {
+std::string FormatDM(double degrees, AngleKind kind, int decimals) {
     return DmText(degrees, kind, decimals, false);
 }
 
-std::string FormatDMSCompact(double degrees, const std::string& kind, int decimals) {
+std::string FormatDMSCompact(double degrees, AngleKind kind, int decimals) {
     return DmsText(degrees, kind, decimals, true);
 }
 
-std::string FormatDMCompact(double degrees, const std::string& kind, int decimals) {
+std::string FormatDMCompact(double degrees, AngleKind kind, int decimals) {
     return DmText(degrees, kind, decimals, true);
 }
 
-double ParseDMS(std::string& text, const std::string& kind, int decimals,
+double ParseDMS(std::string& text, AngleKind kind, int decimals,
                 const platform::NoticeSink& notices) {
     return ParseDegreeText(text, kind, decimals, notices, true);
 }
 
-double ParseDM(std::string& text, const std::string& kind, int decimals,
+double ParseDM(std::string& text, AngleKind kind, int decimals,
                const platform::NoticeSink& notices) {
     return ParseDegreeText(text, kind, decimals, notices, false);
 }
 
-std::string FormatLatLon(double radians, const std::string& kind, bool compact,
+std::string FormatLatLon(double radians, AngleKind kind, bool compact,
                          const FormatRecord& geographic_format) {
     const double degrees = radians * engine::kDegPerRad;
     const int decimals = geographic_format.Decimals;
@@ -431,7 +430,7 @@ std::string FormatLatLon(double radians, const std::string& kind, bool compact,
     return out + " ";
 }
 
-double ParseLatLon(std::string& text, const std::string& kind, const FormatRecord& geographic_format,
+double ParseLatLon(std::string& text, AngleKind kind, const FormatRecord& geographic_format,
                    const platform::NoticeSink& notices) {
     double degrees = 0;
     switch (geographic_format.Option) {
@@ -442,13 +441,12 @@ double ParseLatLon(std::string& text, const std::string& kind, const FormatRecor
             degrees = ParseDM(text, kind, geographic_format.Decimals, notices);
             break;
         case 2: {
-            const std::string upper = UpperAscii(kind);
-            degrees = detail::ReadDecimalLatLon(text, upper, notices);
-            if (upper == "LAT" && std::fabs(degrees) > 90) {
+            degrees = detail::ReadDecimalLatLon(text, kind, notices);
+            if (kind == AngleKind::Latitude && std::fabs(degrees) > 90) {
                 platform::Show(notices, "Latitude max value 90 degrees !", platform::Icon::Question,
                                "Illegal coordinate");
                 degrees = std::copysign(90.0, degrees);
-            } else if (upper == "LON" && std::fabs(degrees) > 180) {
+            } else if (kind == AngleKind::Longitude && std::fabs(degrees) > 180) {
                 platform::Show(notices, "Longitude max value 180 degrees !", platform::Icon::Question,
                                "Illegal coordinate");
                 degrees = std::copysign(180.0, degrees);
@@ -464,9 +462,9 @@ double ParseLatLon(std::string& text, const std::string& kind, const FormatRecor
 std::string FormatBearing(double radians, const FormatRecord& bearing_format) {
     switch (bearing_format.Option) {
         case 0:
-            return FormatDMS(radians * engine::kDegPerRad, "BRG", bearing_format.Decimals) + " ";
+            return FormatDMS(radians * engine::kDegPerRad, AngleKind::Bearing, bearing_format.Decimals) + " ";
         case 1:
-            return FormatDM(radians * engine::kDegPerRad, "BRG", bearing_format.Decimals) + " ";
+            return FormatDM(radians * engine::kDegPerRad, AngleKind::Bearing, bearing_format.Decimals) + " ";
         default:
             return FormatPattern(radians * bearing_format.Factor, bearing_format.Pattern) +
                    bearing_format.Unit + " ";
@@ -476,10 +474,10 @@ std::string FormatBearing(double radians, const FormatRecord& bearing_format) {
 double ParseBearing(std::string& text, const FormatRecord& bearing_format,
                     const platform::NoticeSink& notices) {
     if (bearing_format.Option == 0) {
-        return ParseDMS(text, "BRG", bearing_format.Decimals, notices) * engine::kRadPerDeg;
+        return ParseDMS(text, AngleKind::Bearing, bearing_format.Decimals, notices) * engine::kRadPerDeg;
     }
     if (bearing_format.Option == 1) {
-        return ParseDM(text, "BRG", bearing_format.Decimals, notices) * engine::kRadPerDeg;
+        return ParseDM(text, AngleKind::Bearing, bearing_format.Decimals, notices) * engine::kRadPerDeg;
     }
     double bearing = engine::RequireFinite(detail::ReadDecimalBearing(text, bearing_format, notices), "ParseBearing");
     // Far outside the circle, whole turns are removed at once so that the

@@ -142,15 +142,15 @@ std::string ExampleText(const FormatDialog& dialog, const ExampleValues& values)
     switch (dialog.kind) {
         case FormatDialogKind::Geographic: {
             const double degrees = values.point_a_longitude * engine::kDegPerRad;
-            if (record.Option == 0) return FormatDMS(degrees, "LON", record.Decimals);
-            if (record.Option == 1) return FormatDM(degrees, "LON", record.Decimals);
+            if (record.Option == 0) return FormatDMS(degrees, AngleKind::Longitude, record.Decimals);
+            if (record.Option == 1) return FormatDM(degrees, AngleKind::Longitude, record.Decimals);
             if (record.Option == 2) return FormatPattern(degrees, record.Pattern) + record.Unit;
             return "";
         }
         case FormatDialogKind::Bearing: {
             const double degrees = values.true_bearing_ab * engine::kDegPerRad;
-            if (record.Option == 0) return FormatDMS(degrees, "BRG", record.Decimals);
-            if (record.Option == 1) return FormatDM(degrees, "BRG", record.Decimals);
+            if (record.Option == 0) return FormatDMS(degrees, AngleKind::Bearing, record.Decimals);
+            if (record.Option == 1) return FormatDM(degrees, AngleKind::Bearing, record.Decimals);
             return FormatPattern(values.true_bearing_ab * record.Factor, record.Pattern) + record.Unit;
         }
         case FormatDialogKind::Length: break;

@@ -55,8 +55,8 @@ void ChooseOption(FormatDialog& dialog, int option);
 void ChooseDecimals(FormatDialog& dialog, int decimals);
 
 // What the dialog's example line shows. Geographic: Point A's longitude
-// (pub_Lon(0), radians) as "LON"; bearing: the true bearing A→B (pub_TrueBrg(0),
-// radians) as "BRG"; length: 6666666.666666667 m grouped in the unit.
+// (pub_Lon(0), radians) as a longitude; bearing: the true bearing A→B (pub_TrueBrg(0),
+// radians) as a bearing; length: 6666666.666666667 m grouped in the unit.
 struct ExampleValues {
     double point_a_longitude = 0.0;
     double true_bearing_ab = 0.0;
@@ -73,7 +73,7 @@ void StoreFormat(const FormatDialog& dialog, DisplayFormats& formats);
 // value has one, i = 0 and 1). The differences are computed on the spot from the
 // points' values. Other values formatted by the record change at the next recompute.
 enum class SheetValue {
-    Lat, Lon,                             // FormatLatLon, "LAT"/"LON", compact clear
+    Lat, Lon,                             // FormatLatLon, compact clear
     TrueBrg, GridBrg,                     // FormatBearing
     Hgt,                                  // FormatValue from here on
     X, Y, Z,

@@ -32,9 +32,9 @@ char32_t UpperCharacter(char32_t c) {
     return c;
 }
 
-char32_t HemisphereLetter(char32_t c, const std::string& upper_kind) {
+char32_t HemisphereLetter(char32_t c, AngleKind kind) {
     const char32_t letter = UpperCharacter(c);
-    if (upper_kind == "LAT") return letter == U'N' || letter == U'S' ? letter : 0;
+    if (kind == AngleKind::Latitude) return letter == U'N' || letter == U'S' ? letter : 0;
     if (letter == U'E' || letter == U'\u00D8') return U'E';
     if (letter == U'W' || letter == U'V') return U'W';
     return 0;
@@ -42,7 +42,7 @@ char32_t HemisphereLetter(char32_t c, const std::string& upper_kind) {
 
 // The degree forms would take "45.5 deg" for degrees and minutes (the point
 // ends the degree field); with its unit it is read as the decimal it is.
-std::optional<DecimalAngle> DecimalWithUnit(const std::string& text, const std::string& upper_kind) {
+std::optional<DecimalAngle> DecimalWithUnit(const std::string& text, AngleKind kind) {
     static const std::regex pattern(R"(^ *([+-]?(?:[0-9]+(?:[.,][0-9]*)?|[.,][0-9]+)) *(deg|rad|gon) *(.*?) *$)",
                                     std::regex::icase);
     std::smatch match;
@@ -51,16 +51,19 @@ std::optional<DecimalAngle> DecimalWithUnit(const std::string& text, const std::
     const std::u32string tail = DecodeTyped(match[3].str());
     if (!tail.empty()) {
         if (tail.size() != 1) return std::nullopt;  // left to the field reader and its notices
-        angle.letter = HemisphereLetter(tail[0], upper_kind);
+        angle.letter = HemisphereLetter(tail[0], kind);
         if (angle.letter == 0) return std::nullopt;
     }
     angle.degrees = ReadNumber(match[1].str()) * DegreesPerTypedUnit(match[2].str());
     return angle;
 }
 
-std::string LongName(const std::string& upper_kind) {
-    if (upper_kind == "LAT") return "LATITUDE";
-    if (upper_kind == "LON") return "LONGITUDE";
+std::string LongName(AngleKind kind) {
+    switch (kind) {
+        case AngleKind::Latitude: return "LATITUDE";
+        case AngleKind::Longitude: return "LONGITUDE";
+        case AngleKind::Bearing: break;
+    }
     return "AZIMUTH";
 }
 
@@ -86,12 +89,12 @@ double ReadDecimalBearing(const std::string& text, const FormatRecord& bearing_f
 
 // "33.75 S", "-3.5 deg", "0.5 rad N": a letter decides the side, as in the
 // degree forms; without one the sign does.
-double ReadDecimalLatLon(const std::string& text, const std::string& upper_kind,
+double ReadDecimalLatLon(const std::string& text, AngleKind kind,
                          const platform::NoticeSink& notices) {
     const TypedNumber number = SplitTypedNumber(text);
     std::u32string rest = DecodeTyped(number.rest);
     char32_t letter = 0;
-    if (!rest.empty()) letter = HemisphereLetter(rest.back(), upper_kind);
+    if (!rest.empty()) letter = HemisphereLetter(rest.back(), kind);
     if (letter != 0) {
         rest.pop_back();
         while (!rest.empty() && rest.back() == U' ') rest.pop_back();
@@ -103,7 +106,7 @@ double ReadDecimalLatLon(const std::string& text, const std::string& upper_kind,
             bool digits = false;
             for (char32_t c : rest) digits = digits || IsDigit(c);
             RefuseInput(notices, text,
-                        LongName(upper_kind) + " " + (digits ? kLetterInNumberText : kUnknownAngleUnitText));
+                        LongName(kind) + " " + (digits ? kLetterInNumberText : kUnknownAngleUnitText));
         }
         degrees *= per_unit;
     }
@@ -129,10 +132,10 @@ void RefuseLetterInsideNumber(const std::string& text, const std::string& long_n
 
 namespace text {
 
-double ApplyHemisphereDefault(double parsed, const std::string& typed, const std::string& kind,
+double ApplyHemisphereDefault(double parsed, const std::string& typed, AngleKind kind,
                               bool default_on) {
     if (!(parsed > 0) || !default_on) return parsed;
-    const bool latitude = detail::UpperAscii(kind) == "LAT";
+    const bool latitude = kind == AngleKind::Latitude;
     // The letters that name the northern or eastern side ("Ø" and "ø" are the
     // Norwegian east, UTF-8 or a Windows-1252 byte).
     for (char32_t c : DecodeTyped(typed)) {
@@ -145,8 +148,8 @@ double ApplyHemisphereDefault(double parsed, const std::string& typed, const std
 LatLon ApplyHemisphereDefaults(LatLon parsed, const std::string& typed_latitude,
                                const std::string& typed_longitude, bool south_default,
                                bool west_default) {
-    parsed.latitude = ApplyHemisphereDefault(parsed.latitude, typed_latitude, "LAT", south_default);
-    parsed.longitude = ApplyHemisphereDefault(parsed.longitude, typed_longitude, "LON", west_default);
+    parsed.latitude = ApplyHemisphereDefault(parsed.latitude, typed_latitude, AngleKind::Latitude, south_default);
+    parsed.longitude = ApplyHemisphereDefault(parsed.longitude, typed_longitude, AngleKind::Longitude, west_default);
     return parsed;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/notices.h"
+#include "text/angle_text.h"
 #include "text/format_record.h"
 
 namespace text::detail {
@@ -14,8 +15,8 @@ namespace text::detail {
 std::string UpperAscii(const std::string& text);
 // Upper case of an ASCII or Latin-1 letter.
 char32_t UpperCharacter(char32_t c);
-// "LATITUDE", "LONGITUDE" or "AZIMUTH" for the kinds "LAT", "LON" and any other.
-std::string LongName(const std::string& upper_kind);
+// "LATITUDE", "LONGITUDE" or "AZIMUTH", the kind's name in the notices.
+std::string LongName(AngleKind kind);
 
 // A letter with a digit after it (a letter O typed for a zero, "6O 0 0 N"):
 // the notice "TYPED!   LONG NAME FORMAT ERROR. Letter inside a number not
@@ -25,7 +26,7 @@ void RefuseLetterInsideNumber(const std::string& text, const std::string& long_n
 
 // A hemisphere letter closing a decimal latitude (N, S) or longitude (E, W and
 // the Norwegian Ø, V), as 'N', 'S', 'E' or 'W'; 0 when c is none.
-char32_t HemisphereLetter(char32_t c, const std::string& upper_kind);
+char32_t HemisphereLetter(char32_t c, AngleKind kind);
 
 // A decimal number with an angle unit and at most a hemisphere letter, as the
 // degree forms may be given it. Degrees signed as typed; letter 0 when none.
@@ -33,12 +34,12 @@ struct DecimalAngle {
     double degrees = 0;
     char32_t letter = 0;
 };
-std::optional<DecimalAngle> DecimalWithUnit(const std::string& text, const std::string& upper_kind);
+std::optional<DecimalAngle> DecimalWithUnit(const std::string& text, AngleKind kind);
 
 // Signed decimal degrees of the decimal latitude or longitude form: a closing
 // hemisphere letter decides the side; an angle unit is converted; anything
 // else after the number is refused (InputRefused).
-double ReadDecimalLatLon(const std::string& text, const std::string& upper_kind, const platform::NoticeSink& notices);
+double ReadDecimalLatLon(const std::string& text, AngleKind kind, const platform::NoticeSink& notices);
 
 // A decimal bearing in radians: in the record's unit, or in deg, rad or gon
 // when one is typed; anything else after the number is refused.

@@ -22,16 +22,17 @@
 
 namespace {
 
-const char* const kKinds[] = {"LAT", "LON", "BRG"};
+using text::AngleKind;
+const AngleKind kKinds[] = {AngleKind::Latitude, AngleKind::Longitude, AngleKind::Bearing};
 
 // The largest |value| of a kind in degrees.
-double Limit(const std::string& kind) { return kind == "LAT" ? 90.0 : kind == "LON" ? 180.0 : 360.0; }
+double Limit(AngleKind kind) { return kind == AngleKind::Latitude ? 90.0 : kind == AngleKind::Longitude ? 180.0 : 360.0; }
 
-void RequireInRange(double degrees, const std::string& kind, const std::string& what) {
+void RequireInRange(double degrees, AngleKind kind, const std::string& what) {
     fuzz::RequireFinite(degrees, what);
     // The minute carry comes after the full-circle check and keeps the seconds,
     // so 359 60 59.9 reads as just under 360° 01'.
-    if (kind == "BRG") fuzz::Require(degrees >= 0 && degrees < 360.0 + 1.0 / 60, what + " outside 0 ... 360° 01'");
+    if (kind == AngleKind::Bearing) fuzz::Require(degrees >= 0 && degrees < 360.0 + 1.0 / 60, what + " outside 0 ... 360° 01'");
     else fuzz::Require(std::fabs(degrees) <= Limit(kind), what + " outside its hemisphere's range");
 }
 
@@ -49,7 +50,7 @@ void RequireRefusal(const platform::RecordedNotices& notices, const std::string&
     fuzz::Require(left == typed, "a refused text was changed");
 }
 
-void DegreeReader(bool with_seconds, const std::string& kind, int decimals, std::string text) {
+void DegreeReader(bool with_seconds, AngleKind kind, int decimals, std::string text) {
     platform::RecordedNotices first;
     const std::string typed = text;
     double value = 0;
@@ -69,7 +70,7 @@ void DegreeReader(bool with_seconds, const std::string& kind, int decimals, std:
     const double value_again = with_seconds ? text::ParseDMS(again, kind, decimals, second.Sink())
                                             : text::ParseDM(again, kind, decimals, second.Sink());
     // A bearing shown as 360° (359.99999° rounded) reads back as 0° with the wrap notice.
-    const bool full_circle = kind == "BRG" && text.rfind("360", 0) == 0;
+    const bool full_circle = kind == AngleKind::Bearing && text.rfind("360", 0) == 0;
     if (full_circle) return;
     const double last_field_unit = with_seconds ? std::pow(10.0, -std::min(decimals, 4)) / 3600.0
                                                 : std::pow(10.0, -std::min(decimals, 6)) / 60.0;
@@ -107,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         default: {
             // The format readers: ParseLatLon (a latitude or longitude) or ParseBearing.
             const bool bearing = reader % 4 == 3;
-            const std::string kind = bearing ? "BRG" : kKinds[detail % 2];
+            const AngleKind kind = bearing ? AngleKind::Bearing : kKinds[detail % 2];
             const auto record = bearing ? Record(text::FormatDialogKind::Bearing, detail % 5, detail / 5)
                                         : Record(text::FormatDialogKind::Geographic, detail / 2 % 3, detail / 6);
             const std::string typed = text;

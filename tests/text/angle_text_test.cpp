@@ -15,6 +15,7 @@
 namespace {
 
 using platform::Icon;
+constexpr auto kLat = text::AngleKind::Latitude, kLon = text::AngleKind::Longitude, kBrg = text::AngleKind::Bearing;
 
 struct Parsed {
     double value = 0;
@@ -22,7 +23,7 @@ struct Parsed {
     std::vector<platform::Notice> notices;
 };
 
-Parsed Parse(bool seconds_form, const std::string& typed, const std::string& kind, int decimals) {
+Parsed Parse(bool seconds_form, const std::string& typed, text::AngleKind kind, int decimals) {
     platform::RecordedNotices recorded;
     Parsed parsed;
     parsed.text = typed;
@@ -32,10 +33,10 @@ Parsed Parse(bool seconds_form, const std::string& typed, const std::string& kin
     return parsed;
 }
 
-Parsed Dms(const std::string& typed, const std::string& kind, int decimals = 4) {
+Parsed Dms(const std::string& typed, text::AngleKind kind, int decimals = 4) {
     return Parse(true, typed, kind, decimals);
 }
-Parsed Dm(const std::string& typed, const std::string& kind, int decimals = 4) {
+Parsed Dm(const std::string& typed, text::AngleKind kind, int decimals = 4) {
     return Parse(false, typed, kind, decimals);
 }
 
@@ -53,58 +54,58 @@ Want Lines(const std::vector<platform::Notice>& notices) {
 }
 
 TEST(AngleText, FormatWorkedExamples) {
-    EXPECT_EQ(text::FormatDM(60.5, "LAT", 4), "60\u00B0 30.0000' N");
-    EXPECT_EQ(text::FormatDM(-3.25, "LON", 4), "003\u00B0 15.0000' W");
-    EXPECT_EQ(text::FormatDMSCompact(-0.0012, "LAT", 4), "04.3200\" S");
-    EXPECT_EQ(text::FormatDMS(359.99999999, "BRG", 4), "360\u00B0 00' 00.0000\"");
-    EXPECT_EQ(text::FormatDMS(59.999999999, "LAT", 4), "60\u00B0 00' 00.0000\" N");
-    EXPECT_EQ(text::FormatDMSCompact(1.0001, "LON", 0), "001\u00B0 00\" E");
+    EXPECT_EQ(text::FormatDM(60.5, kLat, 4), "60\u00B0 30.0000' N");
+    EXPECT_EQ(text::FormatDM(-3.25, kLon, 4), "003\u00B0 15.0000' W");
+    EXPECT_EQ(text::FormatDMSCompact(-0.0012, kLat, 4), "04.3200\" S");
+    EXPECT_EQ(text::FormatDMS(359.99999999, kBrg, 4), "360\u00B0 00' 00.0000\"");
+    EXPECT_EQ(text::FormatDMS(59.999999999, kLat, 4), "60\u00B0 00' 00.0000\" N");
+    EXPECT_EQ(text::FormatDMSCompact(1.0001, kLon, 0), "001\u00B0 00\" E");
     // A bearing west of north (a convergence) keeps its minus in both degree forms.
-    EXPECT_EQ(text::FormatDM(-0.5, "BRG", 1), "-000\u00B0 30.0'");
-    EXPECT_EQ(text::FormatDMCompact(0.5, "lat", 1), "30.0' N");
-    EXPECT_EQ(text::FormatDMS(-10.5, "BRG", 0), "-010\u00B0 30' 00\"");
-    EXPECT_EQ(text::FormatDM(10.9999995, "LON", 4), "011\u00B0 00.0000' E");
+    EXPECT_EQ(text::FormatDM(-0.5, kBrg, 1), "-000\u00B0 30.0'");
+    EXPECT_EQ(text::FormatDMCompact(0.5, kLat, 1), "30.0' N");
+    EXPECT_EQ(text::FormatDMS(-10.5, kBrg, 0), "-010\u00B0 30' 00\"");
+    EXPECT_EQ(text::FormatDM(10.9999995, kLon, 4), "011\u00B0 00.0000' E");
     // Decimals 5 and above show four decimals of seconds; the field never shows 60.
-    EXPECT_EQ(text::FormatDMS(1.5, "LAT", 6), "01\u00B0 30' 00.0000\" N");
-    EXPECT_EQ(text::FormatDMS(0.0 + 59.99997 / 3600.0, "LAT", 5), "00\u00B0 01' 00.0000\" N");
-    EXPECT_EQ(text::FormatDM(0.0 + 59.9999996 / 60.0, "LAT", 7), "01\u00B0 00.000000' N");
-    EXPECT_EQ(text::FormatDM(1.5, "BRG", 5), "001\u00B0 30.00000'");
-    EXPECT_EQ(text::FormatDMS(1.5, "BRG", -1), "001\u00B0 30' 00.0000\"");
+    EXPECT_EQ(text::FormatDMS(1.5, kLat, 6), "01\u00B0 30' 00.0000\" N");
+    EXPECT_EQ(text::FormatDMS(0.0 + 59.99997 / 3600.0, kLat, 5), "00\u00B0 01' 00.0000\" N");
+    EXPECT_EQ(text::FormatDM(0.0 + 59.9999996 / 60.0, kLat, 7), "01\u00B0 00.000000' N");
+    EXPECT_EQ(text::FormatDM(1.5, kBrg, 5), "001\u00B0 30.00000'");
+    EXPECT_EQ(text::FormatDMS(1.5, kBrg, -1), "001\u00B0 30' 00.0000\"");
 }
 
 // Texts that read without a message: the value, and the text shown after it where given.
 TEST(ParseDMS, WorkedExamples) {
     const struct {
         const char* typed;
-        const char* kind;
+        text::AngleKind kind;
         double value;
         const char* shown;
         int decimals = 4;
     } cases[] = {
-        {"60 30 15,5", "LAT", 60.504305555555556, "60\u00B0 30' 15.5000\" N"},
-        {"60,30,15", "LAT", 60 + 30 / 60.0 + 15 / 3600.0, nullptr},
-        {"60.5", "LAT", 60 + 5 / 60.0, "60\u00B0 05' 00.0000\" N"},
-        {"-60 30 N", "LAT", 60.5, nullptr},
-        {"-60 30", "LAT", -60.5, "60\u00B0 30' 00.0000\" S"},
-        {"5 v", "LON", -5, "005\u00B0 00' 00.0000\" W"},
-        {"5 \u00F8", "LON", 5, nullptr},  // Norwegian east, typed small
-        {"12 30 s", "lat", -12.5, nullptr},
-        {"  10\u00B0 20' 30\" E ", "LON", 10 + 20 / 60.0 + 30 / 3600.0, "010\u00B0 20' 30\" E", 0},
+        {"60 30 15,5", kLat, 60.504305555555556, "60\u00B0 30' 15.5000\" N"},
+        {"60,30,15", kLat, 60 + 30 / 60.0 + 15 / 3600.0, nullptr},
+        {"60.5", kLat, 60 + 5 / 60.0, "60\u00B0 05' 00.0000\" N"},
+        {"-60 30 N", kLat, 60.5, nullptr},
+        {"-60 30", kLat, -60.5, "60\u00B0 30' 00.0000\" S"},
+        {"5 v", kLon, -5, "005\u00B0 00' 00.0000\" W"},
+        {"5 \u00F8", kLon, 5, nullptr},  // Norwegian east, typed small
+        {"12 30 s", kLat, -12.5, nullptr},
+        {"  10\u00B0 20' 30\" E ", kLon, 10 + 20 / 60.0 + 30 / 3600.0, "010\u00B0 20' 30\" E", 0},
         // As a bearing a closing degree sign is no letter.
-        {"60\u00B0", "BRG", 60, "060\u00B0 00' 00.0000\""},
+        {"60\u00B0", kBrg, 60, "060\u00B0 00' 00.0000\""},
         // Code 248 closes the degrees: as UTF-8 "ø" and as the raw Windows-1252 byte.
-        {"60\u00F8", "LAT", 60, nullptr},
-        {"60\xF8", "LAT", 60, nullptr},
+        {"60\u00F8", kLat, 60, nullptr},
+        {"60\xF8", kLat, 60, nullptr},
         // The degree sign as a raw Windows-1252 byte separates like the UTF-8 one.
-        {"60\xB0 30' 15\" N", "LAT", 60 + 30 / 60.0 + 15 / 3600.0, nullptr},
+        {"60\xB0 30' 15\" N", kLat, 60 + 30 / 60.0 + 15 / 3600.0, nullptr},
         // The apostrophe closes whole minutes, the quote closes seconds.
-        {"10 30'", "BRG", 10.5, nullptr},
-        {"10 30 36\"", "BRG", 10.51, nullptr},
+        {"10 30'", kBrg, 10.5, nullptr},
+        {"10 30 36\"", kBrg, 10.51, nullptr},
         // A decimal number with an angle unit is read in that unit, not as degrees and minutes.
-        {"45.5 deg", "BRG", 45.5, "045\u00B0 30' 00.0000\""},
-        {"0,5 rad", "BRG", 0.5 * engine::kDegPerRad, nullptr},
-        {"50 gon S", "LAT", -45, "45\u00B0 00' 00.0000\" S"},
-        {"-10.25 DEG", "LON", -10.25, "010\u00B0 15' 00.0000\" W"},
+        {"45.5 deg", kBrg, 45.5, "045\u00B0 30' 00.0000\""},
+        {"0,5 rad", kBrg, 0.5 * engine::kDegPerRad, nullptr},
+        {"50 gon S", kLat, -45, "45\u00B0 00' 00.0000\" S"},
+        {"-10.25 DEG", kLon, -10.25, "010\u00B0 15' 00.0000\" W"},
     };
     for (const auto& c : cases) {
         const Parsed p = Dms(c.typed, c.kind, c.decimals);
@@ -112,10 +113,10 @@ TEST(ParseDMS, WorkedExamples) {
         EXPECT_EQ(p.text, c.shown ? c.shown : p.text) << c.typed;
         EXPECT_TRUE(p.notices.empty()) << c.typed;
     }
-    EXPECT_EQ(Dm("10 30.6'", "BRG").value, 10.51);
-    EXPECT_EQ(Dm("10.51 deg", "BRG").value, 10.51);
+    EXPECT_EQ(Dm("10 30.6'", kBrg).value, 10.51);
+    EXPECT_EQ(Dm("10.51 deg", kBrg).value, 10.51);
     // A degree sign last in a latitude is taken as the letter: the letter message, then north.
-    const Parsed p = Dms("60\u00B0", "LAT");
+    const Parsed p = Dms("60\u00B0", kLat);
     EXPECT_EQ(p.value, 60);
     EXPECT_EQ(Lines(p.notices), (Want{Plain("LATITUDE FORMAT ERROR. Default, N, used")}));
 }
@@ -129,47 +130,47 @@ TEST(ParseDMS, MessagesInOrder) {
         "AZIMUTH FORMAT ERROR. Negative values not allowed. Automatic adjustment to range 0-360 deg";
     const struct {
         std::string typed;
-        const char* kind;
+        text::AngleKind kind;
         double value;
         Want notices;
         const char* shown = nullptr;
         bool seconds_form = true;
     } cases[] = {
         // A character the reader does not know: the rest of the text is shown with the message.
-        {"", "LAT", 0, {Illegal(latitude_character)}, "00\u00B0 00' 00.0000\" N"},
-        {"60 30 15 x y", "LAT", 60 + 30 / 60.0 + 15 / 3600.0, {Illegal("x y" + latitude_character)}},
+        {"", kLat, 0, {Illegal(latitude_character)}, "00\u00B0 00' 00.0000\" N"},
+        {"60 30 15 x y", kLat, 60 + 30 / 60.0 + 15 / 3600.0, {Illegal("x y" + latitude_character)}},
         // The letter from the minus is kept.
-        {"-5 10 20 West", "LON", -(5 + 10 / 60.0 + 20 / 3600.0),
+        {"-5 10 20 West", kLon, -(5 + 10 / 60.0 + 20 / 3600.0),
          {Illegal("West!   LONGITUDE CHARACTER FORMAT ERROR. Default, E, used")}},
-        {"5 Q", "LON", 5, {Plain("LONGITUDE FORMAT ERROR. Default, E, used")}},
+        {"5 Q", kLon, 5, {Plain("LONGITUDE FORMAT ERROR. Default, E, used")}},
         // Range, seconds, minutes in that order.
-        {"89 59 60", "LAT", 90,
+        {"89 59 60", kLat, 90,
          {Plain("LATITUDE SECOND FORMAT ERROR. Max 59.9999 allowed"), Plain("LATITUDE MINUTE FORMAT ERROR. Max 59 allowed")},
          "90\u00B0 00' 00.0000\" N"},
-        {"400 59 75", "BRG", 41,
+        {"400 59 75", kBrg, 41,
          {Illegal(azimuth_range), Plain("AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed"),
           Plain("AZIMUTH MINUTE FORMAT ERROR. Max 59 allowed")}},
-        {"91 10", "LAT", 90, {Illegal("LATITUDE FORMAT ERROR. Max 90 deg allowed")}},
-        {"-91", "LAT", -90, {Illegal("LATITUDE FORMAT ERROR. Max 90 deg allowed")}},  // letter kept
-        {"180 0 1 w", "LON", -180, {Illegal("LONGITUDE FORMAT ERROR. Max 180 deg allowed")}},
+        {"91 10", kLat, 90, {Illegal("LATITUDE FORMAT ERROR. Max 90 deg allowed")}},
+        {"-91", kLat, -90, {Illegal("LATITUDE FORMAT ERROR. Max 90 deg allowed")}},  // letter kept
+        {"180 0 1 w", kLon, -180, {Illegal("LONGITUDE FORMAT ERROR. Max 180 deg allowed")}},
         // The minutes are dropped with the carry.
-        {"10 75", "LON", 11, {Plain("LONGITUDE MINUTE FORMAT ERROR. Max 59 allowed")}},
-        {"10 60.5", "LAT", 11, {Plain("LATITUDE MINUTE FORMAT ERROR. Max 60 allowed")}, nullptr, false},
+        {"10 75", kLon, 11, {Plain("LONGITUDE MINUTE FORMAT ERROR. Max 59 allowed")}},
+        {"10 60.5", kLat, 11, {Plain("LATITUDE MINUTE FORMAT ERROR. Max 60 allowed")}, nullptr, false},
         // The degree check comes before the minute carry, and the carry keeps the seconds:
         // 359 60 30 passes the full circle by the seconds and reads back into the circle.
-        {"359 60 30", "BRG", 360 + 30.0 / 3600, {Plain("AZIMUTH MINUTE FORMAT ERROR. Max 59 allowed")}, "360\u00B0 00' 30.0000\""},
-        {"360\u00B0 00' 30.0000\"", "BRG", 30.0 / 3600, {Illegal(azimuth_range)}},
+        {"359 60 30", kBrg, 360 + 30.0 / 3600, {Plain("AZIMUTH MINUTE FORMAT ERROR. Max 59 allowed")}, "360\u00B0 00' 30.0000\""},
+        {"360\u00B0 00' 30.0000\"", kBrg, 30.0 / 3600, {Illegal(azimuth_range)}},
         // Bearings are wrapped into the circle; R is greater than 0, so -720 is a whole turn.
-        {"-10 30", "BRG", 349.5, {Illegal(azimuth_negative)}, "349\u00B0 30' 00.0000\""},
-        {"-720", "BRG", 360, {Illegal(azimuth_negative)}},
-        {"800", "BRG", 80, {Illegal(azimuth_range)}},
-        {"-0 30", "BRG", 359.5, {Illegal(azimuth_negative)}, nullptr, false},
+        {"-10 30", kBrg, 349.5, {Illegal(azimuth_negative)}, "349\u00B0 30' 00.0000\""},
+        {"-720", kBrg, 360, {Illegal(azimuth_negative)}},
+        {"800", kBrg, 80, {Illegal(azimuth_range)}},
+        {"-0 30", kBrg, 359.5, {Illegal(azimuth_negative)}, nullptr, false},
         // Beyond 16 bits a number is a format error, the text left as typed.
-        {"99999", "LON", 0, {Illegal("LONGITUDE FORMAT ERROR. ")}, "99999"},
-        {"10 40000 5", "LAT", 0, {Illegal("LATITUDE FORMAT ERROR. ")}},
-        {"70000", "BRG", 0, {Illegal("AZIMUTH FORMAT ERROR. ")}, nullptr, false},
+        {"99999", kLon, 0, {Illegal("LONGITUDE FORMAT ERROR. ")}, "99999"},
+        {"10 40000 5", kLat, 0, {Illegal("LATITUDE FORMAT ERROR. ")}},
+        {"70000", kBrg, 0, {Illegal("AZIMUTH FORMAT ERROR. ")}, nullptr, false},
         // 32767 fits; the seconds carry that pushes the minutes past it fails after its message.
-        {"0 32767 60", "BRG", 0, {Plain("AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed"), Illegal("AZIMUTH FORMAT ERROR. ")}},
+        {"0 32767 60", kBrg, 0, {Plain("AZIMUTH SECOND FORMAT ERROR. Max 59.9999 allowed"), Illegal("AZIMUTH FORMAT ERROR. ")}},
     };
     for (const auto& c : cases) {
         const Parsed p = Parse(c.seconds_form, c.typed, c.kind, 4);
@@ -178,7 +179,7 @@ TEST(ParseDMS, MessagesInOrder) {
         EXPECT_EQ(Lines(p.notices), c.notices) << c.typed;
     }
     // Seconds too long for any double cannot be wrapped into the circle.
-    const Parsed p = Dms("-0 0 " + std::string(400, '9'), "BRG");
+    const Parsed p = Dms("-0 0 " + std::string(400, '9'), kBrg);
     EXPECT_EQ(p.value, 0);
     EXPECT_EQ(p.notices.back().text, "AZIMUTH FORMAT ERROR. ");
 }
@@ -188,15 +189,15 @@ TEST(ParseDM, SecondsTypedAfterTheMinutesAreRead) {
     // is dropped, and the hemisphere stays the one typed.
     const struct {
         const char* typed;
-        const char* kind;
+        text::AngleKind kind;
         double value;
         const char* shown;
         Want notices;
     } cases[] = {
-        {"45 30 15", "BRG", 45 + 30 / 60.0 + 15 / 3600.0, "045\u00B0 30.2500'", {}},
-        {"60 30 15 S", "LAT", -(60 + 30 / 60.0 + 15 / 3600.0), "60\u00B0 30.2500' S", {}},
-        {"10 20' 30\" W", "LON", -(10 + 20 / 60.0 + 30 / 3600.0), "010\u00B0 20.5000' W", {}},
-        {"10 59 60 E", "LON", 11, "011\u00B0 00.0000' E",
+        {"45 30 15", kBrg, 45 + 30 / 60.0 + 15 / 3600.0, "045\u00B0 30.2500'", {}},
+        {"60 30 15 S", kLat, -(60 + 30 / 60.0 + 15 / 3600.0), "60\u00B0 30.2500' S", {}},
+        {"10 20' 30\" W", kLon, -(10 + 20 / 60.0 + 30 / 3600.0), "010\u00B0 20.5000' W", {}},
+        {"10 59 60 E", kLon, 11, "011\u00B0 00.0000' E",
          {Plain("LONGITUDE SECOND FORMAT ERROR. Max 59.9999 allowed"), Plain("LONGITUDE MINUTE FORMAT ERROR. Max 60 allowed")}},
     };
     for (const auto& c : cases) {
@@ -217,12 +218,12 @@ text::FormatRecord Geographic(int option, int decimals) {
 
 TEST(LatLon, FormatByRecord) {
     const double lat = 60.5 * engine::kRadPerDeg;
-    EXPECT_EQ(text::FormatLatLon(-lat, "LAT", false, Geographic(2, 4)), "-60.5000 deg ");
-    EXPECT_EQ(text::FormatLatLon(lat, "LAT", false, Geographic(7, 4)), " ");
+    EXPECT_EQ(text::FormatLatLon(-lat, kLat, false, Geographic(2, 4)), "-60.5000 deg ");
+    EXPECT_EQ(text::FormatLatLon(lat, kLat, false, Geographic(7, 4)), " ");
     const double small = -0.0012 * engine::kRadPerDeg;
-    EXPECT_EQ(text::FormatLatLon(small, "LAT", true, Geographic(0, 4)), "04.3200\" S ");
-    EXPECT_EQ(text::FormatLatLon(small, "LON", true, Geographic(1, 4)), "00.0720' W ");
-    EXPECT_EQ(text::FormatLatLon(small, "LON", false, Geographic(1, 4)), "000\u00B0 00.0720' W ");
+    EXPECT_EQ(text::FormatLatLon(small, kLat, true, Geographic(0, 4)), "04.3200\" S ");
+    EXPECT_EQ(text::FormatLatLon(small, kLon, true, Geographic(1, 4)), "00.0720' W ");
+    EXPECT_EQ(text::FormatLatLon(small, kLon, false, Geographic(1, 4)), "000\u00B0 00.0720' W ");
 }
 
 TEST(LatLon, ParseByRecord) {
@@ -231,25 +232,25 @@ TEST(LatLon, ParseByRecord) {
     const std::string longitude_range = Line("Longitude max value 180 degrees !", Icon::Question, "Illegal coordinate");
     const struct {
         const char* typed;
-        const char* kind;
+        text::AngleKind kind;
         int option, decimals;
         double degrees;
         const char* shown;
         Want notices;
     } cases[] = {
-        {"-95", "LAT", 2, 4, -90, "-95", {latitude_range}},
-        {"12,5", "LAT", 2, 4, 12.5, "12,5", {}},
-        {"60 30 15,5", "LAT", 0, 4, 60.504305555555556, "60\u00B0 30' 15.5000\" N", {}},
-        {"60 30,25", "LAT", 1, 2, 60 + 30.25 / 60, "60\u00B0 30.25' N", {}},
-        {"60", "LAT", 5, 2, 0, "60", {}},  // no such option: nothing read
+        {"-95", kLat, 2, 4, -90, "-95", {latitude_range}},
+        {"12,5", kLat, 2, 4, 12.5, "12,5", {}},
+        {"60 30 15,5", kLat, 0, 4, 60.504305555555556, "60\u00B0 30' 15.5000\" N", {}},
+        {"60 30,25", kLat, 1, 2, 60 + 30.25 / 60, "60\u00B0 30.25' N", {}},
+        {"60", kLat, 5, 2, 0, "60", {}},  // no such option: nothing read
         // A hemisphere letter decides the side in the decimal form too, over a minus;
         // an angle unit is converted.
-        {"33.75 S", "LAT", 2, 4, -33.75, "33.75 S", {}},
-        {"-60.5 N", "LAT", 2, 4, 60.5, "-60.5 N", {}},
-        {"5 \u00D8", "LON", 2, 4, 5, "5 \u00D8", {}},
-        {"-60.5000 deg ", "LAT", 2, 4, -60.5, "-60.5000 deg ", {}},
-        {"0.5 rad S", "LAT", 2, 4, -0.5 * engine::kDegPerRad, "0.5 rad S", {}},
-        {"50 gon", "LON", 2, 4, 45, "50 gon", {}},
+        {"33.75 S", kLat, 2, 4, -33.75, "33.75 S", {}},
+        {"-60.5 N", kLat, 2, 4, 60.5, "-60.5 N", {}},
+        {"5 \u00D8", kLon, 2, 4, 5, "5 \u00D8", {}},
+        {"-60.5000 deg ", kLat, 2, 4, -60.5, "-60.5000 deg ", {}},
+        {"0.5 rad S", kLat, 2, 4, -0.5 * engine::kDegPerRad, "0.5 rad S", {}},
+        {"50 gon", kLon, 2, 4, 45, "50 gon", {}},
     };
     for (const auto& c : cases) {
         platform::RecordedNotices recorded;
@@ -331,16 +332,16 @@ TEST(AngleText, RefusedTextsAreLeftAsTypedWithOneNotice) {
     enum Reader { kDegrees, kLatLon, kBearing };
     const struct {
         const char* typed;
-        const char* kind;
+        text::AngleKind kind;
         Reader reader;
         const char* notice;
     } cases[] = {
-        {"6O 0 0 N", "LAT", kDegrees, "6O 0 0 N!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
-        {"N 60 30", "LAT", kDegrees, "N 60 30!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
-        {"45d30m", "BRG", kDegrees, "45d30m!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
-        {"6O.5", "LAT", kLatLon, "6O.5!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
-        {"12 m", "LON", kLatLon, "12 m!   LONGITUDE FORMAT ERROR. Unknown unit. Allowed: deg, rad, gon"},
-        {"1O0", "BRG", kBearing, "1O0!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
+        {"6O 0 0 N", kLat, kDegrees, "6O 0 0 N!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"N 60 30", kLat, kDegrees, "N 60 30!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"45d30m", kBrg, kDegrees, "45d30m!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
+        {"6O.5", kLat, kLatLon, "6O.5!   LATITUDE FORMAT ERROR. Letter inside a number not allowed"},
+        {"12 m", kLon, kLatLon, "12 m!   LONGITUDE FORMAT ERROR. Unknown unit. Allowed: deg, rad, gon"},
+        {"1O0", kBrg, kBearing, "1O0!   AZIMUTH FORMAT ERROR. Letter inside a number not allowed"},
     };
     for (const auto& c : cases) {
         platform::RecordedNotices recorded;
@@ -355,17 +356,14 @@ TEST(AngleText, RefusedTextsAreLeftAsTypedWithOneNotice) {
         EXPECT_EQ(Lines(recorded.notices), Want{Illegal(c.notice)}) << c.typed;
     }
     // The DOS degree mark "ø" between the fields is no letter.
-    EXPECT_NEAR(Dms("60\u00F8 30' N", "LAT").value, 60.5, 1e-12);
+    EXPECT_NEAR(Dms("60\u00F8 30' N", kLat).value, 60.5, 1e-12);
 }
 
 // Format then parse gives back the shown value, and the parse leaves the text as it was.
 TEST(AngleText, FormatParseRoundTrip) {
     std::mt19937_64 random(20240501);
-    struct Kind {
-        const char* name;
-        double low, high;
-    };
-    const Kind kinds[] = {{"LAT", -90, 90}, {"LON", -180, 180}, {"BRG", 0, 359.9}};
+    struct Kind { text::AngleKind name; double low, high; };
+    const Kind kinds[] = {{kLat, -90, 90}, {kLon, -180, 180}, {kBrg, 0, 359.9}};
     for (const char separator : {'.', ','}) {
         platform::SetNumberLocale({separator});
         for (const Kind& kind : kinds) {

@@ -60,7 +60,7 @@ TEST(TwopointCalc, ParseAndFormatAngle) {
               "\t[Twopoint] LATITUDE SECOND FORMAT ERROR. Max 59.9999 allowed"
               "\t[Twopoint] LATITUDE MINUTE FORMAT ERROR. Max 59 allowed\n"
               "0.0000000000\t99999 n\t[Illegal input] LATITUDE FORMAT ERROR. \n");
-    EXPECT_EQ(RunCalc("format-angle --kind LON --form dm --decimals 4", "-3.25\n\n# note\n60.5\n"),
+    EXPECT_EQ(RunCalc("format-angle --kind lon --form dm --decimals 4", "-3.25\n\n# note\n60.5\n"),
               "003\u00B0 15.0000' W\n\n# note\n060\u00B0 30.0000' E\n");
     EXPECT_EQ(RunCalc("format-angle --kind LAT --form dm-compact --decimals 2", "x\n").substr(0, 6), "error:");
 }
