@@ -25,12 +25,23 @@ enum class DialogKind {
     Exit,  // not a dialog: the view closes the main window, which shuts the program down
 };
 
-// Which dialog an action opens, for which point, and which box gets the focus
-// ("" = the first; otherwise the box's control name, e.g. "txtLon", "txtTrueBrg(1)", "lstZone").
+// The box of a dialog that gets the focus when it opens (First: the dialog's first box).
+enum class Field {
+    First,
+    Longitude, Height,                             // geographic point
+    Y, Z,                                          // cartesian point
+    Easting,                                       // grid point
+    TrueBearingAB, TrueBearingBA,                  // true offset
+    GridBearingAB, GridBearingBA,                  // grid offset
+    DeltaY, DeltaZ,                                // cartesian offset
+    Zone,                                          // grid system
+};
+
+// Which dialog an action opens, for which point, and which box gets the focus.
 struct DialogRequest {
     DialogKind kind = DialogKind::None;
     int point = 0;
-    std::string focus;
+    Field focus = Field::First;
     friend bool operator==(const DialogRequest&, const DialogRequest&) = default;
 };
 

@@ -119,7 +119,8 @@ GeographicDialog OpenGeographicDialog(Program& program, int i) {
     dialog.height = program.sheet.Text(At(Row::EllHgt0, i));
     const PointRecord& p = Pt(program, i);
     const auto& geographic = program.state.formats.pub_GeogFormat;
-    dialog.latitude_value = Behind(dialog.latitude, p.pub_Lat, text::FormatLatLon(p.pub_Lat, AngleKind::Latitude, false, geographic));
+    dialog.latitude_value =
+        Behind(dialog.latitude, p.pub_Lat, text::FormatLatLon(p.pub_Lat, AngleKind::Latitude, false, geographic));
     dialog.longitude_value =
         Behind(dialog.longitude, p.pub_Lon, text::FormatLatLon(p.pub_Lon, AngleKind::Longitude, false, geographic));
     dialog.height_value = LengthBehind(dialog.height, p.pub_Hgt, detail::Formats(program).pub_HgtFormat);
@@ -128,13 +129,15 @@ GeographicDialog OpenGeographicDialog(Program& program, int i) {
 
 void LeaveLatitude(Program& program, GeographicDialog& dialog) {
     LeaveBox(program, [&] {
-        LeaveAngleBox(program, dialog.latitude, dialog.latitude_value, AngleKind::Latitude, program.state.pub_SouthLat_Default);
+        LeaveAngleBox(program, dialog.latitude, dialog.latitude_value, AngleKind::Latitude,
+                      program.state.pub_SouthLat_Default);
     });
 }
 
 void LeaveLongitude(Program& program, GeographicDialog& dialog) {
     LeaveBox(program, [&] {
-        LeaveAngleBox(program, dialog.longitude, dialog.longitude_value, AngleKind::Longitude, program.state.pub_WestLong_Default);
+        LeaveAngleBox(program, dialog.longitude, dialog.longitude_value, AngleKind::Longitude,
+                      program.state.pub_WestLong_Default);
     });
 }
 

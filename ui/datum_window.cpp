@@ -170,7 +170,7 @@ void RunDatumDialog(QWidget* parent, model::Program& program, const model::Dialo
     });
 
     CentreOnParent(&dialog);
-    FocusControl(&dialog, request.focus, list);
+    list->setFocus(Qt::OtherFocusReason);  // the datum dialog has no other field to start in
     if (opened) opened();
     ExecModal(dialog);
 }

@@ -53,10 +53,11 @@ OkCancel MakeOkCancel(QDialog* dialog) {
     return buttons;
 }
 
-void FocusControl(QDialog* dialog, const std::string& name, QWidget* first) {
-    QWidget* target = name.empty() ? nullptr : dialog->findChild<QWidget*>(ToQt(name));
-    if (!target) target = first;
-    if (target) target->setFocus(Qt::OtherFocusReason);
+QWidget* FieldWidget(model::Field field, std::initializer_list<std::pair<model::Field, QWidget*>> widgets,
+                     QWidget* first) {
+    for (const auto& [which, widget] : widgets)
+        if (which == field) return widget;
+    return first;
 }
 
 QString WithAccessKey(const QString& caption, QString& used) {

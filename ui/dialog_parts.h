@@ -1,11 +1,14 @@
 #pragma once
 // Pieces every dialog of the program shares: a text box that selects its text
 // when entered and reports when it is left, the OK and Cancel buttons, and the
-// input focus given by a control name.
+// box the model chose for the input focus.
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <string>
+#include <initializer_list>
+#include <utility>
+
+#include "model/actions.h"
 
 namespace ui {
 
@@ -31,8 +34,10 @@ struct OkCancel {
 };
 OkCancel MakeOkCancel(QDialog* dialog);
 
-// Gives the focus to the control of that name, or to `first` when the name is empty or unknown.
-void FocusControl(QDialog* dialog, const std::string& name, QWidget* first);
+// The dialog's widget of the field the model chose for the focus, or `first`
+// when the field is First or not one of this dialog's.
+QWidget* FieldWidget(model::Field field, std::initializer_list<std::pair<model::Field, QWidget*>> widgets,
+                     QWidget* first);
 
 // The caption with an access key ("&") on its first letter that `used` does
 // not hold yet (which then holds it); unchanged when every letter is taken.

@@ -33,6 +33,8 @@ void Guard(model::Program& program, const std::function<void()>& work) {
 
 namespace {
 
+using model::Field;
+
 // The frame every point and offset dialog shares: header, labelled boxes, OK and Cancel.
 struct Frame {
     QDialog dialog;
@@ -75,9 +77,9 @@ struct Frame {
         });
         dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
-    void Run(const std::string& focus, QWidget* first, const std::function<void()>& opened) {
+    void Run(QWidget* focus, const std::function<void()>& opened) {
         CentreOnParent(&dialog);
-        FocusControl(&dialog, focus, first);
+        focus->setFocus(Qt::OtherFocusReason);
         if (opened) opened();
         ExecModal(dialog);
     }
@@ -104,7 +106,7 @@ void RunGeographic(QWidget* parent, model::Program& program, const model::Dialog
         Guard(program, [&] { pull(); model::LeaveLongitude(program, d); lon->setText(ToQt(d.longitude)); });
     });
     f.Finish(program, [&] { pull(); return model::GeographicDialogOK(program, d); });
-    f.Run(request.focus, lat, opened);
+    f.Run(FieldWidget(request.focus, {{Field::Longitude, lon}, {Field::Height, hgt}}, lat), opened);
 }
 
 void RunGrid(QWidget* parent, model::Program& program, const model::DialogRequest& request,
@@ -118,7 +120,7 @@ void RunGrid(QWidget* parent, model::Program& program, const model::DialogReques
         d.easting = Text(easting);
         return model::GridDialogOK(program, d);
     });
-    f.Run(request.focus, northing, opened);
+    f.Run(FieldWidget(request.focus, {{Field::Easting, easting}}, northing), opened);
 }
 
 void RunCartesian(QWidget* parent, model::Program& program, const model::DialogRequest& request,
@@ -134,7 +136,7 @@ void RunCartesian(QWidget* parent, model::Program& program, const model::DialogR
         d.z = Text(z);
         return model::CartesianDialogOK(program, d);
     });
-    f.Run(request.focus, x, opened);
+    f.Run(FieldWidget(request.focus, {{Field::Y, y}, {Field::Z, z}}, x), opened);
 }
 
 void RunName(QWidget* parent, model::Program& program, const model::DialogRequest& request,
@@ -146,7 +148,7 @@ void RunName(QWidget* parent, model::Program& program, const model::DialogReques
         d.name = Text(name);
         return model::NameDialogOK(program, d);
     });
-    f.Run(request.focus, name, opened);
+    f.Run(name, opened);
 }
 
 // optFreeze(0) and optFreeze(1) under the boxes.
@@ -194,7 +196,8 @@ void RunTrueOffset(QWidget* parent, model::Program& program, const model::Dialog
         });
     }
     f.Finish(program, [&] { pull(); return model::TrueOffsetDialogOK(program, d); });
-    f.Run(request.focus, range, opened);
+    f.Run(FieldWidget(request.focus, {{Field::TrueBearingAB, bearing[0]}, {Field::TrueBearingBA, bearing[1]}}, range),
+          opened);
 }
 
 void RunGridOffset(QWidget* parent, model::Program& program, const model::DialogRequest& request,
@@ -221,7 +224,8 @@ void RunGridOffset(QWidget* parent, model::Program& program, const model::Dialog
         });
     }
     f.Finish(program, [&] { pull(); return model::GridOffsetDialogOK(program, d); });
-    f.Run(request.focus, range, opened);
+    f.Run(FieldWidget(request.focus, {{Field::GridBearingAB, bearing[0]}, {Field::GridBearingBA, bearing[1]}}, range),
+          opened);
 }
 
 void RunCartOffset(QWidget* parent, model::Program& program, const model::DialogRequest& request,
@@ -237,7 +241,7 @@ void RunCartOffset(QWidget* parent, model::Program& program, const model::Dialog
         d.dz = Text(dz);
         return model::CartOffsetDialogOK(program, d);
     });
-    f.Run(request.focus, dx, opened);
+    f.Run(FieldWidget(request.focus, {{Field::DeltaY, dy}, {Field::DeltaZ, dz}}, dx), opened);
 }
 
 const char* FormatDialogName(text::FormatDialogKind kind) {

@@ -135,7 +135,7 @@ void RunGridSystemDialog(QWidget* parent, model::Program& program, const model::
     CentreOnParent(&dialog);
     // The selected zone in the middle of the list, once the list has its final size.
     QTimer::singleShot(0, &dialog, [&] { Select(zones, d.zone); });
-    FocusControl(&dialog, request.focus, systems);
+    FieldWidget(request.focus, {{model::Field::Zone, zones}}, systems)->setFocus(Qt::OtherFocusReason);
     if (opened) opened();
     ExecModal(dialog);
 }

@@ -21,9 +21,9 @@ TEST(GridSystemDialog, OpensWithTheUtmSystemsSixtyZonesAndTheSharedGridTicked) {
 
     Started t;
     // A click on the zone row puts the focus on the zone list; on the grid-system row it does not.
-    EXPECT_EQ(model::Click(t.program, model::Row::Zone1).focus, "lstZone");
+    EXPECT_EQ(model::Click(t.program, model::Row::Zone1).focus, model::Field::Zone);
     EXPECT_EQ(model::Click(t.program, model::Row::GridSystem1),
-              (model::DialogRequest{model::DialogKind::GridSystem, 1, ""}));
+              (model::DialogRequest{model::DialogKind::GridSystem, 1}));
     auto dialog = model::OpenGridSystemDialog(t.program, 1);
     EXPECT_FALSE(t.program.window.enabled);
     EXPECT_EQ(dialog.caption, "Select Grid Co-ordinate system");
