@@ -15,6 +15,7 @@
 #include "text/angle_text.h"
 #include "text/typed_input.h"
 #include "text/number_text.h"
+#include "text/run_action.h"
 
 namespace model {
 
@@ -95,14 +96,7 @@ ValueBehind BearingBehind(const Program& program, const std::string& shown, doub
 
 // Leaving a box is an action of its own: a text the reader cannot take (a
 // number too large for a double) shows its failure and stays as typed.
-template <class Work>
-void LeaveBox(Program& program, Work&& work) {
-    try {
-        work();
-    } catch (const std::exception& failure) {
-        ReportFailure(program, failure);
-    }
-}
+void LeaveBox(Program& program, const std::function<void()>& work) { text::RunAction(program.platform.notices, work); }
 
 }  // namespace
 

@@ -3,26 +3,13 @@
 // engine::CalcError or any other exception) is shown with its description,
 // and the state and the sheet go back to what they were before the action,
 // so no half-written point survives.
-#include <exception>
-#include <utility>
-
 #include "model/program.h"
+#include "text/run_action.h"
 
 namespace model::detail {
 
-template <class Work>
-bool Guarded(Program& program, Work&& work) {
-    CalcState saved_state = program.state;
-    Sheet saved_sheet = program.sheet;
-    try {
-        std::forward<Work>(work)();
-        return true;
-    } catch (const std::exception& failure) {
-        program.state = std::move(saved_state);
-        program.sheet = std::move(saved_sheet);
-        ReportFailure(program, failure);
-        return false;
-    }
+inline bool Guarded(Program& program, const std::function<void()>& work) {
+    return text::RunActionOrRollBack(program.platform.notices, work, program.state, program.sheet);
 }
 
 }  // namespace model::detail

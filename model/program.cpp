@@ -9,7 +9,7 @@
 #include "model/state_access.h"
 
 #include "model/setup_file.h"
-#include "text/typed_input.h"
+#include "text/run_action.h"
 
 namespace model {
 
@@ -71,12 +71,6 @@ platform::SettingsStore MemorySettings::Store() {
     return store;
 }
 
-void ReportFailure(Program& program, const std::exception& failure) {
-    // A refused text has shown its own notice already.
-    if (dynamic_cast<const text::InputRefused*>(&failure)) return;
-    platform::Show(program.platform.notices, failure.what());
-}
-
 namespace detail {
 
 void LoadCatalogue(Program& program) {
@@ -133,11 +127,7 @@ void StartUp(Program& program) {
         platform::Show(program.platform.notices, DataFolderInUseNotice(program.folders.user_data));
     detail::LoadUserDatumTable(program);
     // A failure in the first recompute is shown; the program starts with what was computed.
-    try {
-        LoadSheet(program);
-    } catch (const std::exception& failure) {
-        ReportFailure(program, failure);
-    }
+    text::RunAction(program.platform.notices, [&] { LoadSheet(program); });
 }
 
 void ShutDown(Program& program) {

@@ -116,10 +116,6 @@ void StartUp(Program& program);
 // another program holds the data folder the not-stored notices say so.
 void ShutDown(Program& program);
 
-// Shows the description of a failure that reached an action, with no icon
-// and the application title.
-void ReportFailure(Program& program, const std::exception& failure);
-
 // The notice of a start-up that cannot go on: the data file's problem and the folder searched.
 platform::Notice StartUpStopNotice(const std::string& problem, const std::string& data_folder);
 // The notice of a second program on the same data folder.

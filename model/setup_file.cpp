@@ -5,6 +5,7 @@
 #include "model/program.h"
 #include "platform/safe_files.h"
 #include "text/encoding.h"
+#include "text/run_action.h"
 
 #include <charconv>
 #include <cmath>
@@ -390,7 +391,7 @@ bool SaveSetupAs(const std::string& user_data_folder, const SetupRecord& record,
 
 bool OpenSetup(const std::string& user_data_folder, const platform::FileDialogs& dialogs,
                const platform::NoticeSink& notices) {
-    try {
+    return text::RunAction(notices, [&] {
         std::optional<std::string> path;
         if (dialogs.open) path = dialogs.open(OpenSetupRequest(user_data_folder));
         if (!path || path->empty()) throw std::runtime_error(kDialogCancelledDescription);
@@ -404,11 +405,7 @@ bool OpenSetup(const std::string& user_data_folder, const platform::FileDialogs&
         if (file.status == platform::ReadStatus::Missing) throw std::runtime_error("File not found: " + *path);
         if (file.status == platform::ReadStatus::Failed) throw std::runtime_error(file.problem);
         if (!same_file) platform::ReplaceFile(default_file.string(), {file.bytes});
-        return true;
-    } catch (const std::exception& failure) {
-        platform::Show(notices, platform::Notice{failure.what(), platform::Icon::None, platform::kApplicationTitle});
-        return false;
-    }
+    });
 }
 
 bool SaveSetupOnExit(const std::string& user_data_folder, const SetupRecord& record,
@@ -455,11 +452,7 @@ bool FileOpen(Program& program) {
     if (!OpenSetup(program.folders.user_data, program.platform.file_dialogs, program.platform.notices))
         return false;
     program.sheet = MakeSheet();
-    try {
-        LoadSheet(program);
-    } catch (const std::exception& failure) {
-        ReportFailure(program, failure);
-    }
+    text::RunAction(program.platform.notices, [&] { LoadSheet(program); });
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "model/dialogs.h"
 #include "model/format_actions.h"
+#include "text/run_action.h"
 #include "twopoint_version.h"
 #include "ui/datum_window.h"
 #include "ui/dialog_parts.h"
@@ -22,13 +23,7 @@
 namespace ui {
 
 void Guard(model::Program& program, const std::function<void()>& work) {
-    try {
-        work();
-    } catch (const std::exception& failure) {
-        model::ReportFailure(program, failure);
-    } catch (...) {
-        model::ReportFailure(program, std::runtime_error("Unexpected failure"));
-    }
+    text::RunAction(program.platform.notices, work);
 }
 
 namespace {
