@@ -113,6 +113,8 @@ std::vector<ScriptRun> ReadSessionFile(const std::string& text) {
             Expectation e{number, kind, "", ""};
             if (kind == "error" || kind == "status") {
                 e.text = after;
+            } else if (kind == "exit") {  // exit notice TEXT: printed at the shut-down
+                e.text = "notice: " + SplitWord(after).second;
             } else if (kind == "output" || kind == "notice") {  // a whole line printed
                 e.text = kind == "notice" ? "notice: " + after : Unescape(after);
                 e.kind = "output";
@@ -134,7 +136,8 @@ std::vector<ScriptRun> ReadSessionFile(const std::string& text) {
                     e.text = e.text.substr(1, e.text.size() - 2);
                 e.kind = "row";
             }
-            if (e.kind == "status" || e.kind.rfind("file", 0) == 0 || e.kind == "no-file") {  // once the run has ended
+            if (e.kind == "status" || e.kind == "exit" || e.kind.rfind("file", 0) == 0 ||
+                e.kind == "no-file") {  // once the run has ended
                 run->at_end.push_back(e);
                 if (e.kind == "status") run->expects_errors = true;
             } else {
@@ -162,6 +165,8 @@ struct CheckOutput {
     std::map<std::string, std::string> rows;
 };
 
+constexpr int kNeverReached = 0;
+
 std::map<int, CheckOutput> CutAtChecks(const std::vector<std::string>& lines) {
     std::map<int, CheckOutput> checks;
     std::vector<std::string> printed;
@@ -181,6 +186,7 @@ std::map<int, CheckOutput> CutAtChecks(const std::vector<std::string>& lines) {
             printed.push_back(line);
         }
     }
+    checks[kNeverReached].printed = printed;  // what a program that ended early printed last
     return checks;
 }
 
@@ -236,7 +242,7 @@ TEST_P(SessionFiles, Script) {
         };
         for (const auto& [check, raw] : run.checked) {
             const Expectation e = placed(raw);
-            const CheckOutput& at = checks[check];
+            const CheckOutput& at = checks.count(check) ? checks[check] : checks[kNeverReached];
             const std::string place = where + ":" + std::to_string(e.line) + ": ";
             const auto printed = [&](bool whole) {
                 return std::any_of(at.printed.begin(), at.printed.end(), [&](const std::string& line) {
@@ -265,7 +271,11 @@ TEST_P(SessionFiles, Script) {
             const Expectation e = placed(raw);
             const std::string place = where + ":" + std::to_string(e.line) + ": ";
             const fs::path path = user_dir / e.name;
-            if (e.kind == "status") {
+            if (e.kind == "exit") {
+                const auto& last = checks[kNeverReached].printed;
+                if (std::find(last.begin(), last.end(), e.text) == last.end())
+                    ADD_FAILURE() << place << "no line at the shut-down " << e.text << show();
+            } else if (e.kind == "status") {
                 EXPECT_EQ(std::to_string(output.status), e.text) << place << "exit status" << show();
             } else if (e.kind == "no-file") {
                 EXPECT_FALSE(fs::exists(path)) << place << e.name << " exists";
