@@ -1,6 +1,7 @@
 // The session's format action: a display-format dialog opened from its Format
 // menu entry, an option button and a decimals count chosen, OK.
 #include <map>
+#include <ostream>
 #include <string>
 
 #include "cli/operation.h"
@@ -22,12 +23,30 @@ const std::map<std::string, std::string>& FormatMenuEntries() {
     return entries;
 }
 
-// format KIND OPTION DECIMALS
+// Prints the format dialog as it shows: the title, the line under it, the
+// option buttons (the selected one marked), the decimals list and the example.
+void ShowFormatDialog(const Session& s, const text::FormatDialog& d) {
+    std::ostream& out = s.out;
+    out << "caption\t" << d.title << '\n';
+    if (!d.information.empty()) out << "lblInformation\t" << d.information << '\n';
+    const auto& options = text::FormatOptions(d.kind);
+    for (std::size_t k = 0; k < options.size(); ++k)
+        out << "optOption(" << k << ")\t" << options[k].caption
+            << (static_cast<int>(k) == d.record.Option ? "\tselected" : "") << '\n';
+    out << "lstDecimals\t" << d.record.Decimals;
+    if (!d.decimals_offered.empty()) out << "\t" << d.decimals_offered.front() << " ... " << d.decimals_offered.back();
+    out << "\nlblExample\t" << model::FormatExample(s.program, d) << '\n';
+}
+
+// format KIND OPTION DECIMALS, format KIND OPTION [DECIMALS] show
 void Format(Session& s, const std::string& rest) {
-    const auto [kind, choices] = FirstWord(rest);
+    const auto [kind, after_kind] = FirstWord(rest);
     const auto entry = FormatMenuEntries().find(kind);
     if (entry == FormatMenuEntries().end())
         throw RecordError("format kind '" + kind + "' (geog, brg, hgt, cart, grid, dist or gc expected)");
+    std::string choices = after_kind;
+    const bool show = choices.ends_with(" show");
+    if (show) choices.resize(choices.size() - 5);
     const auto [option_text, decimals_text] = FirstWord(choices);
     const model::DialogRequest request = model::MenuCommand(s.program, entry->second);
     auto dialog = model::OpenFormatDialog(s.program, request.kind);
@@ -35,6 +54,11 @@ void Format(Session& s, const std::string& rest) {
     const int options = static_cast<int>(text::FormatOptions(dialog->kind).size());
     const int option = ReadChoice(option_text, "format option", 0, options - 1);
     text::ChooseOption(*dialog, option);
+    if (show && decimals_text.empty()) {
+        ShowFormatDialog(s, *dialog);
+        model::CloseDialog(s.program);
+        return;
+    }
     const int decimals = ReadChoice(decimals_text, "decimals", 0, 99);
     bool offered = false;
     for (int d : dialog->decimals_offered) offered |= d == decimals;
@@ -45,7 +69,11 @@ void Format(Session& s, const std::string& rest) {
                           ")");
     }
     text::ChooseDecimals(*dialog, decimals);
-    model::FormatDialogOK(s.program, *dialog);
+    if (show) {
+        ShowFormatDialog(s, *dialog);
+    } else {
+        model::FormatDialogOK(s.program, *dialog);
+    }
     model::CloseDialog(s.program);
 }
 

@@ -55,7 +55,12 @@ SphereWritten GreatCircleRhumbLine(double phi1_in, double lambda1_in, double phi
     const float pole = static_cast<float>(kHalfPi);
     const bool rhumb = std::fabs(phi1) != pole && std::fabs(phi2) != pole;
     if (rhumb) {
-        const double dpsi = MercatorLatitude(phi2) - MercatorLatitude(phi1);
+        double dpsi = MercatorLatitude(phi2) - MercatorLatitude(phi1);
+        // Nearly east-west that difference is mostly rounding (a point 1e-17 rad south
+        // of the equator made the rhumb line 36 % longer than the great circle); there it
+        // comes from tanh(psi) = sin(phi), which keeps every digit of the small difference.
+        if (std::fabs(dphi) < 1e-6f)
+            dpsi = std::atanh(2 * std::cos(p1 + dphi / 2.0) * std::sin(dphi / 2.0) / (1 - std::sin(p1) * std::sin(p2)));
         double rl_course = 0, arc = 0;
         if (dpsi == 0.0) {
             rl_course = static_cast<float>(kHalfPi);

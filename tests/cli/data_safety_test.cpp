@@ -1,14 +1,12 @@
-// The user's files through the whole program: a start-up without sound data
-// files, damaged setup and user-datum files, writes that fail, and two
-// programs on one data folder. Each case runs the built twopoint-calc session
-// on real files and checks the notices, the exit status and the files.
+// The user's files through the whole program: damaged setup and user-datum
+// files, writes that fail, and two programs on one data folder (a start-up
+// without sound data files is a session file). Each case runs the built
+// twopoint-calc session on real files and checks the notices, the exit status
+// and the files.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -69,42 +67,6 @@ protected:
         fs::create_directories(user_dir);
     }
 };
-
-TEST_F(DataSafety, WithoutSoundDataFilesTheProgramStopsAndWritesNothing) {
-    data_dir = root / "data";
-    fs::copy(TWOPOINT_TEST_DATA_DIR, data_dir, fs::copy_options::recursive);
-    const std::string ellipsoids = ReadBytes(data_dir / "Ellipser.vdx");
-    const std::string path = (data_dir / "Ellipser.vdx").string();
-    const struct {
-        std::function<void()> damage;
-        std::string problem;
-    } cases[] = {
-        {[&] { fs::remove(path); }, "\"Ellipser.vdx\": the file is missing or cannot be opened (" + path + ")"},
-        {[&] { WriteBytes(path, ""); }, "\"Ellipser.vdx\": the file holds no rows"},
-        {[&] { fs::remove(path), ::mkfifo(path.c_str(), 0644); },
-         "\"Ellipser.vdx\": the file cannot be read (" + path + " is not a regular file)"},
-        {[&] { WriteBytes(path, ellipsoids + "\"Clarke 1880\",6378249.145\r\n"); },
-         "\"Ellipser.vdx\", line " + std::to_string(std::count(ellipsoids.begin(), ellipsoids.end(), '\n') + 1) +
-             ": the file ends before field InvF"},
-        {[&] { WriteBytes(path, "\"Hayford\",six million,297\r\n"); },
-         "\"Ellipser.vdx\", line 1: field a: 'six million' is not a number"},
-    };
-    WriteBytes(user_dir / "Polvant.ini", kDefaultSetupFile);
-    WriteBytes(user_dir / "UserDatums.vdx", UserDatumRow(1, "Contract"));
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.problem);
-        c.damage();
-        const session_run::Output result = Run("name 0 Lost\nsheet\nstate\n");
-        EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.lines, std::vector<std::string>{"notice: [stop] Twopoint: Twopoint cannot start: " + c.problem +
-                                                         "\\r(The data files are searched for in " + data_dir.string() + ")"});
-        EXPECT_EQ(ReadBytes(user_dir / "Polvant.ini"), kDefaultSetupFile);
-        EXPECT_EQ(ReadBytes(user_dir / "UserDatums.vdx"), UserDatumRow(1, "Contract"));
-        EXPECT_EQ(Entries(user_dir), (std::set<std::string>{"Polvant.ini", "UserDatums.vdx"}));
-        fs::remove_all(path);
-        WriteBytes(path, ellipsoids);
-    }
-}
 
 TEST_F(DataSafety, ADamagedSetupFileIsKeptAndReadAsFarAsItCanBe) {
     // The user's own values, and in each case one value no dialog can set: it

@@ -162,6 +162,8 @@ struct CheckOutput {
     std::map<std::string, std::string> rows;
 };
 
+constexpr int kNeverReached = 0;
+
 std::map<int, CheckOutput> CutAtChecks(const std::vector<std::string>& lines) {
     std::map<int, CheckOutput> checks;
     std::vector<std::string> printed;
@@ -181,6 +183,7 @@ std::map<int, CheckOutput> CutAtChecks(const std::vector<std::string>& lines) {
             printed.push_back(line);
         }
     }
+    checks[kNeverReached].printed = printed;  // what a program that ended early printed last
     return checks;
 }
 
@@ -236,7 +239,7 @@ TEST_P(SessionFiles, Script) {
         };
         for (const auto& [check, raw] : run.checked) {
             const Expectation e = placed(raw);
-            const CheckOutput& at = checks[check];
+            const CheckOutput& at = checks.count(check) ? checks[check] : checks[kNeverReached];
             const std::string place = where + ":" + std::to_string(e.line) + ": ";
             const auto printed = [&](bool whole) {
                 return std::any_of(at.printed.begin(), at.printed.end(), [&](const std::string& line) {

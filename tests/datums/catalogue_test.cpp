@@ -20,33 +20,7 @@ datums::DatumCatalogue BuiltIn() {
 
 const char* kTwoEllipsoids = "\"International 1924 (Hayford)\",6378388,297\r\n\"Clarke 1866\",6378206.4,294.9786982\r\n";
 
-TEST(Catalogue, ApplyingARecordConvertsItsUnits) {
-    // The tables hold arc seconds, ppm and 1/f; applied, radians, a scale and f.
-    const auto c = BuiltIn();
-    auto wgs84 = datums::MakeStandardDatum(c, 0);
-    EXPECT_DOUBLE_EQ(wgs84.b, 6356752.314245179);
-    datums::ApplyDatumRecord("Standard", wgs84);
-    EXPECT_DOUBLE_EQ(wgs84.f, 1 / 298.257223563);
-    EXPECT_DOUBLE_EQ(wgs84.e2, 0.0066943799901413165);
-    auto d = datums::MakeStandardDatum(c, 3);
-    EXPECT_EQ(d.rotx, 0.893);
-    EXPECT_EQ(d.ds, -3.52);
-    datums::ApplyDatumRecord("Standard", d);
-    EXPECT_DOUBLE_EQ(d.rotx, 0.893 / 3600 * 0.017453292519944444);
-    EXPECT_DOUBLE_EQ(d.rotz, -0.917 / 3600 * 0.017453292519944444);
-    EXPECT_DOUBLE_EQ(d.ds, -3.52e-6);
-    EXPECT_EQ(d.dx, -116.641);
-    // A user datum is converted the same way; a special one loses its parameters.
-    auto user = datums::MakeStandardDatum(c, 3);
-    datums::ApplyDatumRecord("UserDefined", user);
-    EXPECT_EQ(user.rotx, d.rotx);
-    auto special = datums::MakeSpecialDatum(c, 3);
-    EXPECT_EQ(special.Option, 1);
-    EXPECT_EQ(special.dx, 0.0);
-    datums::ApplyDatumRecord("Special", special);
-    EXPECT_DOUBLE_EQ(special.f, 1 / 299.1528100016);
-    EXPECT_THROW(datums::MakeStandardDatum(c, 7), std::out_of_range);
-}
+// (What applying a record makes of its units is the datum_dialog_labels session.)
 
 // The built-in tables with two ellipsoids and two Molodensky rows read from text.
 datums::DatumCatalogue WithFiles() {

@@ -79,6 +79,7 @@ TEST(GreatCircleRhumbLine, MeridiansEquatorAndA180thMeridianCrossing) {
         {59, 5, 61.5, 5, 150, 0, 0, 2e-4f, 3e-6f},
         {61.5, 5, 59, 5, 150, float(kPi), float(kPi), 2e-4f, 3e-6f},
         {0, 3, 0, 4, 60, east, 1.5707964f, 1e-5f, 0},
+        {0, 3, -2e-14, 4, 60, east, 1.5707964f, 1e-5f, 1e-6f},  // a rounding's width south of the equator
         {0, 179, 0, -179, 120, east, 1.5707964f, 1e-3f, 1e-6f},
         {0, -179, 0, 179, 120, float(engine::kThreeHalfPi), float(engine::kThreeHalfPi), 1e-3f, 1e-6f},
     };

@@ -1,12 +1,11 @@
-// The route schedule: each input combination's labels from one table, the
-// refusals with their notices, what a reopening shows, and the dates, clock
-// texts and pickers the dialog is made of.
+// The route schedule: what a reopening keeps and shows, and the dates, clock
+// texts and pickers the dialog is made of (each input combination's labels,
+// the refusals and the detected zones are a session file).
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <tuple>
 
-#include "engine/constants.h"
 #include "schedule/date_time.h"
 #include "schedule/pickers.h"
 #include "schedule/schedule_form.h"
@@ -28,7 +27,7 @@ SheetValues TenMileSheet() {
 }
 
 const DateTime kPresent = FromCivil({2024, 1, 5, 12, 0, 0});
-constexpr int kMinus01 = 13, kPlus01 = 11, kPlus02 = 10, kMinus02 = 14;
+constexpr int kMinus01 = 13;
 
 // A row's six labels in the order of the headers.
 using Labels = std::array<std::string, 6>;
@@ -45,124 +44,6 @@ struct Dialog {
     Dialog(ScheduleState& s, int combination) : state(s) { ChooseInputCombination(form, state, combination); }
     bool Calc() { return Calculate(form, state, sheet, notices.Sink()); }
 };
-
-TEST(ScheduleForm, OpensWithStartValuesAndTheSheetDistances) {
-    ScheduleState state;
-    ScheduleForm form = OpenScheduleForm(state, TenMileSheet(), kPresent);
-    const ScheduleInputs& in = form.inputs;
-    EXPECT_EQ(std::tie(in.combination, in.speed_unit, in.etd_zone_index, in.eta_zone_index),
-              std::tuple(kEtdAndSpeed, 0, kGmtZoneIndex, kGmtZoneIndex));
-    EXPECT_EQ(std::tie(in.etd_date, in.etd_time, in.eta_date, in.eta_time, in.speed_text, in.days_text, in.sailing_time),
-              std::tuple("05 Jan 2024", "12:00", "05 Jan 2024", "12:00", "0.00", "0", "00:00"));
-    EXPECT_EQ(form.rows[0].distance + form.rows[1].distance + form.rows[2].distance,
-              "18 520.000 m 10.000 nmile 20,000 nmile ");
-    for (const ScheduleRow& row : form.rows) EXPECT_EQ(LabelsOf(row), (Labels{"n/a", "n/a", "n/a", "n/a", "n/a", "n/a"}));
-}
-
-TEST(ScheduleForm, EachCombinationFillsTheLabelsOfTheThreeRoutes) {
-    struct Case {
-        int combination, unit;
-        const char *speed, *days, *sail;
-        int etd_zone, eta_zone;
-        const char* eta_time;
-        Labels geodetic;                   // the great circle reads the same: both are 10 miles
-        const char *rhumb_sail, *rhumb_speed;  // the rhumb line's 20 miles
-        const char *dep_header, *arr_header;
-    } cases[] = {
-        // The sign is dropped, the comma is a decimal point; 11.5 mph of 1609 m is 3603.2 s.
-        {kEtdAndSpeed, 3, "-11,5", "", "", kGmtZoneIndex, kGmtZoneIndex, "",
-         {"05 Jan 2024 12:00", "05 Jan 2024 12:00", "0 d 01:00 h", "11.50 mph", "05 Jan 2024 13:00", "05 Jan 2024 13:00"},
-         "0 d 02:00 h", "11.50 mph", "Dep Zone 00", "Arr Zone 00"},
-        // No speed: arrival at departure.
-        {kEtdAndSpeed, 2, "not a speed", "", "", kGmtZoneIndex, kGmtZoneIndex, "",
-         {"05 Jan 2024 12:00", "05 Jan 2024 12:00", "0 d 00:00 h", "0.00 m/s", "05 Jan 2024 12:00", "05 Jan 2024 12:00"},
-         "0 d 00:00 h", "0.00 m/s", "Dep Zone 00", "Arr Zone 00"},
-        // Half a day, the sign dropped.
-        {kEtdAndTime, 0, "", "-0,5", "01:00", kGmtZoneIndex, kGmtZoneIndex, "",
-         {"05 Jan 2024 12:00", "05 Jan 2024 12:00", "0 d 13:00 h", "0.77 knots", "06 Jan 2024 01:00", "06 Jan 2024 01:00"},
-         "0 d 13:00 h", "1.54 knots", "Dep Zone 00", "Arr Zone 00"},
-        // The picker's seconds count: 10 miles in 3645 s, not 3600.
-        {kEtdAndTime, 0, "", "0", "01:00:45", kGmtZoneIndex, kGmtZoneIndex, "",
-         {"05 Jan 2024 12:00", "05 Jan 2024 12:00", "0 d 01:01 h", "9.88 knots", "05 Jan 2024 13:00", "05 Jan 2024 13:00"},
-         "0 d 01:01 h", "19.75 knots", "Dep Zone 00", "Arr Zone 00"},
-        // The same clock time is later in GMT in a zone further west.
-        {kEtdAndEta, 0, "", "", "", kGmtZoneIndex, kPlus01, "11:59",
-         {"05 Jan 2024 12:00", "05 Jan 2024 12:00", "0 d 00:59 h", "10.17 knots", "05 Jan 2024 12:59", "05 Jan 2024 11:59"},
-         "0 d 00:59 h", "20.34 knots", "Dep Zone 00", "Arr Zone +01"},
-        {kSpeedAndEta, 0, "10", "", "", kMinus02, kPlus02, "12:00",
-         {"05 Jan 2024 15:00", "05 Jan 2024 13:00", "0 d 01:00 h", "10.00 knots", "05 Jan 2024 14:00", "05 Jan 2024 12:00"},
-         "0 d 02:00 h", "10.00 knots", "Dep Zone -02", "Arr Zone +02"},
-        // Over midnight, two days back.
-        {kTimeAndEta, 0, "", "1", "12:30", kGmtZoneIndex, kGmtZoneIndex, "12:00",
-         {"03 Jan 2024 23:30", "03 Jan 2024 23:30", "1 d 12:30 h", "0.27 knots", "05 Jan 2024 12:00", "05 Jan 2024 12:00"},
-         "1 d 12:30 h", "0.55 knots", "Dep Zone 00", "Arr Zone 00"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(InputCombinationTexts()[static_cast<std::size_t>(c.combination)]) + " " + c.speed +
-                     c.days + " " + c.sail + " " + c.eta_time);
-        ScheduleState state;
-        Dialog dialog(state, c.combination);
-        ChooseSpeedUnit(dialog.form, state, c.unit);
-        ScheduleInputs& in = dialog.form.inputs;
-        in.speed_text = c.speed;
-        in.days_text = c.days;
-        in.sailing_time = c.sail;
-        in.etd_zone_index = c.etd_zone;
-        in.eta_zone_index = c.eta_zone;
-        if (*c.eta_time) in.eta_time = c.eta_time;
-        ASSERT_TRUE(dialog.Calc());
-        EXPECT_EQ(LabelsOf(dialog.form.rows[0]), c.geodetic);
-        EXPECT_EQ(LabelsOf(dialog.form.rows[1]), c.geodetic);
-        EXPECT_EQ(dialog.form.rows[2].sail_time, c.rhumb_sail);
-        EXPECT_EQ(dialog.form.rows[2].speed, c.rhumb_speed);
-        EXPECT_EQ(dialog.form.headers[0], c.dep_header);
-        EXPECT_EQ(dialog.form.headers[5], c.arr_header);
-        EXPECT_TRUE(dialog.notices.notices.empty());
-    }
-    // A comma locale writes the speed with a comma.
-    ScheduleState state;
-    Dialog dialog(state, kEtdAndSpeed);
-    dialog.form.inputs.speed_text = "11.5";
-    dialog.sheet.decimal_separator = ',';
-    ASSERT_TRUE(dialog.Calc());
-    EXPECT_EQ(dialog.form.rows[0].speed, "11,50 knots");
-}
-
-TEST(ScheduleForm, RefusedCalculationsSayWhyAndChangeNothing) {
-    // (An ETA before the ETD is the route_schedule session.)
-    const char* const out_of_range = "Sailing time out of range. Max 24855 days allowed";
-    const struct {
-        int combination;
-        const char *speed, *days, *geodetic_distance, *text;
-    } cases[] = {
-        {kEtdAndSpeed, "1e999", "0", "18 520.000 m ", nullptr},
-        // Beyond the 32-bit seconds (about 24 855 days).
-        {kEtdAndTime, "", "24856", "18 520.000 m ", out_of_range},
-        {kEtdAndSpeed, "0.002", "0", "10 000 000.000 m ", out_of_range},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.speed) + c.days);
-        ScheduleState state;
-        Dialog dialog(state, c.combination);
-        dialog.sheet.geodetic_distance = c.geodetic_distance;
-        dialog.form.inputs.speed_text = c.speed;
-        dialog.form.inputs.days_text = c.days;
-        dialog.form.inputs.etd_zone_index = dialog.form.inputs.eta_zone_index = 3;
-        const ScheduleForm before = dialog.form;
-        EXPECT_FALSE(dialog.Calc());
-        ASSERT_EQ(dialog.notices.notices.size(), 1u);
-        const platform::Notice& notice = dialog.notices.notices[0];
-        if (c.text) {
-            EXPECT_EQ(std::tie(notice.text, notice.title, notice.icon),
-                      std::tuple(c.text, "Irrelevant input", platform::Icon::Exclamation));
-        }
-        for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(LabelsOf(dialog.form.rows[i]), LabelsOf(before.rows[i]));
-        EXPECT_EQ(dialog.form.headers, before.headers);
-        EXPECT_FALSE(state.zones_stored);
-        EXPECT_EQ(std::tie(state.speed, state.sailing_time, state.etd_gmt.seconds, state.eta_gmt.seconds),
-                  std::tuple(0.0f, 0, 0, 0));
-    }
-}
 
 TEST(ScheduleForm, OnlyTheInputsAreKeptAndAReopeningCalculatesTheSame) {
     ScheduleState state;
@@ -205,28 +86,6 @@ TEST(ScheduleForm, OnlyTheInputsAreKeptAndAReopeningCalculatesTheSame) {
     // A stored speed is shown in the stored unit.
     state.speed = 10.0f * (1000.0f / 3600.0f);
     EXPECT_EQ(OpenScheduleForm(state, sheet, later).inputs.speed_text, "10.00");
-}
-
-TEST(ScheduleForm, TimezonesDetectedFromThePointLongitudes) {
-    ScheduleState state;
-    SheetValues sheet = TenMileSheet();
-    ScheduleForm form = OpenScheduleForm(state, sheet, kPresent);
-    const auto zones = ZoneListTexts();
-    const struct {
-        double lon_a, lon_b;
-        const char* zones;
-    } cases[] = {
-        {7.4, 7.5, "GMT -01"}, {-7.5, -7.6, "GMT +01"}, {179.9, -179.9, "-12 +12"}, {-75.0, 10.75, "+05 -01"},
-        // On a band edge typed exactly (157 30 E, back from radians as 157.49999999999997).
-        {157.5, -157.5, "-11 +10"},
-    };
-    for (const auto& c : cases) {
-        sheet.longitude_a = c.lon_a * engine::kRadPerDeg;
-        sheet.longitude_b = c.lon_b * engine::kRadPerDeg;
-        DetectTimezones(form, sheet);
-        EXPECT_EQ(zones[form.inputs.etd_zone_index] + " " + zones[form.inputs.eta_zone_index], c.zones) << c.lon_a;
-    }
-    EXPECT_EQ(ZoneIndexForLongitude(187.5), -1);
 }
 
 TEST(ScheduleText, ClockTextsRoundToTheMinuteHalfToEven) {
