@@ -113,6 +113,8 @@ std::vector<ScriptRun> ReadSessionFile(const std::string& text) {
             Expectation e{number, kind, "", ""};
             if (kind == "error" || kind == "status") {
                 e.text = after;
+            } else if (kind == "exit") {  // exit notice TEXT: printed at the shut-down
+                e.text = "notice: " + SplitWord(after).second;
             } else if (kind == "output" || kind == "notice") {  // a whole line printed
                 e.text = kind == "notice" ? "notice: " + after : Unescape(after);
                 e.kind = "output";
@@ -134,7 +136,8 @@ std::vector<ScriptRun> ReadSessionFile(const std::string& text) {
                     e.text = e.text.substr(1, e.text.size() - 2);
                 e.kind = "row";
             }
-            if (e.kind == "status" || e.kind.rfind("file", 0) == 0 || e.kind == "no-file") {  // once the run has ended
+            if (e.kind == "status" || e.kind == "exit" || e.kind.rfind("file", 0) == 0 ||
+                e.kind == "no-file") {  // once the run has ended
                 run->at_end.push_back(e);
                 if (e.kind == "status") run->expects_errors = true;
             } else {
@@ -268,7 +271,11 @@ TEST_P(SessionFiles, Script) {
             const Expectation e = placed(raw);
             const std::string place = where + ":" + std::to_string(e.line) + ": ";
             const fs::path path = user_dir / e.name;
-            if (e.kind == "status") {
+            if (e.kind == "exit") {
+                const auto& last = checks[kNeverReached].printed;
+                if (std::find(last.begin(), last.end(), e.text) == last.end())
+                    ADD_FAILURE() << place << "no line at the shut-down " << e.text << show();
+            } else if (e.kind == "status") {
                 EXPECT_EQ(std::to_string(output.status), e.text) << place << "exit status" << show();
             } else if (e.kind == "no-file") {
                 EXPECT_FALSE(fs::exists(path)) << place << e.name << " exists";

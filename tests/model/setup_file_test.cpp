@@ -218,26 +218,6 @@ TEST(SetupFile, SaveAsAndOpenRequestsAndTheirOddCases) {
     EXPECT_EQ(ReadBytes(folder.File("Polvant.ini")), model::EncodeSetup(Unusual()));
 }
 
-// (That the next start begins with the previous setup is the setup_special_modes_not_saved session.)
-TEST(SetupFile, SpecialModesWithNgoOrRt38AreNotSavedOnExitAndSaySo) {
-    TempFolder folder;
-    platform::RecordedNotices notices;
-    model::SetupRecord record = Defaults();
-    record.pub_Mode = "SPECIAL";
-    for (const char* datum : {"NGO", "RT38"}) {
-        record.pub_Datum[0].Name = datum == std::string("NGO") ? "NGO - 1948" : "RT38";
-        EXPECT_FALSE(model::SaveSetupOnExit(folder.path.string(), record, notices.Sink()));
-        ASSERT_FALSE(notices.notices.empty());
-        EXPECT_EQ(notices.notices.back().text,
-                  std::string(datum) + " datum not stored in setup file. Next session will be started with previous setup.");
-        EXPECT_EQ(notices.notices.back().icon, platform::Icon::Information);
-    }
-    EXPECT_FALSE(fs::exists(folder.File("Polvant.ini")));
-    record.pub_Mode = "DATUMSHIFT";  // the RT38 datum outside the special mode is saved
-    EXPECT_TRUE(model::SaveSetupOnExit(folder.path.string(), record, notices.Sink()));
-    EXPECT_EQ(ReadBytes(folder.File("Polvant.ini")), model::EncodeSetup(record));
-}
-
 TEST(SetupFile, ReadingIntoAStateSetsTheStoredFieldsOnly) {
     TempFolder folder;
     platform::RecordedNotices notices;
