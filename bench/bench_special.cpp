@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "datums/special_tables.h"
 #include "engine/constants.h"
 #include "engine/geoid.h"
 #include "engine/ngo.h"
@@ -14,7 +15,7 @@ namespace {
 const std::string kData = TWOPOINT_TEST_DATA_DIR;
 
 void BM_ShiftED50ED87(benchmark::State& state) {
-    const auto t = engine::LoadNorthSeaFile(kData + "/NorthSea.vdx");
+    const auto t = datums::LoadNorthSeaFile(kData + "/NorthSea.vdx");
     // Latitude from the argument: 56 (polynomial), 63.5 (blend), 67 (seven parameters).
     const double lat = state.range(0) / 10.0 * engine::kRadPerDeg, lon = 3 * engine::kRadPerDeg;
     for (auto _ : state) benchmark::DoNotOptimize(engine::ShiftED50ED87(t, 0, lat, lon, 10));
@@ -22,7 +23,7 @@ void BM_ShiftED50ED87(benchmark::State& state) {
 BENCHMARK(BM_ShiftED50ED87)->Arg(560)->Arg(635)->Arg(670);
 
 void BM_NgoToUtm(benchmark::State& state) {
-    const auto t = engine::LoadNgoFile(kData + "/ngo-data.vdx");
+    const auto t = datums::LoadNgoFile(kData + "/ngo-data.vdx");
     const int zone = static_cast<int>(state.range(0));
     for (auto _ : state) benchmark::DoNotOptimize(engine::NgoToUtm(t, 120000, -35000, 2, zone));
 }

@@ -4,6 +4,7 @@
 #include "cli/data_dir.h"
 #include "cli/geodetic_fields.h"
 #include "cli/operation.h"
+#include "datums/special_tables.h"
 #include "engine/ngo.h"
 
 namespace {
@@ -17,7 +18,7 @@ cli::RecordFunction Prepare(const cli::Arguments& args) {
     if (axis < 1 || axis > 10) throw cli::RecordError("--axis must be 1 ... 10, not " + *axis_text);
     const auto zone_text = args.Get("zone");
     const int zone = zone_text ? cli::ZoneOption(*zone_text) : engine::NgoNaturalZone(axis > 8 ? axis - 8 : axis);
-    const auto tables = engine::LoadNgoFile(cli::DataDir(args) + "/ngo-data.vdx");
+    const auto tables = datums::LoadNgoFile(cli::DataDir(args) + "/ngo-data.vdx");
     const std::string zone_field = std::to_string(zone);
     return [tables, axis, zone, zone_field](const cli::Record& record, cli::LineWriter& out) {
         const auto v = cli::ReadFields(record, kFields);

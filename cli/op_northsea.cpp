@@ -2,6 +2,7 @@
 #include "cli/data_dir.h"
 #include "cli/geodetic_fields.h"
 #include "cli/operation.h"
+#include "datums/special_tables.h"
 #include "engine/constants.h"
 #include "engine/ellipsoid.h"
 #include "engine/north_sea.h"
@@ -15,7 +16,7 @@ cli::RecordFunction Prepare(const cli::Arguments& args) {
     if (mode != "ED50-ED87" && mode != "ED87-WGS84*Sea" && mode != "ED50-WGS84*Sea")
         throw cli::RecordError("--mode must be ED50-ED87, ED87-WGS84*Sea or ED50-WGS84*Sea, not " + mode);
     const int d = args.Has("reverse") ? 1 : 0;
-    const auto tables = engine::LoadNorthSeaFile(cli::DataDir(args) + "/NorthSea.vdx");
+    const auto tables = datums::LoadNorthSeaFile(cli::DataDir(args) + "/NorthSea.vdx");
     return [mode, d, tables](const cli::Record& record, cli::LineWriter& out) {
         const auto v = cli::ReadFields(record, kFields);
         const double lat = cli::LatitudeField(v[0], "lat"), lon = cli::LongitudeField(v[1], "lon");

@@ -58,15 +58,32 @@ void ConsumeSeparator(FieldReader& r) {
     }
 }
 
-struct RawField {
-    std::string value;
-    bool quoted = false;
-    int line = 0;
-};
+// [sign] digits [. digits] [(e|E) [sign] digits], with at least one mantissa digit.
+bool IsNumberText(const std::string& s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        std::size_t exponent_digits = 0;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++exponent_digits;
+        if (exponent_digits == 0) return false;
+    }
+    return i == s.size();
+}
 
-RawField ReadRaw(FieldReader& r, const std::string& field_name) {
+}  // namespace
+
+Field ReadField(FieldReader& r, const std::string& field_name) {
     SkipBlanksAndLineEnds(r);
-    RawField field;
+    Field field;
     field.line = r.line;
     if (r.position >= r.text.size())
         throw DataFileError(r.file_name, r.last_field_line, "the file ends before field " + field_name);
@@ -94,28 +111,15 @@ RawField ReadRaw(FieldReader& r, const std::string& field_name) {
     return field;
 }
 
-// [sign] digits [. digits] [(e|E) [sign] digits], with at least one mantissa digit.
-bool IsNumberText(const std::string& s) {
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t digits = 0;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
-    }
-    if (digits == 0) return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        std::size_t exponent_digits = 0;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++exponent_digits;
-        if (exponent_digits == 0) return false;
-    }
-    return i == s.size();
+std::optional<double> NumberInField(const Field& field) {
+    const std::string& s = field.value;
+    if (field.quoted || !IsNumberText(s)) return std::nullopt;
+    const std::size_t skip = s[0] == '+' ? 1 : 0;
+    double value = 0;
+    const auto result = std::from_chars(s.data() + skip, s.data() + s.size(), value);
+    if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
+    return value;
 }
-
-}  // namespace
 
 DataFileError::DataFileError(const std::string& file_, int line_, const std::string& problem)
     : std::runtime_error(Describe(file_, line_, problem)), file(file_), line(line_) {}
@@ -141,21 +145,24 @@ bool AtEndOfFile(FieldReader& reader) {
     return reader.position >= reader.text.size();
 }
 
+bool SkipLine(FieldReader& reader) {
+    if (reader.position >= reader.text.size()) return false;
+    while (reader.position < reader.text.size() && !IsLineEnd(reader.text[reader.position])) ++reader.position;
+    if (reader.position < reader.text.size()) ConsumeLineEnd(reader);
+    return true;
+}
+
 std::string ReadTextField(FieldReader& reader, const std::string& field_name) {
-    return ReadRaw(reader, field_name).value;
+    return ReadField(reader, field_name).value;
 }
 
 double ReadNumberField(FieldReader& reader, const std::string& field_name) {
-    const RawField field = ReadRaw(reader, field_name);
-    const std::string& s = field.value;
-    if (field.quoted || !IsNumberText(s))
-        throw DataFileError(reader.file_name, field.line, "field " + field_name + ": '" + s + "' is not a number");
-    const std::size_t skip = s[0] == '+' ? 1 : 0;
-    double value = 0;
-    const auto result = std::from_chars(s.data() + skip, s.data() + s.size(), value);
-    if (result.ec != std::errc() || !std::isfinite(value))
-        throw DataFileError(reader.file_name, field.line, "field " + field_name + ": '" + s + "' is out of range");
-    return value;
+    const Field field = ReadField(reader, field_name);
+    if (const std::optional<double> value = NumberInField(field)) return *value;
+    const bool number_text = !field.quoted && IsNumberText(field.value);
+    throw DataFileError(reader.file_name, field.line,
+                        "field " + field_name + ": '" + field.value + "' " +
+                            (number_text ? "is out of range" : "is not a number"));
 }
 
 float ReadSingleField(FieldReader& reader, const std::string& field_name) {

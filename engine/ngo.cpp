@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "engine/calc_error.h"
-#include "engine/north_sea.h"
 
 namespace engine {
 
@@ -14,26 +13,6 @@ constexpr double kZoneStepUnit = 1073741.824;
 constexpr double kZoneStepOriginNorthing = 7208634.841;
 
 }  // namespace
-
-NgoTables LoadNgoFile(const std::string& path) {
-    DataFileReader file(path);
-    NgoTables t;
-    file.Caption();
-    for (auto& x : t.axis_origin) x = file.Number();
-    file.Caption();
-    for (auto& row : t.area_params)
-        for (auto& x : row) x = file.Number();
-    file.Caption();
-    for (auto& x : t.zone_step_re) x = file.Number();
-    file.Caption();
-    for (auto& x : t.zone_step_im) x = file.Number();
-    file.Caption();
-    for (std::size_t a = 0; a < 8; ++a) {
-        for (auto& x : t.axis_re[a]) x = file.Number();
-        for (auto& x : t.axis_im[a]) x = file.Number();
-    }
-    return t;
-}
 
 int NgoNaturalZone(int axis_row) {
     static constexpr int zones[8] = {32, 32, 32, 33, 33, 34, 35, 35};

@@ -3,7 +3,8 @@
 // entirely in the plane: a complex polynomial of degree 4 per axis, a plane
 // similarity per area for the western axes I ... III, and repeated one-zone
 // steps by a complex polynomial of degree 5 when another UTM zone is wanted.
-// Every coefficient comes from the data file "ngo-data.vdx".
+// Every coefficient comes from the data file "ngo-data.vdx" (read by
+// datums/special_tables.h).
 //
 // Source: no coefficients are published; tools/ngo_fit.cpp fits them to the exact
 // chain (the NGO axes as Transverse Mercator grids on the NGO Bessel ellipsoid,
@@ -13,7 +14,7 @@
 // the areas of the western axes are chosen by the point's position, no area is
 // refused.
 #include <array>
-#include <string>
+#include <cstddef>
 
 namespace engine {
 
@@ -23,12 +24,6 @@ struct NgoTables {
     std::array<double, 6> zone_step_re{}, zone_step_im{};
     std::array<std::array<double, 5>, 8> axis_re{}, axis_im{};
 };
-
-// Reads the file layout: caption line, 8 axis origins; caption, 56 area
-// parameters row by row; caption, 6 real and caption, 6 imaginary zone-step
-// coefficients; caption, 8 rows of 5 real then 5 imaginary axis coefficients.
-// Raises CalcError naming the file when it is missing, short or unreadable.
-NgoTables LoadNgoFile(const std::string& path);
 
 // Natural UTM zone of axis row a (1 ... 8).
 int NgoNaturalZone(int axis_row);

@@ -1,58 +1,11 @@
 #include "engine/north_sea.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <sstream>
-
 #include "engine/calc_error.h"
 #include "engine/constants.h"
 
 namespace engine {
 
-DataFileReader::DataFileReader(const std::string& file_path) : path(file_path) {
-    std::ifstream in(path);
-    if (!in) throw CalcError("Cannot open the data file " + path);
-    std::string text;
-    while (std::getline(in, text)) {
-        if (!text.empty() && text.back() == '\r') text.pop_back();
-        lines.push_back(text);
-    }
-}
-
-void DataFileReader::Caption() {
-    fields.clear();
-    field = 0;
-    if (line >= lines.size()) throw CalcError("The data file " + path + " ends before a caption line");
-    ++line;
-}
-
-double DataFileReader::Number() {
-    while (field >= fields.size()) {
-        if (line >= lines.size()) throw CalcError("The data file " + path + " ends early: a number is missing");
-        fields.clear();
-        field = 0;
-        std::string current = lines[line++];
-        for (char& ch : current)
-            if (ch == ',' || ch == '\t' || ch == ';') ch = ' ';
-        std::istringstream split(current);
-        for (std::string f; split >> f;) fields.push_back(f);
-    }
-    const std::string& text = fields[field++];
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(value))
-        throw CalcError("The data file " + path + " has '" + text + "' where a number belongs (line " +
-                        std::to_string(line) + ")");
-    return value;
-}
-
 namespace {
-
-void ReadSevenParameters(DataFileReader& file, std::array<double, 7>& p) {
-    for (auto& x : p) x = file.Number();
-    for (int k = 3; k < 6; ++k) p[k] = p[k] / 60 / 60 * kRadPerDeg;
-    p[6] = p[6] * 1e-6;
-}
 
 struct Degrees {
     double lat, lon;
@@ -71,20 +24,6 @@ Geographic HelmertRoute(const NorthSeaTables& t, int d, double lat, double lon, 
 }
 
 }  // namespace
-
-NorthSeaTables LoadNorthSeaFile(const std::string& path) {
-    DataFileReader file(path);
-    NorthSeaTables t;
-    file.Caption();
-    for (auto& x : t.lat_coef) x = file.Number();
-    file.Caption();
-    for (auto& x : t.lon_coef) x = file.Number();
-    file.Caption();
-    ReadSevenParameters(file, t.helmert_ed87);
-    file.Caption();
-    ReadSevenParameters(file, t.helmert_sea);
-    return t;
-}
 
 double NorthSeaPoly(int d, double u, double v, const std::array<double, 15>& c) {
     const double s = d == 0 ? 1.0 : -1.0;

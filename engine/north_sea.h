@@ -1,8 +1,9 @@
 #pragma once
 // The North Sea transformations between ED50, ED87 and WGS84*Sea, with their
-// tables from "NorthSea.vdx": ED50 -> ED87 by a polynomial of degree 4 south
-// of 62°N, by seven parameters north of 65°N and by a linear blend of the two
-// between; ED87 -> WGS84*Sea by a second seven-parameter set.
+// tables from "NorthSea.vdx" (read by datums/special_tables.h): ED50 -> ED87
+// by a polynomial of degree 4 south of 62°N, by seven parameters north of 65°N
+// and by a linear blend of the two between; ED87 -> WGS84*Sea by a second
+// seven-parameter set.
 //
 // Source: EPSG "ED50 to ED87 (1)" (the polynomial, Norwegian Mapping Authority
 // publication 1990:1), "ED50 to ED87 (2)" and "ED87 to WGS 84 (1)"; the figures
@@ -12,31 +13,12 @@
 // latitude - 55 and longitude, degrees); outside it the polynomial extrapolates
 // without warning: the area check is the caller's.
 #include <array>
-#include <fstream>
-#include <string>
-#include <vector>
 
 #include "engine/constants.h"
 #include "engine/ellipsoid.h"
 #include "engine/helmert.h"
 
 namespace engine {
-
-// Reader of the program's text data files: whole caption lines, and numbers
-// as free fields separated by commas, blanks or line breaks. Every failure
-// (missing file, early end, a field that is not a number) raises CalcError
-// naming the file.
-struct DataFileReader {
-    explicit DataFileReader(const std::string& path);
-    void Caption();
-    double Number();
-
-    std::string path;
-    std::vector<std::string> lines;
-    std::size_t line = 0;            // next line to read
-    std::vector<std::string> fields; // fields left on the current line
-    std::size_t field = 0;
-};
 
 struct NorthSeaTables {
     std::array<double, 15> lat_coef{};  // latitude correction, degrees
@@ -45,11 +27,6 @@ struct NorthSeaTables {
     std::array<double, 7> helmert_ed87{};  // ED50 -> ED87 north of 65°N
     std::array<double, 7> helmert_sea{};   // ED87 -> WGS84*Sea
 };
-
-// Reads "NorthSea.vdx": caption, 15 latitude coefficients, caption, 15
-// longitude coefficients, caption, 7 parameters ED50 -> ED87, caption,
-// 7 parameters ED87 -> WGS84*Sea (m, arc seconds, ppm in the file).
-NorthSeaTables LoadNorthSeaFile(const std::string& path);
 
 // c0 + c1 u + c2 v + c3 u² + c4 uv + c5 v² + c6 u³ + ... + c14 v⁴, with the
 // coefficients negated when direction d is not 0.

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "datums/special_tables.h"
 #include "datums/user_datums.h"
 #include "model/layout.h"
 #include "model/startup_steps.h"
@@ -91,11 +92,11 @@ void ReadStartUpSetup(Program& program) {
 }
 
 void LoadNorthSeaTables(Program& program) {
-    program.special.north_sea = engine::LoadNorthSeaFile(program.folders.program_data + "/NorthSea.vdx");
+    program.special.north_sea = datums::LoadNorthSeaFile(program.folders.program_data + "/NorthSea.vdx");
 }
 
 void LoadNgoTables(Program& program) {
-    program.special.ngo = engine::LoadNgoFile(program.folders.program_data + "/ngo-data.vdx");
+    program.special.ngo = datums::LoadNgoFile(program.folders.program_data + "/ngo-data.vdx");
 }
 
 }  // namespace detail

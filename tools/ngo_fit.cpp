@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "datums/special_tables.h"
 #include "engine/ngo.h"
 #include "tools/ngo_exact_chain.h"
 
@@ -201,7 +202,7 @@ int main(int argc, char** argv) {
         if (!out) throw std::runtime_error("cannot write " + path);
     };
     write("", "");
-    const engine::NgoTables loaded = engine::LoadNgoFile(path);
+    const engine::NgoTables loaded = datums::LoadNgoFile(path);
 
     std::string axis_report, step_report;
     static const char* names[8] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII"};

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
 
 #include "engine/calc_error.h"
-#include "support/scratch_folder.h"
 
 namespace {
 
@@ -87,28 +86,6 @@ TEST(Ngo, AxisCodesOutsideOneToTenAreRefused) {
                 << e.what();
         }
     }
-}
-
-TEST(Ngo, MissingOrShortFileNamesTheFile) {
-    const scratch::Folder folder;
-    const auto failure = [](const std::string& path) {
-        try {
-            engine::LoadNgoFile(path);
-        } catch (const engine::CalcError& e) {
-            return std::string(e.what());
-        }
-        return std::string("accepted");
-    };
-    const std::string missing = (folder.path / "nothing.vdx").string();
-    EXPECT_NE(failure(missing).find(missing), std::string::npos);
-    // The shipped file cut after its zone-step rows.
-    std::istringstream shipped(scratch::ReadBytes(std::string(TWOPOINT_TEST_DATA_DIR) + "/ngo-data.vdx"));
-    std::string cut, line;
-    for (int k = 0; k < 22 && std::getline(shipped, line); ++k) cut += line + "\n";
-    const std::string short_path = folder.Write("short.vdx", cut).string();
-    EXPECT_NE(failure(short_path).find(short_path), std::string::npos);
-    folder.Write("short.vdx", "caption\n1,2,3,x,5,6,7,8\n");
-    EXPECT_NE(failure(short_path), "accepted");
 }
 
 }  // namespace

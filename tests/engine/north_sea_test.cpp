@@ -4,9 +4,8 @@
 
 #include <cmath>
 
-#include "engine/calc_error.h"
+#include "datums/special_tables.h"
 #include "engine/constants.h"
-#include "support/scratch_folder.h"
 
 namespace {
 
@@ -14,7 +13,7 @@ using engine::kDegPerRad;
 using engine::kRadPerDeg;
 
 engine::NorthSeaTables ShippedTables() {
-    return engine::LoadNorthSeaFile(std::string(TWOPOINT_TEST_DATA_DIR) + "/NorthSea.vdx");
+    return datums::LoadNorthSeaFile(std::string(TWOPOINT_TEST_DATA_DIR) + "/NorthSea.vdx");
 }
 
 TEST(NorthSea, PublishedWorkedExampleBothWays) {
@@ -89,26 +88,6 @@ TEST(NorthSea, DirectionCodesOfTheSeaShift) {
         EXPECT_NEAR(back.lon * kDegPerRad, 2.0, 2e-8) << lat;
         EXPECT_NEAR(back.h, 40, 0.01) << lat;
     }
-}
-
-TEST(NorthSea, MissingShortOrBadFileNamesTheFile) {
-    const scratch::Folder folder;
-    const std::string path = (folder.path / "NorthSea.vdx").string();
-    auto expect_failure_naming_file = [&](const char* what) {
-        try {
-            engine::LoadNorthSeaFile(path);
-            ADD_FAILURE() << what;
-        } catch (const engine::CalcError& e) {
-            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
-        }
-    };
-    expect_failure_naming_file("missing");
-    folder.Write("NorthSea.vdx", "caption\n1,2,3\n");
-    expect_failure_naming_file("short");
-    std::string bad = "caption\n";
-    for (int k = 0; k < 15; ++k) bad += k == 7 ? "0.5e\n" : "0.5\n";
-    folder.Write("NorthSea.vdx", bad);
-    expect_failure_naming_file("not a number");
 }
 
 }  // namespace

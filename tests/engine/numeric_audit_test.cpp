@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "datums/special_tables.h"
 #include "engine/calc_error.h"
 #include "engine/constants.h"
 #include "engine/ellipsoid.h"
@@ -128,8 +129,8 @@ TEST(NumericAudit, EveryOperationAtTheExtremesIsFiniteOrRaisesCalcError) {
                                 [&] { return engine::GeodeticDirect(lat, 179 * kDeg, s, alpha, a, e2); });
     }
     const engine::NorthSeaTables north_sea =
-        engine::LoadNorthSeaFile(std::string(TWOPOINT_TEST_DATA_DIR) + "/NorthSea.vdx");
-    const engine::NgoTables ngo = engine::LoadNgoFile(std::string(TWOPOINT_TEST_DATA_DIR) + "/ngo-data.vdx");
+        datums::LoadNorthSeaFile(std::string(TWOPOINT_TEST_DATA_DIR) + "/NorthSea.vdx");
+    const engine::NgoTables ngo = datums::LoadNgoFile(std::string(TWOPOINT_TEST_DATA_DIR) + "/ngo-data.vdx");
     for (double lat : kLatitudes)
         for (double lon : kLongitudes) {
             for (double h : kLengths)

@@ -6,15 +6,13 @@
 // no more rows than their capacity and only finite numbers; every
 // transformation with a table read from any file gives finite co-ordinates or
 // raises engine::CalcError.
-#include <unistd.h>
-
 #include <cmath>
-#include <fstream>
 #include <string>
 #include <utility>
 
 #include "datums/catalogue.h"
 #include "datums/field_reader.h"
+#include "datums/special_tables.h"
 #include "engine/calc_error.h"
 #include "engine/constants.h"
 #include "engine/ngo.h"
@@ -22,13 +20,6 @@
 #include "fuzz_input.h"
 
 namespace {
-
-// The table readers take a path: the bytes go to a file of this process.
-std::string WrittenToFile(const std::string& bytes) {
-    static const std::string path = "/tmp/twopoint_fuzz_table_" + std::to_string(::getpid()) + ".vdx";
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    return path;
-}
 
 void Catalogue(bool molodensky, const std::string& bytes) {
     datums::FieldReader reader =
@@ -76,7 +67,8 @@ void FiniteOrCalcError(const char* what, Transformation&& transformation) {
 void NorthSea(const std::string& bytes) {
     engine::NorthSeaTables tables;
     try {
-        tables = engine::LoadNorthSeaFile(WrittenToFile(bytes));
+        datums::FieldReader reader = datums::FieldReaderFromText(bytes, "NorthSea.vdx");
+        tables = datums::ReadNorthSeaTables(reader);
     } catch (const engine::CalcError&) {
         return;
     }
@@ -97,7 +89,8 @@ void NorthSea(const std::string& bytes) {
 void Ngo(const std::string& bytes) {
     engine::NgoTables tables;
     try {
-        tables = engine::LoadNgoFile(WrittenToFile(bytes));
+        datums::FieldReader reader = datums::FieldReaderFromText(bytes, "ngo-data.vdx");
+        tables = datums::ReadNgoTables(reader);
     } catch (const engine::CalcError&) {
         return;
     }

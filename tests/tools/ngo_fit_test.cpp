@@ -4,6 +4,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "datums/special_tables.h"
 #include "engine/ngo.h"
 #include "tools/ngo_exact_chain.h"
 
@@ -29,7 +30,7 @@ TEST(NgoExactChain, TransverseMercatorRoundTripAndKnownValues) {
 }
 
 TEST(NgoFittedFile, EveryAxisAndZoneStepAgreesWithTheExactChain) {
-    const auto t = engine::LoadNgoFile(std::string(TWOPOINT_TEST_DATA_DIR) + "/ngo-data.vdx");
+    const auto t = datums::LoadNgoFile(std::string(TWOPOINT_TEST_DATA_DIR) + "/ngo-data.vdx");
     // The residuals the file reports are below 1 mm; allow 2 mm at points off the fit grid.
     for (int code = 1; code <= 10; ++code) {
         const int a = code > 8 ? code - 8 : code;
