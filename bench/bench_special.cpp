@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "datums/geoid_files.h"
 #include "datums/special_tables.h"
 #include "engine/constants.h"
 #include "engine/geoid.h"
@@ -39,8 +40,7 @@ void BM_Rt38ToUtm33(benchmark::State& state) {
 BENCHMARK(BM_Rt38ToUtm33);
 
 void BM_GeoidOneQuadrant(benchmark::State& state) {
-    engine::GeoidFiles files;
-    files.folder = kData;
+    engine::GeoidFiles files = datums::GeoidFilesIn(kData);
     double lat = 58, lon = 2;
     for (auto _ : state) {
         benchmark::DoNotOptimize(engine::GeoidEGM96(files, lat, lon));

@@ -5,6 +5,7 @@
 #include "cli/data_dir.h"
 #include "cli/geodetic_fields.h"
 #include "cli/operation.h"
+#include "datums/geoid_files.h"
 #include "engine/geoid.h"
 
 namespace {
@@ -15,7 +16,7 @@ cli::RecordFunction Prepare(const cli::Arguments& args) {
     // One open-file state per quadrant, so that points from all four quadrants
     // in turn do not read a quadrant file again each time.
     auto files = std::make_shared<std::array<engine::GeoidFiles, 4>>();
-    for (auto& quadrant : *files) quadrant.folder = cli::DataDir(args);
+    for (auto& quadrant : *files) quadrant = datums::GeoidFilesIn(cli::DataDir(args));
     return [files](const cli::Record& record, cli::LineWriter& out) {
         const auto v = cli::ReadFields(record, kFields);
         cli::LatitudeField(v[0], "lat");

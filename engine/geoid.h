@@ -1,9 +1,10 @@
 #pragma once
-// EGM96 geoid undulation by bilinear interpolation in the 15-arc-minute grid
-// held in four quadrant files ("Egm96_ne.rnd", "Egm96_nw.rnd", "Egm96_se.rnd",
-// "Egm96_sw.rnd") of fixed 4-byte little-endian single-precision records.
-// Row r (|latitude| = r * 15') and column c (|longitude| = c * 15') of a
-// quadrant is record r * 1000 + c + 1; a complete file spans rows 0 ... 360.
+// EGM96 geoid undulation by bilinear interpolation in the 15-arc-minute grid,
+// held as four quadrants (NE, NW, SE, SW) of single-precision records. Row r
+// (|latitude| = r * 15') and column c (|longitude| = c * 15') of a quadrant is
+// record r * 1000 + c + 1; a complete quadrant spans rows 0 ... 360. The
+// engine reads no files: the caller gives it a function that returns a
+// quadrant's records (datums/geoid_files.h reads them from the data folder).
 //
 // Source: the EGM96 15' grid of NGA, converted by tools/egm96_quadrants.cpp.
 // Accuracy: the bilinear interpolation agrees with PROJ's use of the same grid
@@ -11,7 +12,7 @@
 // 0.5 m. Domain: the whole earth; the poles and the 180th meridian are taken
 // 1e-6 degrees inside.
 #include <cstdint>
-#include <string>
+#include <functional>
 #include <vector>
 
 namespace engine {
@@ -23,27 +24,28 @@ inline constexpr int kGeoidColumns = 721;
 inline constexpr std::int64_t kGeoidMinimumRecords =
     std::int64_t{kGeoidRows - 1} * kGeoidRecordsPerRow + kGeoidColumns;
 
-// File name of quadrant code 1 (NE), 2 (NW), 3 (SE) or 4 (SW).
-const char* GeoidQuadrantFileName(int quadrant);
+// The records of quadrant code 1 (NE), 2 (NW), 3 (SE) or 4 (SW), read whole:
+// records[n - 1] is record n. Raises CalcError when they cannot be had.
+using GeoidQuadrantReader = std::function<std::vector<float>(int quadrant)>;
 
-// The open-file state: the quadrant whose file is open (0: none) and that
-// file's records, read whole on opening so that each lookup costs four
+// The open-quadrant state: the quadrant whose records are held (0: none) and
+// those records, read whole on opening so that each lookup costs four
 // in-memory reads instead of four file reads (the values are the same).
 struct GeoidFiles {
-    std::string folder;          // the data folder holding the four files
+    GeoidQuadrantReader read_quadrant;  // set by the caller
     int open_quadrant = 0;
-    std::vector<float> records;  // records[n - 1] is record n of the open file
-    int opens = 0;               // how many times a quadrant file was opened
+    std::vector<float> records;  // records[n - 1] is record n of the open quadrant
+    int opens = 0;               // how many times a quadrant was read
 };
 
 // Undulation in metres at a WGS84 latitude and longitude in degrees, bilinear
 // in the cell around the point, computed in double precision and continuous
 // across the grid lines (it agrees with PROJ's reading of the same grid).
 // Latitude and longitude exactly on ±90 / ±180 are moved 1e-6 degrees inside.
-// Raises CalcError for a position outside ±90 / ±180, for a quadrant file that
-// is missing, not a regular file, shorter than 361 rows, not exactly 361 rows
-// long, or holds a grid value that is not a finite undulation (naming the file); after a failed open
-// the state is "none", so the next call opens afresh.
+// Reads the quadrant a position needs only when it is not the open one. Raises
+// CalcError for a position outside ±90 / ±180, for a quadrant shorter than its
+// grid, and passes on the reader's failure; after a failed read the state is
+// "none", so the next call reads afresh.
 float GeoidEGM96(GeoidFiles& files, double latitude, double longitude);
 
 }  // namespace engine

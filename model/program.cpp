@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "datums/geoid_files.h"
 #include "datums/special_tables.h"
 #include "datums/user_datums.h"
 #include "model/layout.h"
@@ -76,7 +77,7 @@ namespace detail {
 
 void LoadCatalogue(Program& program) {
     program.catalogue = datums::LoadDatumCatalogue(program.folders.program_data);
-    program.special.geoid.folder = program.folders.program_data;
+    program.special.geoid = datums::GeoidFilesIn(program.folders.program_data);
 }
 
 void LoadUserDatumTable(Program& program) {

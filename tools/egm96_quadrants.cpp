@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "datums/geoid_files.h"
 #include "engine/geoid.h"
 
 namespace {
@@ -114,7 +115,7 @@ void WriteQuadrant(const Grid& g, int quadrant, const std::string& folder) {
             unsigned char* out = &bytes[(static_cast<std::size_t>(r) * engine::kGeoidRecordsPerRow + c) * 4];
             for (int k = 0; k < 4; ++k) out[k] = static_cast<unsigned char>(bits >> (8 * k));
         }
-    const std::string path = folder + "/" + engine::GeoidQuadrantFileName(quadrant);
+    const std::string path = folder + "/" + datums::GeoidQuadrantFileName(quadrant);
     const std::string temporary = path + ".part";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);

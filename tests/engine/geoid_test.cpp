@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "datums/geoid_files.h"
 #include "engine/calc_error.h"
 #include "support/scratch_folder.h"
 
@@ -29,14 +30,14 @@ void WriteQuadrant(const fs::path& folder, int quadrant, std::int64_t records) {
         std::memcpy(&bits, &v, 4);
         for (int k = 0; k < 4; ++k) bytes[4 * n + k] = static_cast<unsigned char>(bits >> (8 * k));
     }
-    std::ofstream(folder / engine::GeoidQuadrantFileName(quadrant), std::ios::binary)
+    std::ofstream(folder / datums::GeoidQuadrantFileName(quadrant), std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 struct SyntheticGeoid : ::testing::Test {
     void SetUp() override {
         for (int q = 1; q <= 4; ++q) WriteQuadrant(folder.path, q, 361 * 1000);
-        files.folder = folder.path.string();
+        files = datums::GeoidFilesIn(folder.path.string());
     }
     // The message of the CalcError a look-up raises.
     std::string Failure(double lat, double lon) {
@@ -155,8 +156,7 @@ TEST(GeoidBuiltFiles, AgreesWithProjOnAndBesideTheGridLines) {
         {10.7, -0.1, 23.427162},
         {-0.1, -0.1, 17.175404},
     };
-    engine::GeoidFiles files;
-    files.folder = TWOPOINT_TEST_DATA_DIR;
+    engine::GeoidFiles files = datums::GeoidFilesIn(TWOPOINT_TEST_DATA_DIR);
     for (const auto& c : cases)
         EXPECT_NEAR(engine::GeoidEGM96(files, c.latitude, c.longitude), c.undulation, c.tolerance)
             << c.latitude << " " << c.longitude;

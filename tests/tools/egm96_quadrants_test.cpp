@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "datums/geoid_files.h"
 #include "engine/geoid.h"
 #include "support/scratch_folder.h"
 
@@ -56,10 +57,9 @@ TEST(Egm96Quadrants, SyntheticGridGivesTheFourQuadrantFiles) {
     WriteGrid(dir / "coarse.gtx", 45);
     ASSERT_EQ(RunConverter(dir / "coarse.gtx", dir), 0);
     for (int q = 1; q <= 4; ++q)
-        EXPECT_EQ(fs::file_size(dir / engine::GeoidQuadrantFileName(q)), 361u * 1000u * 4u);
+        EXPECT_EQ(fs::file_size(dir / datums::GeoidQuadrantFileName(q)), 361u * 1000u * 4u);
 
-    engine::GeoidFiles files;
-    files.folder = dir.string();
+    engine::GeoidFiles files = datums::GeoidFilesIn(dir.string());
     for (double lat : {0.0, 10.5, -33.25, 60.0, -89.75, 89.0})
         for (double lon : {0.0, 3.0, -3.25, 120.5, -179.5, -100.0}) {
             // Nodes of the 15' grid carry the coarse grid interpolated; between them
