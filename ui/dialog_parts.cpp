@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QSpacerItem>
 #include <QStyle>
-#include <QHBoxLayout>
 #include <QTimer>
 
 #include "ui/qt_platform.h"
@@ -96,23 +95,6 @@ void ShowEntries(QListWidget* list, const std::vector<std::string>& entries, int
     }
     list->setCurrentRow(selected);
     if (QListWidgetItem* item = list->item(selected)) list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
-}
-
-OkCancel MakeOkCancel(QDialog* dialog) {
-    OkCancel buttons;
-    buttons.row = new QWidget(dialog);
-    auto* layout = new QHBoxLayout(buttons.row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch();
-    buttons.ok = new QPushButton("OK", buttons.row);
-    buttons.ok->setObjectName("cmdOK");
-    buttons.ok->setDefault(true);
-    buttons.cancel = new QPushButton("Cancel", buttons.row);
-    buttons.cancel->setObjectName("cmdCancel");
-    layout->addWidget(buttons.ok);
-    layout->addWidget(buttons.cancel);
-    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    return buttons;
 }
 
 QWidget* FieldWidget(model::Field field, std::initializer_list<std::pair<model::Field, QWidget*>> widgets,

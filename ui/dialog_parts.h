@@ -67,14 +67,6 @@ private:
 void ShowEntries(QComboBox* list, const std::vector<std::string>& entries, int selected);
 void ShowEntries(QListWidget* list, const std::vector<std::string>& entries, int selected);
 
-// cmdOK and cmdCancel in a row at the foot of a dialog; OK is the default button.
-struct OkCancel {
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    QWidget* row = nullptr;
-};
-OkCancel MakeOkCancel(QDialog* dialog);
-
 // The dialog's widget of the field the model chose for the focus, or `first`
 // when the field is First or not one of this dialog's.
 QWidget* FieldWidget(model::Field field, std::initializer_list<std::pair<model::Field, QWidget*>> widgets,
