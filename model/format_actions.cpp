@@ -97,6 +97,10 @@ bool FormatDialogOK(Program& program, const text::FormatDialog& dialog) {
         const text::FormatRecord* old_record = text::EditedRecord(program.state.formats, dialog.kind, dialog.mode);
         if (!old_record) return;
         const text::FormatRecord before = *old_record;
+        // A value the last change blanked (" n/a ") stays blank: the state may still
+        // hold the number from before that change, and a blank great-circle label
+        // would read as a distance of 0.
+        const Sheet shown = program.sheet;
         text::StoreFormat(dialog, program.state.formats);
         for (text::SheetValue value : text::ValuesRewrittenOnOk(dialog)) {
             if (value == text::SheetValue::GreatCircleDist || value == text::SheetValue::RhumbLineDist) {
@@ -106,6 +110,8 @@ bool FormatDialogOK(Program& program, const text::FormatDialog& dialog) {
                 WriteValue(program, value);
             }
         }
+        for (std::size_t k = 0; k < kRowCount; ++k)
+            if (shown.rows[k].text == " n/a ") program.sheet.rows[k].text = " n/a ";
         if (detail::PointAOnSpecialGrid(program)) WriteUnknownPointARows(program);
     });
 }
