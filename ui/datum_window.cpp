@@ -2,13 +2,11 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "model/datum_dialog.h"
 #include "model/datum_rules.h"
@@ -49,11 +47,8 @@ QButtonGroup* OptionGroup(QDialog* dialog, QGroupBox* frame, QGridLayout* grid, 
 void RunDatumDialog(QWidget* parent, model::Program& program, const model::DialogRequest& request,
                     const std::function<void()>& opened) {
     model::DatumDialog d = model::OpenDatumDialog(program, request.point);
-    QDialog dialog(parent);
-    dialog.setObjectName("EditDatum");
-    dialog.setWindowTitle(ToQt(d.caption));
-    dialog.setModal(true);
-    auto* layout = new QVBoxLayout(&dialog);
+    ModalDialog dialog(parent, "EditDatum", ToQt(d.caption));
+    QVBoxLayout* layout = dialog.column();
 
     auto* header = new QLabel(ToQt(d.header), &dialog);
     header->setObjectName("lblHeader");
@@ -113,10 +108,7 @@ void RunDatumDialog(QWidget* parent, model::Program& program, const model::Dialo
     QButtonGroup* freeze = OptionGroup(&dialog, freeze_frame, freeze_grid, "optFreeze",
                                        {model::kFreezeCaptions.begin(), model::kFreezeCaptions.end()}, 2);
     layout->addWidget(freeze_frame);
-    layout->addSpacing(TwipsToPixels(120));
-    OkCancel buttons = MakeOkCancel(&dialog);
-    layout->addWidget(buttons.row);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    dialog.AddOkCancel();
 
     auto show = [&] {
         for (int n = 0; n < 4; ++n) {
@@ -126,18 +118,7 @@ void RunDatumDialog(QWidget* parent, model::Program& program, const model::Dialo
             option->setEnabled(d.option_enabled[static_cast<std::size_t>(n)]);
             option->setChecked(d.option == n);
         }
-        {
-            const QSignalBlocker block(list);
-            QStringList entries;
-            for (const std::string& entry : d.entries) entries << ToQt(entry);
-            QStringList shown;
-            for (int k = 0; k < list->count(); ++k) shown << list->itemText(k);
-            if (shown != entries) {
-                list->clear();
-                list->addItems(entries);
-            }
-            list->setCurrentIndex(d.selected);
-        }
+        ShowEntries(list, d.entries, d.selected);
         area->setText(ToQt(d.area));
         for (std::size_t k = 0; k < ellipsoid.size(); ++k) ellipsoid[k]->setText(ToQt(d.ellipsoid_labels[k]));
         remark->setText(ToQt(d.remark));
@@ -163,16 +144,13 @@ void RunDatumDialog(QWidget* parent, model::Program& program, const model::Dialo
         show();
     });
     QObject::connect(freeze, &QButtonGroup::idClicked, &dialog, [&](int k) { d.freeze = k; });
-    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, [&] {
+    QObject::connect(dialog.ok(), &QPushButton::clicked, &dialog, [&] {
         bool closed = false;
         Guard(program, [&] { closed = model::DatumDialogOK(program, d); });
         if (closed) dialog.accept();  // refused without a pick: the dialog stays open
     });
 
-    CentreOnParent(&dialog);
-    list->setFocus(Qt::OtherFocusReason);  // the datum dialog has no other field to start in
-    if (opened) opened();
-    ExecModal(dialog);
+    dialog.Run(list, opened);  // the datum dialog has no other field to start in
 }
 
 }  // namespace ui

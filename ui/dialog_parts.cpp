@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QSpacerItem>
 #include <QStyle>
-#include <QHBoxLayout>
 #include <QTimer>
 
 #include "ui/qt_platform.h"
@@ -36,21 +35,66 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
     leaving_ = false;
 }
 
-OkCancel MakeOkCancel(QDialog* dialog) {
-    OkCancel buttons;
-    buttons.row = new QWidget(dialog);
-    auto* layout = new QHBoxLayout(buttons.row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch();
-    buttons.ok = new QPushButton("OK", buttons.row);
-    buttons.ok->setObjectName("cmdOK");
-    buttons.ok->setDefault(true);
-    buttons.cancel = new QPushButton("Cancel", buttons.row);
-    buttons.cancel->setObjectName("cmdCancel");
-    layout->addWidget(buttons.ok);
-    layout->addWidget(buttons.cancel);
-    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    return buttons;
+ModalDialog::ModalDialog(QWidget* parent, const char* name, const QString& title) : QDialog(parent) {
+    setObjectName(name);
+    setWindowTitle(title);
+    setModal(true);
+    column_ = new QVBoxLayout(this);
+    column_->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QPushButton* ModalDialog::AddButton(const QString& caption, const QString& name) {
+    if (!buttons_) {
+        column_->addSpacing(TwipsToPixels(120));
+        buttons_ = new QDialogButtonBox(this);
+        column_->addWidget(buttons_);
+    }
+    auto* button = new QPushButton(caption, buttons_);
+    button->setObjectName(name);
+    // Every button in one role: the box keeps them in the order they were
+    // added, where the desktop's own order would put Cancel before OK.
+    buttons_->addButton(button, QDialogButtonBox::ActionRole);
+    return button;
+}
+
+void ModalDialog::AddOkCancel() {
+    ok_ = AddButton("OK", "cmdOK");
+    ok_->setDefault(true);
+    connect(AddButton("Cancel", "cmdCancel"), &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ModalDialog::CentreButtons() {
+    if (buttons_) buttons_->setCenterButtons(true);
+}
+
+int ModalDialog::Run(QWidget* focus, const std::function<void()>& opened) {
+    CentreOnParent(this);
+    if (focus) focus->setFocus(Qt::OtherFocusReason);
+    if (opened) opened();
+    return ExecModal(*this);
+}
+
+void ShowEntries(QComboBox* list, const std::vector<std::string>& entries, int selected) {
+    const QSignalBlocker block(list);
+    bool same = list->count() == static_cast<int>(entries.size());
+    for (int k = 0; same && k < list->count(); ++k) same = list->itemText(k) == ToQt(entries[static_cast<std::size_t>(k)]);
+    if (!same) {
+        list->clear();
+        for (const std::string& entry : entries) list->addItem(ToQt(entry));
+    }
+    list->setCurrentIndex(selected);
+}
+
+void ShowEntries(QListWidget* list, const std::vector<std::string>& entries, int selected) {
+    const QSignalBlocker block(list);
+    bool same = list->count() == static_cast<int>(entries.size());
+    for (int k = 0; same && k < list->count(); ++k) same = list->item(k)->text() == ToQt(entries[static_cast<std::size_t>(k)]);
+    if (!same) {
+        list->clear();
+        for (const std::string& entry : entries) list->addItem(ToQt(entry));
+    }
+    list->setCurrentRow(selected);
+    if (QListWidgetItem* item = list->item(selected)) list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
 }
 
 QWidget* FieldWidget(model::Field field, std::initializer_list<std::pair<model::Field, QWidget*>> widgets,

@@ -2,14 +2,12 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "model/grid_dialog.h"
 #include "ui/dialog_parts.h"
@@ -23,7 +21,7 @@ namespace {
 constexpr int kZoneRowsShown = 8;
 
 // A list box showing `rows` entries, wide enough for its longest entry.
-QListWidget* MakeList(QDialog* dialog, const char* name, const std::vector<std::string>& entries, int rows) {
+QListWidget* MakeList(QWidget* dialog, const char* name, const std::vector<std::string>& entries, int rows) {
     auto* list = new QListWidget(dialog);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -32,10 +30,8 @@ QListWidget* MakeList(QDialog* dialog, const char* name, const std::vector<std::
     for (const std::string& entry : entries) widest = std::max(widest, list->fontMetrics().horizontalAdvance(ToQt(entry)));
     // Rows a little taller than the text, so no entry looks cramped or cut.
     const int row_height = list->fontMetrics().height() + TwipsToPixels(75);
-    for (const std::string& entry : entries) {
-        auto* item = new QListWidgetItem(ToQt(entry), list);
-        item->setSizeHint(QSize(widest, row_height));
-    }
+    ShowEntries(list, entries, -1);
+    for (int k = 0; k < list->count(); ++k) list->item(k)->setSizeHint(QSize(widest, row_height));
     const int frame = 2 * list->frameWidth();
     const bool scrolls = static_cast<int>(entries.size()) > rows;
     const int scroll_bar = scrolls ? list->verticalScrollBar()->sizeHint().width() : 0;
@@ -44,22 +40,13 @@ QListWidget* MakeList(QDialog* dialog, const char* name, const std::vector<std::
     return list;
 }
 
-void Select(QListWidget* list, int row) {
-    const QSignalBlocker block(list);
-    list->setCurrentRow(row);
-    if (QListWidgetItem* item = list->item(row)) list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
-}
-
 }  // namespace
 
 void RunGridSystemDialog(QWidget* parent, model::Program& program, const model::DialogRequest& request,
                          const std::function<void()>& opened) {
     model::GridSystemDialog d = model::OpenGridSystemDialog(program, request.point);
-    QDialog dialog(parent);
-    dialog.setObjectName("EditProjection");
-    dialog.setWindowTitle(ToQt(d.caption));
-    dialog.setModal(true);
-    auto* layout = new QVBoxLayout(&dialog);
+    ModalDialog dialog(parent, "EditProjection", ToQt(d.caption));
+    QVBoxLayout* layout = dialog.column();
 
     auto* header = new QLabel(ToQt(d.header), &dialog);
     header->setObjectName("lblHeader");
@@ -90,14 +77,11 @@ void RunGridSystemDialog(QWidget* parent, model::Program& program, const model::
         freeze_layout->addWidget(option);
     }
     layout->addWidget(freeze_box);
-    layout->addSpacing(TwipsToPixels(120));
-    OkCancel buttons = MakeOkCancel(&dialog);
-    layout->addWidget(buttons.row);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    dialog.AddOkCancel();
 
     auto show = [&] {
-        Select(systems, d.grid_system);
-        Select(zones, d.zone);
+        ShowEntries(systems, d.grid_systems, d.grid_system);
+        ShowEntries(zones, d.zones, d.zone);
         const QSignalBlocker block_both(both);
         both->setChecked(d.both);
         both->setEnabled(d.both_enabled);
@@ -125,19 +109,16 @@ void RunGridSystemDialog(QWidget* parent, model::Program& program, const model::
         Guard(program, [&] { model::ChooseGridFreeze(d, k); });
         show();
     });
-    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, [&] {
+    QObject::connect(dialog.ok(), &QPushButton::clicked, &dialog, [&] {
         bool stored = false;
         Guard(program, [&] { stored = model::GridSystemDialogOK(program, d); });
         if (stored) dialog.accept();
         else dialog.reject();
     });
 
-    CentreOnParent(&dialog);
     // The selected zone in the middle of the list, once the list has its final size.
-    QTimer::singleShot(0, &dialog, [&] { Select(zones, d.zone); });
-    FieldWidget(request.focus, {{model::Field::Zone, zones}}, systems)->setFocus(Qt::OtherFocusReason);
-    if (opened) opened();
-    ExecModal(dialog);
+    QTimer::singleShot(0, &dialog, [&] { ShowEntries(zones, d.zones, d.zone); });
+    dialog.Run(FieldWidget(request.focus, {{model::Field::Zone, zones}}, systems), opened);
 }
 
 }  // namespace ui

@@ -1,11 +1,10 @@
 #include "ui/pickers_window.h"
 
-#include <QDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/schedule_actions.h"
 #include "ui/dialog_parts.h"
@@ -21,11 +20,9 @@ QListWidget* MakeList(QWidget* parent, const char* name, const std::vector<std::
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    ShowEntries(list, entries, -1);
     int widest = 0;
-    for (const std::string& entry : entries) {
-        list->addItem(ToQt(entry));
-        widest = std::max(widest, list->fontMetrics().horizontalAdvance(ToQt(entry)));
-    }
+    for (const std::string& entry : entries) widest = std::max(widest, list->fontMetrics().horizontalAdvance(ToQt(entry)));
     const int row_height = list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height();
     list->setFixedHeight(row_height * kRowsShown + 2 * list->frameWidth());
     list->setFixedWidth(widest + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth() +
@@ -33,69 +30,49 @@ QListWidget* MakeList(QWidget* parent, const char* name, const std::vector<std::
     return list;
 }
 
-// Refills a list with entries (the day list changes its length with the month),
-// keeping the entry that shows `current` selected.
+// The list's entries (the day list changes its length with the month), the
+// one that shows `current` selected.
 void Fill(QListWidget* list, const std::vector<std::string>& entries, const std::string& current) {
-    const QSignalBlocker block(list);
-    if (list->count() != static_cast<int>(entries.size())) {
-        list->clear();
-        for (const std::string& entry : entries) list->addItem(ToQt(entry));
-    }
-    const QList<QListWidgetItem*> found = list->findItems(ToQt(current), Qt::MatchExactly);
-    if (found.isEmpty()) {
-        list->clearSelection();
-        return;
-    }
-    list->setCurrentItem(found.front());
-    list->scrollToItem(found.front(), QAbstractItemView::PositionAtCenter);
+    const auto found = std::find(entries.begin(), entries.end(), current);
+    ShowEntries(list, entries, found == entries.end() ? -1 : static_cast<int>(found - entries.begin()));
 }
 
 std::string Field(const std::string& text, std::size_t start, std::size_t length) {
     return text.size() >= start + length ? text.substr(start, length) : std::string();
 }
 
-struct PickerFrame {
-    QDialog dialog;
-    QVBoxLayout* layout = nullptr;
-    QLabel* text = nullptr;
-    QGridLayout* lists = nullptr;
-    OkCancel buttons;
-
-    PickerFrame(QWidget* parent, const char* name, const std::string& header, const char* text_name)
-        : dialog(parent) {
-        dialog.setObjectName(name);
-        dialog.setWindowTitle(name);
-        dialog.setModal(true);
-        layout = new QVBoxLayout(&dialog);
-        auto* heading = new QLabel(ToQt(header), &dialog);
+// Setdate and Settime: a header, the picked text, the lists side by side, OK and Cancel.
+class PickerDialog : public ModalDialog {
+    Q_OBJECT
+public:
+    PickerDialog(QWidget* parent, const char* name, const std::string& header, const char* text_name)
+        : ModalDialog(parent, name, name) {
+        auto* heading = new QLabel(ToQt(header), this);
         heading->setObjectName("lblHeader");
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
-        layout->addWidget(heading, 0, Qt::AlignHCenter);
-        text = new QLabel(&dialog);
+        column()->addWidget(heading, 0, Qt::AlignHCenter);
+        text = new QLabel(this);
         text->setObjectName(text_name);
         text->setTextFormat(Qt::PlainText);
         text->setAlignment(Qt::AlignCenter);
         text->setFrameShape(QFrame::Panel);
         text->setFrameShadow(QFrame::Sunken);
-        layout->addWidget(text);
-        lists = new QGridLayout;
-        layout->addLayout(lists);
-        layout->addSpacing(TwipsToPixels(120));
-        buttons = MakeOkCancel(&dialog);
-        layout->addWidget(buttons.row);
-        layout->setSizeConstraint(QLayout::SetFixedSize);
-        QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        column()->addWidget(text);
+        lists_ = new QGridLayout;
+        column()->addLayout(lists_);
+        AddOkCancel();
+        connect(ok(), &QPushButton::clicked, this, &QDialog::accept);
     }
     void Add(QListWidget* list, const char* caption, int column) {
-        lists->addWidget(new QLabel(caption, &dialog), 0, column);
-        lists->addWidget(list, 1, column);
+        lists_->addWidget(new QLabel(caption, this), 0, column);
+        lists_->addWidget(list, 1, column);
     }
-    bool Run() {
-        CentreOnParent(&dialog);
-        return ExecModal(dialog) == QDialog::Accepted;
-    }
+    QLabel* text = nullptr;
+
+private:
+    QGridLayout* lists_ = nullptr;
 };
 
 }  // namespace
@@ -103,10 +80,10 @@ struct PickerFrame {
 bool RunSetdate(QWidget* parent, schedule::ScheduleForm& form, schedule::PickerButton button) {
     const int present_year = schedule::ToCivil(schedule::PresentLocalTime()).year;
     schedule::DatePicker picker = model::OpenDatePicker(form, button, present_year);
-    PickerFrame f(parent, "Setdate", picker.header, "lblDate");
-    QListWidget* days = MakeList(&f.dialog, "lstDay", {"31"});
-    QListWidget* months = MakeList(&f.dialog, "lstMonth", picker.months);
-    QListWidget* years = MakeList(&f.dialog, "lstYear", picker.years);
+    PickerDialog f(parent, "Setdate", picker.header, "lblDate");
+    QListWidget* days = MakeList(&f, "lstDay", {"31"});
+    QListWidget* months = MakeList(&f, "lstMonth", picker.months);
+    QListWidget* years = MakeList(&f, "lstYear", picker.years);
     f.Add(days, "Day", 0);
     f.Add(months, "Month", 1);
     f.Add(years, "Year", 2);
@@ -117,33 +94,32 @@ bool RunSetdate(QWidget* parent, schedule::ScheduleForm& form, schedule::PickerB
         Fill(years, picker.years, Field(picker.date_text, 7, 4));
     };
     show();
-    QObject::connect(days, &QListWidget::currentItemChanged, &f.dialog, [&](QListWidgetItem* item) {
+    QObject::connect(days, &QListWidget::currentItemChanged, &f, [&](QListWidgetItem* item) {
         if (!item) return;
         schedule::PickDay(picker, FromQt(item->text()));
         show();
     });
-    QObject::connect(months, &QListWidget::currentItemChanged, &f.dialog, [&](QListWidgetItem* item) {
+    QObject::connect(months, &QListWidget::currentItemChanged, &f, [&](QListWidgetItem* item) {
         if (!item) return;
         schedule::PickMonth(picker, FromQt(item->text()));
         show();
     });
-    QObject::connect(years, &QListWidget::currentItemChanged, &f.dialog, [&](QListWidgetItem* item) {
+    QObject::connect(years, &QListWidget::currentItemChanged, &f, [&](QListWidgetItem* item) {
         if (!item) return;
         schedule::PickYear(picker, FromQt(item->text()));
         show();
     });
-    days->setFocus();
-    if (!f.Run()) return false;
+    if (f.Run(days) != QDialog::Accepted) return false;
     model::DatePickerOK(form, button, picker);
     return true;
 }
 
 bool RunSettime(QWidget* parent, schedule::ScheduleForm& form, schedule::PickerButton button) {
     schedule::TimePicker picker = model::OpenTimePicker(form, button);
-    PickerFrame f(parent, "Settime", picker.header, "lblTime");
-    QListWidget* hours = MakeList(&f.dialog, "lstHour", picker.hours);
-    QListWidget* minutes = MakeList(&f.dialog, "lstMin", picker.minutes);
-    QListWidget* seconds = MakeList(&f.dialog, "lstSec", picker.seconds);
+    PickerDialog f(parent, "Settime", picker.header, "lblTime");
+    QListWidget* hours = MakeList(&f, "lstHour", picker.hours);
+    QListWidget* minutes = MakeList(&f, "lstMin", picker.minutes);
+    QListWidget* seconds = MakeList(&f, "lstSec", picker.seconds);
     f.Add(hours, "Hour", 0);
     f.Add(minutes, "Min", 1);
     f.Add(seconds, "Sec", 2);
@@ -154,25 +130,26 @@ bool RunSettime(QWidget* parent, schedule::ScheduleForm& form, schedule::PickerB
         Fill(seconds, picker.seconds, Field(picker.time_text, 6, 2));
     };
     show();
-    QObject::connect(hours, &QListWidget::currentItemChanged, &f.dialog, [&](QListWidgetItem* item) {
+    QObject::connect(hours, &QListWidget::currentItemChanged, &f, [&](QListWidgetItem* item) {
         if (!item) return;
         schedule::PickHour(picker, FromQt(item->text()));
         show();
     });
-    QObject::connect(minutes, &QListWidget::currentItemChanged, &f.dialog, [&](QListWidgetItem* item) {
+    QObject::connect(minutes, &QListWidget::currentItemChanged, &f, [&](QListWidgetItem* item) {
         if (!item) return;
         schedule::PickMinute(picker, FromQt(item->text()));
         show();
     });
-    QObject::connect(seconds, &QListWidget::currentItemChanged, &f.dialog, [&](QListWidgetItem* item) {
+    QObject::connect(seconds, &QListWidget::currentItemChanged, &f, [&](QListWidgetItem* item) {
         if (!item) return;
         schedule::PickSecond(picker, FromQt(item->text()));
         show();
     });
-    hours->setFocus();
-    if (!f.Run()) return false;
+    if (f.Run(hours) != QDialog::Accepted) return false;
     model::TimePickerOK(form, button, picker);
     return true;
 }
 
 }  // namespace ui
+
+#include "pickers_window.moc"

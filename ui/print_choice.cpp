@@ -4,13 +4,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QStyle>
-#include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QVBoxLayout>
 
 #include "model/printout.h"
 #include "ui/dialog_parts.h"
@@ -103,18 +101,14 @@ std::optional<model::PrintTarget> RunPrintChoice(QWidget* parent, model::Program
                                                  const std::function<void()>& opened) {
     program.window.enabled = false;
     model::PrintoutDialog d = model::OpenPrintoutDialog(InstalledPrinters(), FromQt(CurrentPrinterName()));
-    QDialog dialog(parent);
-    dialog.setObjectName("frmPrintout");
-    dialog.setWindowTitle(model::kPrintoutCaption);
-    dialog.setModal(true);
-    auto* layout = new QVBoxLayout(&dialog);
+    ModalDialog dialog(parent, "frmPrintout", model::kPrintoutCaption);
+    QVBoxLayout* layout = dialog.column();
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(model::kPrinterListLabel, &dialog));
     auto* printers = new QComboBox(&dialog);
     printers->setObjectName("cmbPrinter");
     printers->setMinimumWidth(TwipsToPixels(3600));
-    for (const std::string& name : d.printers) printers->addItem(ToQt(name));
-    printers->setCurrentIndex(d.selected);
+    ShowEntries(printers, d.printers, d.selected);
     printers->setEnabled(!d.printers.empty());
     row->addWidget(printers, 1);
     layout->addLayout(row);
@@ -123,21 +117,15 @@ std::optional<model::PrintTarget> RunPrintChoice(QWidget* parent, model::Program
     note->setWordWrap(true);
     note->setVisible(d.to_pdf);
     layout->addWidget(note);
-    layout->addSpacing(TwipsToPixels(120));
-    OkCancel buttons = MakeOkCancel(&dialog);
-    layout->addWidget(buttons.row);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    dialog.AddOkCancel();
 
     QObject::connect(printers, &QComboBox::activated, &dialog, [&](int k) { model::ChoosePrinter(d, k); });
     model::PrintTarget target;
-    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, [&] {
+    QObject::connect(dialog.ok(), &QPushButton::clicked, &dialog, [&] {
         target = model::PrintoutDialogOK(d);
         dialog.accept();
     });
-    CentreOnParent(&dialog);
-    printers->setFocus(Qt::OtherFocusReason);
-    if (opened) opened();
-    if (ExecModal(dialog) != QDialog::Accepted) return std::nullopt;
+    if (dialog.Run(printers, opened) != QDialog::Accepted) return std::nullopt;
     return target;
 }
 

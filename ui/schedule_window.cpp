@@ -1,7 +1,6 @@
 #include "ui/schedule_window.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -57,27 +56,23 @@ QLabel* ResultLabel(const QString& name, QWidget* parent) {
 
 void RunRouteSchedule(QWidget* parent, model::Program& program, const std::function<void()>& opened) {
     schedule::ScheduleForm form = model::OpenRouteSchedule(program, schedule::PresentLocalTime());
-    QDialog dialog(parent);
-    dialog.setObjectName("Schedule_Form");
-    dialog.setWindowTitle(schedule::kScheduleTitle);
-    dialog.setModal(true);
-    auto* layout = new QVBoxLayout(&dialog);
+    ModalDialog dialog(parent, "Schedule_Form", schedule::kScheduleTitle);
+    QVBoxLayout* layout = dialog.column();
 
     // The input combination and the time zones.
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel("Input :", &dialog));
     auto* input = new QComboBox(&dialog);
     input->setObjectName("cmbInput");
-    for (const std::string& text : schedule::InputCombinationTexts()) input->addItem(ToQt(text));
     choices->addWidget(input);
     choices->addSpacing(TwipsToPixels(360));
     std::array<QComboBox*, 2> zones{};
     const std::array<const char*, 2> zone_captions{"ETD zone :", "ETA zone :"};
+    const std::vector<std::string> zone_texts = schedule::ZoneListTexts();
     for (std::size_t k = 0; k < 2; ++k) {
         choices->addWidget(new QLabel(zone_captions[k], &dialog));
         zones[k] = new QComboBox(&dialog);
         zones[k]->setObjectName(QString("cmbTimeZone(%1)").arg(k));
-        for (const std::string& text : schedule::ZoneListTexts()) zones[k]->addItem(ToQt(text));
         zones[k]->setMaxVisibleItems(schedule::kZoneCount);
         choices->addWidget(zones[k]);
     }
@@ -103,7 +98,8 @@ void RunRouteSchedule(QWidget* parent, model::Program& program, const std::funct
     speed->setMaximumWidth(TwipsToPixels(1200));
     auto* unit = new QComboBox(speed_frame);
     unit->setObjectName("cmbSpeedUnit");
-    for (const schedule::SpeedUnit& u : schedule::SpeedUnits()) unit->addItem(u.text);
+    std::vector<std::string> unit_texts;
+    for (const schedule::SpeedUnit& u : schedule::SpeedUnits()) unit_texts.emplace_back(u.text);
     speed_layout->addWidget(speed);
     speed_layout->addWidget(unit);
     QGroupBox* time_frame = InputFrame("frmTime", "Time to sail", &dialog);
@@ -158,31 +154,21 @@ void RunRouteSchedule(QWidget* parent, model::Program& program, const std::funct
     }
     layout->addLayout(grid);
 
-    layout->addSpacing(TwipsToPixels(120));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* calc = new QPushButton(schedule::kCalcCaption, &dialog);
-    calc->setObjectName("cmdCalc");
+    QPushButton* calc = dialog.AddButton(schedule::kCalcCaption, "cmdCalc");
     calc->setDefault(true);
-    auto* print = new QPushButton(schedule::kPrintCaption, &dialog);
-    print->setObjectName("cmdPrint");
+    QPushButton* print = dialog.AddButton(schedule::kPrintCaption, "cmdPrint");
     print->setAutoDefault(false);
     print->setEnabled(false);  // the schedule has no printout: shown greyed rather than doing nothing
-    auto* close = new QPushButton(schedule::kCloseCaption, &dialog);
-    close->setObjectName("cmdClose");
+    QPushButton* close = dialog.AddButton(schedule::kCloseCaption, "cmdClose");
     close->setAutoDefault(false);
-    for (QPushButton* button : {calc, print, close}) buttons->addWidget(button);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // The form's texts into the controls.
     auto show = [&] {
         const schedule::ScheduleInputs& in = form.inputs;
-        const QSignalBlocker block_input(input), block_unit(unit), block_zone0(zones[0]), block_zone1(zones[1]);
-        input->setCurrentIndex(in.combination);
-        unit->setCurrentIndex(in.speed_unit);
-        zones[0]->setCurrentIndex(in.etd_zone_index);
-        zones[1]->setCurrentIndex(in.eta_zone_index);
+        ShowEntries(input, schedule::InputCombinationTexts(), in.combination);
+        ShowEntries(unit, unit_texts, in.speed_unit);
+        ShowEntries(zones[0], zone_texts, in.etd_zone_index);
+        ShowEntries(zones[1], zone_texts, in.eta_zone_index);
         speed->setText(ToQt(in.speed_text));
         days->setText(ToQt(in.days_text));
         etd_date->setText(ToQt(in.etd_date));
@@ -246,10 +232,7 @@ void RunRouteSchedule(QWidget* parent, model::Program& program, const std::funct
         });
     }
 
-    CentreOnParent(&dialog);
-    input->setFocus(Qt::OtherFocusReason);
-    if (opened) opened();
-    ExecModal(dialog);
+    dialog.Run(input, opened);
 }
 
 }  // namespace ui

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,11 +39,8 @@ TextBox* Box(const QString& name, QWidget* parent) {
 
 void RunUserDatumEditor(QWidget* parent, model::Program& program, const std::function<void()>& opened) {
     UserDatumEditor editor = model::OpenUserDatumEditor(program);
-    QDialog dialog(parent);
-    dialog.setObjectName("Add_Datum");
-    dialog.setWindowTitle(datums::kUserDatumEditorCaption);
-    dialog.setModal(true);
-    auto* layout = new QVBoxLayout(&dialog);
+    ModalDialog dialog(parent, "Add_Datum", datums::kUserDatumEditorCaption);
+    QVBoxLayout* layout = dialog.column();
 
     // The action, the user datum list and "Remove datum".
     auto* top = new QGridLayout;
@@ -143,32 +139,18 @@ void RunUserDatumEditor(QWidget* parent, model::Program& program, const std::fun
     note->setFont(bold);
     shift_layout->addWidget(note, 6, 0, 1, 4);
     layout->addWidget(shift_frame);
-
-    layout->addSpacing(TwipsToPixels(120));
-    OkCancel buttons = MakeOkCancel(&dialog);
-    layout->addWidget(buttons.row);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    dialog.AddOkCancel();
 
     // Mirrors the editor into the controls.
     auto show = [&] {
         const datums::UserDatumEditorView view = model::ViewUserDatumEditor(program, editor);
-        const QSignalBlocker block_actions(actions), block_list(user_list), block_ellipsoids(ellipsoid_list),
-            block_modes(modes);
+        const QSignalBlocker block_actions(actions), block_modes(modes);
         action_buttons[1]->setEnabled(view.edit_option_enabled);
         if (QAbstractButton* action = actions->button(editor.action)) action->setChecked(true);
-        if (user_list->count() != static_cast<int>(view.datum_list.size())) {
-            user_list->clear();
-            for (const std::string& name : view.datum_list) user_list->addItem(ToQt(name));
-        } else {
-            for (int k = 0; k < user_list->count(); ++k)
-                user_list->setItemText(k, ToQt(view.datum_list[static_cast<std::size_t>(k)]));
-        }
-        user_list->setCurrentIndex(editor.selected);
+        ShowEntries(user_list, view.datum_list, editor.selected);
         remove->setEnabled(view.remove_enabled);
-        if (ellipsoid_list->count() == 0) {
-            for (const std::string& name : view.ellipsoid_list) ellipsoid_list->addItem(ToQt(name));
-            ellipsoid_list->setCurrentIndex(-1);  // nothing picked until the user picks
-        }
+        // Nothing picked until the user picks; the user's pick stays shown.
+        ShowEntries(ellipsoid_list, view.ellipsoid_list, ellipsoid_list->currentIndex());
         if (QAbstractButton* mode = modes->button(editor.input_mode)) mode->setChecked(true);
         for (std::size_t k = 0; k < datum_boxes.size(); ++k) datum_boxes[k]->setText(ToQt(editor.datum_boxes[k]));
         for (std::size_t k = 0; k < ellipsoid_boxes.size(); ++k) {
@@ -206,16 +188,13 @@ void RunUserDatumEditor(QWidget* parent, model::Program& program, const std::fun
     QObject::connect(remove, &QPushButton::clicked, &dialog, [&] {
         Guard(program, [&] { model::RemoveUserDatum(program, editor); show(); });
     });
-    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, [&] {
+    QObject::connect(dialog.ok(), &QPushButton::clicked, &dialog, [&] {
         bool stored = false;
         Guard(program, [&] { stored = model::UserDatumEditorOK(program, editor); });
         if (stored) dialog.accept();
     });
 
-    CentreOnParent(&dialog);
-    datum_boxes[0]->setFocus(Qt::OtherFocusReason);
-    if (opened) opened();
-    ExecModal(dialog);
+    dialog.Run(datum_boxes[0], opened);
 }
 
 }  // namespace ui
