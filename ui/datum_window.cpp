@@ -1,5 +1,7 @@
 #include "ui/datum_window.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,7 +20,7 @@ namespace ui {
 
 namespace {
 
-constexpr int kFrameWidthTwips = 4200;  // each of the two frames side by side
+constexpr int kFrameWidthTwips = 4200;  // each of the two frames side by side, at least
 constexpr int kRemarkLines = 2;
 
 QLabel* FrameLabel(QGroupBox* frame, QLayout* layout, const QString& name) {
@@ -77,7 +79,6 @@ void RunDatumDialog(QWidget* parent, model::Program& program, const model::Dialo
     // The ellipsoid and the shift parameters side by side.
     auto* frames = new QHBoxLayout;
     auto* ellipsoid_frame = new QGroupBox(model::kEllipsoidFrameCaption, &dialog);
-    ellipsoid_frame->setFixedWidth(TwipsToPixels(kFrameWidthTwips));
     auto* ellipsoid_layout = new QVBoxLayout(ellipsoid_frame);
     std::array<QLabel*, 5> ellipsoid{};
     for (std::size_t k = 0; k < ellipsoid.size(); ++k)
@@ -85,7 +86,6 @@ void RunDatumDialog(QWidget* parent, model::Program& program, const model::Dialo
     ellipsoid_layout->addStretch();
     frames->addWidget(ellipsoid_frame);
     auto* shift_frame = new QGroupBox(model::kShiftFrameCaption, &dialog);
-    shift_frame->setFixedWidth(TwipsToPixels(kFrameWidthTwips));
     auto* shift_layout = new QVBoxLayout(shift_frame);
     QLabel* remark = FrameLabel(shift_frame, shift_layout, "lblRemark");
     remark->setWordWrap(true);
@@ -110,6 +110,7 @@ void RunDatumDialog(QWidget* parent, model::Program& program, const model::Dialo
     layout->addWidget(freeze_frame);
     dialog.AddOkCancel();
 
+    int frame_width = TwipsToPixels(kFrameWidthTwips);
     auto show = [&] {
         for (int n = 0; n < 4; ++n) {
             QAbstractButton* option = options->button(n);
@@ -130,6 +131,12 @@ void RunDatumDialog(QWidget* parent, model::Program& program, const model::Dialo
             const QSignalBlocker block(chosen);
             chosen->setChecked(true);
         }
+        // Both frames as wide as the wider one's captions and values need in this
+        // font; never narrower than before, so a pick can only widen the dialog.
+        frame_width = std::max({frame_width, ellipsoid_frame->minimumSizeHint().width(),
+                                shift_frame->minimumSizeHint().width()});
+        ellipsoid_frame->setFixedWidth(frame_width);
+        shift_frame->setFixedWidth(frame_width);
     };
     show();
     // The list is as wide as its longest entry of any option would need: fixed at opening.
