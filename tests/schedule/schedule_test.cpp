@@ -1,6 +1,5 @@
-// The route schedule: what a reopening keeps and shows, and the dates, clock
-// texts and pickers the dialog is made of (each input combination's labels,
-// the refusals and the detected zones are a session file).
+// The dates, clock texts and pickers the route schedule is made of (its input
+// combinations, refusals, zones and reopening are the route_schedule sessions).
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -8,85 +7,10 @@
 
 #include "schedule/date_time.h"
 #include "schedule/pickers.h"
-#include "schedule/schedule_form.h"
 #include "schedule/schedule_text.h"
 
 namespace schedule {
 namespace {
-
-// 10 nautical miles on the geodetic line and the great circle, 20 on the rhumb
-// line (written with a comma), the great circle in nautical miles.
-SheetValues TenMileSheet() {
-    SheetValues sheet;
-    sheet.geodetic_distance = "18 520.000 m ";
-    sheet.great_circle_distance = "10.000 nmile ";
-    sheet.rhumb_line_distance = "20,000 nmile ";
-    sheet.distance_format = text::FormatRecord{"Meter", 0, 3, 1.0, " m", "0.000"};
-    sheet.great_circle_format = text::FormatRecord{"Nautical Miles", 2, 3, 1.0 / 1852.0, " nmile", "0.000"};
-    return sheet;
-}
-
-const DateTime kPresent = FromCivil({2024, 1, 5, 12, 0, 0});
-constexpr int kMinus01 = 13;
-
-// A row's six labels in the order of the headers.
-using Labels = std::array<std::string, 6>;
-Labels LabelsOf(const ScheduleRow& row) {
-    return {row.dep_zone, row.dep_gmt, row.sail_time, row.speed, row.arr_gmt, row.arr_zone};
-}
-
-struct Dialog {
-    ScheduleState& state;
-    SheetValues sheet = TenMileSheet();
-    platform::RecordedNotices notices;
-    ScheduleForm form = OpenScheduleForm(state, sheet, kPresent);
-
-    Dialog(ScheduleState& s, int combination) : state(s) { ChooseInputCombination(form, state, combination); }
-    bool Calc() { return Calculate(form, state, sheet, notices.Sink()); }
-};
-
-TEST(ScheduleForm, OnlyTheInputsAreKeptAndAReopeningCalculatesTheSame) {
-    ScheduleState state;
-    {
-        Dialog dialog(state, kEtdAndSpeed);
-        dialog.form.inputs.speed_text = "12";
-        ASSERT_TRUE(dialog.Calc());
-    }
-    {
-        // ETD and ETA both 12:00: no time, and the previous speed is shown.
-        Dialog dialog(state, kEtdAndEta);
-        ASSERT_TRUE(dialog.Calc());
-        for (const ScheduleRow& row : dialog.form.rows)
-            EXPECT_EQ(row.sail_time + row.speed + row.arr_gmt, "0 d 00:00 h12.00 knots" + row.dep_gmt);
-    }
-    ScheduleForm first;
-    {
-        Dialog dialog(state, kEtdAndTime);
-        dialog.form.inputs.etd_zone_index = kMinus01;
-        dialog.form.inputs.eta_zone_index = 0;  // +12
-        dialog.form.inputs.days_text = "3";
-        dialog.form.inputs.sailing_time = "23:59";
-        ChooseSpeedUnit(dialog.form, state, 1);
-        ASSERT_TRUE(dialog.Calc());
-        first = dialog.form;
-    }
-    const SheetValues sheet = TenMileSheet();
-    const DateTime later = FromCivil({2024, 3, 1, 8, 0});
-    ScheduleForm reopened = OpenScheduleForm(state, sheet, later);
-    const ScheduleInputs& in = reopened.inputs;
-    EXPECT_EQ(std::tie(in.combination, in.speed_unit, in.etd_zone_index, in.eta_zone_index),
-              std::tuple(kEtdAndTime, 1, kMinus01, 0));
-    // The ETD in its zone time, not 11:00 GMT; the ETA given before, at ETD: the present time.
-    EXPECT_EQ(std::tie(in.etd_date, in.etd_time, in.days_text, in.sailing_time),
-              std::tuple("05 Jan 2024", "12:00", "3", "23:59"));
-    platform::RecordedNotices notices;
-    ASSERT_TRUE(Calculate(reopened, state, sheet, notices.Sink()));
-    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(LabelsOf(reopened.rows[i]), LabelsOf(first.rows[i]));
-    EXPECT_EQ(reopened.rows[0].dep_gmt + " " + reopened.rows[0].arr_zone, "05 Jan 2024 11:00 08 Jan 2024 22:59");
-    // A stored speed is shown in the stored unit.
-    state.speed = 10.0f * (1000.0f / 3600.0f);
-    EXPECT_EQ(OpenScheduleForm(state, sheet, later).inputs.speed_text, "10.00");
-}
 
 TEST(ScheduleText, ClockTextsRoundToTheMinuteHalfToEven) {
     const struct {
