@@ -149,14 +149,6 @@ UserDatumFileRead ReadUserDatumFile(const std::string& file_text) {
     return read;
 }
 
-std::vector<DatumEntry> ReadUserDatumRows(const std::string& file_text) { return ReadUserDatumFile(file_text).rows; }
-
-std::vector<DatumEntry> LoadUserDatums(const fs::path& folder) {
-    const platform::FileRead file = platform::ReadRegularFile((folder / kUserDatumFileName).string());
-    if (file.status != platform::ReadStatus::Ok) return {};
-    return ReadUserDatumRows(file.bytes);
-}
-
 UserDatumFileRead LoadUserDatumFile(const fs::path& folder, const platform::NoticeSink& notices) {
     const std::string path = (folder / kUserDatumFileName).string();
     const platform::FileRead file = platform::ReadRegularFile(path);

@@ -44,13 +44,6 @@ struct UserDatumFileRead {
 // as the 14 fields it spans and the rows after it are read on.
 UserDatumFileRead ReadUserDatumFile(const std::string& file_text);
 
-// Only the rows of ReadUserDatumFile.
-std::vector<DatumEntry> ReadUserDatumRows(const std::string& file_text);
-
-// The rows of folder/UserDatums.vdx; a missing file is no user datums. Rows
-// that cannot be read are dropped here (LoadUserDatumFile keeps them).
-std::vector<DatumEntry> LoadUserDatums(const std::filesystem::path& folder);
-
 // At start-up: folder/UserDatums.vdx read as ReadUserDatumFile. When rows
 // cannot be read (or the file is not a regular file, or cannot be read), a copy
 // of the file as it was is kept beside it ("UserDatums.vdx.bad-...") and one

@@ -51,7 +51,7 @@ TEST(UserDatumFile, RoundTripOfAwkwardValues) {
 
     std::vector<DatumEntry> expected = rows;
     expected[2].Name = "Quote 'test'";  // the file cannot hold a double quote inside a text
-    ExpectSameRows(datums::LoadUserDatums(folder.path), expected);
+    ExpectSameRows(datums::ReadUserDatumFile(ReadBytes(folder.File())).rows, expected);
 
     // 14 lines a row, each ending in CR LF, no bare LF, texts in Windows-1252.
     const std::string bytes = ReadBytes(folder.File());
@@ -83,35 +83,17 @@ TEST(UserDatumFile, CommaSeparatedReadsTheSameAsOneValueALine) {
     const std::string comma_separated =
         "1,\"Mine, first\",\"Hayford\",\"North Sea\",6378388,297,\"note\",-89.5,-93.8,-123.1,0,0,-0.156,1.198\n"
         "2,\"Second\",\"WGS84\"\r\n\"Global\", 6378137 ,298.257223563,\"\",1,2,3\r\n0.4,5,6,7";
-    const auto rows = datums::ReadUserDatumRows(one_a_line);
+    const auto rows = datums::ReadUserDatumFile(one_a_line).rows;
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].Name, "Mine, first");
     EXPECT_EQ(rows[0].ds, 1.198);
     EXPECT_EQ(rows[1].rotx, 0.4);
-    ExpectSameRows(datums::ReadUserDatumRows(comma_separated), rows);
+    ExpectSameRows(datums::ReadUserDatumFile(comma_separated).rows, rows);
     // A UTF-8 file reads the same as a Windows-1252 one.
-    EXPECT_EQ(datums::ReadUserDatumRows("1,\"Nordsj\xC3\xB8" "en\",\"\",\"\",1,2,\"\",0,0,0,0,0,0,0")[0].Name,
+    EXPECT_EQ(datums::ReadUserDatumFile("1,\"Nordsj\xC3\xB8" "en\",\"\",\"\",1,2,\"\",0,0,0,0,0,0,0").rows[0].Name,
               "Nordsj\u00F8" "en");
-    EXPECT_EQ(datums::ReadUserDatumRows("1,\"Nordsj\xF8" "en\",\"\",\"\",1,2,\"\",0,0,0,0,0,0,0")[0].Name,
+    EXPECT_EQ(datums::ReadUserDatumFile("1,\"Nordsj\xF8" "en\",\"\",\"\",1,2,\"\",0,0,0,0,0,0,0").rows[0].Name,
               "Nordsj\u00F8" "en");
-}
-
-TEST(UserDatumFile, MissingFileAndReadErrors) {
-    TempFolder folder;
-    EXPECT_TRUE(datums::LoadUserDatums(folder.path).empty());
-    EXPECT_TRUE(datums::LoadUserDatums(folder.path / "no such folder").empty());
-    // The stored Number is kept as it is; a broken second row ends the loading
-    // silently and only the complete first row stays.
-    folder.Write(datums::kUserDatumFileName,
-               "7\r\n\"A\"\r\n\"E\"\r\n\"R\"\r\n6378388\r\n297\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
-               "8\r\n\"B\"\r\n\"E\"\r\n\"R\"\r\n6378388\r\nnot a number\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
-    const auto rows = datums::LoadUserDatums(folder.path);
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].Number, 7);
-    EXPECT_EQ(rows[0].Name, "A");
-    // A row cut short by the end of the file is dropped too.
-    EXPECT_EQ(datums::ReadUserDatumRows("1,\"A\",\"E\",\"R\",6378388,297,\"\",0,0").size(), 0u);
-    EXPECT_TRUE(datums::ReadUserDatumRows("\r\n  \r\n").empty());
 }
 
 TEST(UserDatumFile, FailedSaveKeepsTheOldFileAndSaysSo) {
