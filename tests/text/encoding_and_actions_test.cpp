@@ -4,11 +4,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <tuple>
 
-#include "engine/calc_error.h"
 #include "text/encoding.h"
-#include "text/run_action.h"
 
 namespace {
 
@@ -22,22 +19,6 @@ TEST(Encoding, Windows1252RoundTrip) {
     EXPECT_EQ(text::ToWindows1252(text::FromFileText(all)), all);
     EXPECT_EQ(text::DecodeTyped("a\xB0\u00F8"), U"a\u00B0\u00F8");
     EXPECT_EQ(text::EncodeUtf8(U"\u00B0\U0001F600"), "\u00B0\U0001F600");
-}
-
-TEST(RunAction, ReportsTheDescriptionAndAbandons) {
-    platform::RecordedNotices recorded;
-    int steps = 0;
-    EXPECT_TRUE(text::RunAction(recorded.Sink(), [&] { ++steps; }));
-    EXPECT_FALSE(text::RunAction(recorded.Sink(), [&] {
-        throw engine::CalcError("Division by zero");
-        ++steps;
-    }));
-    EXPECT_FALSE(text::RunAction(recorded.Sink(), [] { throw 42; }));
-    EXPECT_EQ(steps, 1);
-    ASSERT_EQ(recorded.notices.size(), 2u);
-    const platform::Notice& first = recorded.notices[0];
-    EXPECT_EQ(std::tie(first.text, first.icon, first.title), std::tuple("Division by zero", platform::Icon::None, "Twopoint"));
-    EXPECT_EQ(recorded.notices[1].text, "Unexpected failure");
 }
 
 std::string RunCalc(const std::string& arguments, const std::string& input) {
