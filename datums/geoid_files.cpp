@@ -45,10 +45,9 @@ const char* GeoidQuadrantFileName(int quadrant) {
 
 std::vector<float> ReadGeoidQuadrantFile(const std::string& path) {
     // Only a regular file is opened: a FIFO or a device at its name would block
-    // the program for ever. The platform words that refusal "PATH is not a regular file".
+    // the program for ever.
     const platform::FileRead read = platform::ReadRegularFile(path);
-    if (read.status == platform::ReadStatus::Failed && read.problem == path + " is not a regular file")
-        throw CalcError("The geoid file " + read.problem);
+    if (read.not_regular) throw CalcError("The geoid file " + read.problem);
     if (read.status != platform::ReadStatus::Ok) throw CalcError("Cannot open the geoid file " + path);
     const std::string& bytes = read.bytes;
     // A quadrant is exactly its rows of records: a file of any other size (cut

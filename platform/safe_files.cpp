@@ -105,7 +105,7 @@ FileRead ReadRegularFile(const std::string& path) {
     }
     struct stat info {};
     if (::fstat(file.fd, &info) != 0) return {ReadStatus::Failed, "", Description(errno)};
-    if (!S_ISREG(info.st_mode)) return {ReadStatus::Failed, "", NotRegularText(path)};
+    if (!S_ISREG(info.st_mode)) return {ReadStatus::Failed, "", NotRegularText(path), true};
     FileRead result;
     std::array<char, 65536> buffer{};
     while (true) {

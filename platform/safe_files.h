@@ -31,6 +31,7 @@ struct FileRead {
     ReadStatus status = ReadStatus::Ok;
     std::string bytes;    // the whole file, for Ok
     std::string problem;  // for Failed: the description ("... is not a regular file")
+    bool not_regular = false;  // Failed because a folder, FIFO, device or socket stands there
 };
 
 // The whole file at path. Missing when there is nothing at the path; Failed

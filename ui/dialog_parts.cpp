@@ -11,6 +11,27 @@
 
 namespace ui {
 
+namespace {
+
+// Places the dialog over the centre of its parent window.
+void CentreOnParent(QDialog* dialog) {
+    // Wide enough for its whole title beside the frame's buttons.
+    if (auto* layout = qobject_cast<QBoxLayout*>(dialog->layout())) {
+        const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+        const int title = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        const int room = metrics.horizontalAdvance(dialog->windowTitle()) + 4 * title;
+        layout->addItem(new QSpacerItem(room - layout->contentsMargins().left() - layout->contentsMargins().right(), 0,
+                                        QSizePolicy::Fixed, QSizePolicy::Fixed));
+    }
+    QWidget* parent = dialog->parentWidget();
+    if (!parent) return;
+    dialog->adjustSize();
+    const QRect frame = parent->window()->frameGeometry();
+    dialog->move(frame.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
+}  // namespace
+
 TextBox::TextBox(const char* name, QWidget* parent) : QLineEdit(parent) {
     setObjectName(name);
     setMinimumWidth(TwipsToPixels(2600));
@@ -74,25 +95,30 @@ int ModalDialog::Run(QWidget* focus, const std::function<void()>& opened) {
     return ExecModal(*this);
 }
 
+namespace {
+
+// Fills the list with the entries unless it holds them already (a refill
+// would lose the user's scroll position and the current item).
+template <class List, class TextAt>
+void Refill(List* list, const std::vector<std::string>& entries, TextAt text_at) {
+    bool same = list->count() == static_cast<int>(entries.size());
+    for (int k = 0; same && k < list->count(); ++k) same = text_at(k) == ToQt(entries[static_cast<std::size_t>(k)]);
+    if (same) return;
+    list->clear();
+    for (const std::string& entry : entries) list->addItem(ToQt(entry));
+}
+
+}  // namespace
+
 void ShowEntries(QComboBox* list, const std::vector<std::string>& entries, int selected) {
     const QSignalBlocker block(list);
-    bool same = list->count() == static_cast<int>(entries.size());
-    for (int k = 0; same && k < list->count(); ++k) same = list->itemText(k) == ToQt(entries[static_cast<std::size_t>(k)]);
-    if (!same) {
-        list->clear();
-        for (const std::string& entry : entries) list->addItem(ToQt(entry));
-    }
+    Refill(list, entries, [list](int k) { return list->itemText(k); });
     list->setCurrentIndex(selected);
 }
 
 void ShowEntries(QListWidget* list, const std::vector<std::string>& entries, int selected) {
     const QSignalBlocker block(list);
-    bool same = list->count() == static_cast<int>(entries.size());
-    for (int k = 0; same && k < list->count(); ++k) same = list->item(k)->text() == ToQt(entries[static_cast<std::size_t>(k)]);
-    if (!same) {
-        list->clear();
-        for (const std::string& entry : entries) list->addItem(ToQt(entry));
-    }
+    Refill(list, entries, [list](int k) { return list->item(k)->text(); });
     list->setCurrentRow(selected);
     if (QListWidgetItem* item = list->item(selected)) list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
 }
@@ -127,20 +153,5 @@ int ExecModal(QDialog& dialog) {
     return result;
 }
 
-void CentreOnParent(QDialog* dialog) {
-    // Wide enough for its whole title beside the frame's buttons.
-    if (auto* layout = qobject_cast<QBoxLayout*>(dialog->layout())) {
-        const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
-        const int title = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
-        const int room = metrics.horizontalAdvance(dialog->windowTitle()) + 4 * title;
-        layout->addItem(new QSpacerItem(room - layout->contentsMargins().left() - layout->contentsMargins().right(), 0,
-                                        QSizePolicy::Fixed, QSizePolicy::Fixed));
-    }
-    QWidget* parent = dialog->parentWidget();
-    if (!parent) return;
-    dialog->adjustSize();
-    const QRect frame = parent->window()->frameGeometry();
-    dialog->move(frame.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
-}
 
 }  // namespace ui

@@ -81,7 +81,4 @@ QString WithAccessKey(const QString& caption, QString& used);
 // has the focus back.
 int ExecModal(QDialog& dialog);
 
-// Places the dialog over the centre of its parent window.
-void CentreOnParent(QDialog* dialog);
-
 }  // namespace ui
