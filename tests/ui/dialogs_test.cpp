@@ -1,6 +1,6 @@
 // The wiring of every dialog: it opens from its row or menu entry with the
-// main window disabled, typing and OK reach the model and the sheet, and every
-// way out enables the main window again. (What the actions compute is tested
+// main window disabled, typing and OK reach the model and the sheet, every way
+// out enables the main window again, and at a large font no text is cut. (What the actions compute is tested
 // by the session files.)
 #include <QComboBox>
 #include <QLineEdit>
@@ -51,6 +51,13 @@ void TenMilesEast(Harness& h) {
     model::CloseDialog(h.program());
     h.window->Render();
 }
+
+// A menu entry of every dialog family.
+const char* const kMenuDialogs[] = {"mnuPointA_Geographic", "mnuPointB_Grid",    "mnuPointA_Cartesian",
+                                    "mnuPointA_Name",       "mnuPointB_Datum",   "mnuPointB_GridSystem",
+                                    "mnuOffsetTrueRange",   "mnuOffsetGridRange", "mnuOffsetCartesian",
+                                    "mnuFormatPosition",    "mnuFormatBearing",  "mnuFormatDistance",
+                                    "mnuUserDatum",         "mnuRoute",          "mnuHelpAbout"};
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -147,10 +154,7 @@ private slots:
             [](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); },
             [](QWidget* d) { d->close(); },
         };
-        for (const char* entry : {"mnuPointA_Geographic", "mnuPointB_Grid", "mnuPointA_Cartesian", "mnuPointA_Name",
-                                  "mnuPointB_Datum", "mnuPointB_GridSystem", "mnuOffsetTrueRange",
-                                  "mnuOffsetCartesian", "mnuFormatPosition", "mnuFormatBearing", "mnuUserDatum",
-                                  "mnuRoute", "mnuHelpAbout"}) {
+        for (const char* entry : kMenuDialogs) {
             for (const auto& way_out : ways_out) {
                 bool disabled_while_open = false;
                 WhenDialogOpens([&](QWidget* d) {
@@ -167,6 +171,29 @@ private slots:
         QCOMPARE(h.notices.notices.size(), std::size_t(2));
         QCOMPARE(h.notices.notices[0].text, std::string("In Range/Bearing mode Geodetic Datum will be changed for both PointA and PointB"));
         QCOMPARE(h.notices.notices[1].text, std::string("Datum not accepted while semi major axis (a) is not within acceptable limits"));
+    }
+
+    void EveryTextWholeAtALargeDesktopFont() {
+        const QFont usual = QApplication::font();
+        QFont large = usual;
+        large.setPointSize(14);
+        QApplication::setFont(large);
+        Harness h;
+        QStringList cut;
+        for (const char* entry : kMenuDialogs) {
+            InDialog(h, [&] { h.window->ChooseMenu(entry); }, [&](QWidget* d) {
+                for (const QLabel* label : d->findChildren<QLabel*>()) {
+                    const bool whole = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                                         : label->minimumSizeHint().width() <= label->width();
+                    if (label->isVisible() && !whole) cut << QString(entry) + ": " + label->text();
+                }
+                for (const QAbstractButton* button : d->findChildren<QAbstractButton*>())
+                    if (button->isVisible() && button->sizeHint().width() > button->width())
+                        cut << QString(entry) + ": " + button->text();
+            });
+        }
+        QApplication::setFont(usual);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
     }
 
     void KeyboardAccessKeysEnterAndEscape() {
