@@ -181,6 +181,10 @@ TEST(BatchConveniences, FromFilesOnDisk) {
         {{{"a.txt", "60 3\n"}, {"b.txt", "# b\n60,3\n"}}, "geog2grid a.txt - b.txt -o out.txt", "", 0, "",
          {"out.txt", grid_60_3 + "\n# b\n" + grid_60_3 + "\n"}},
         {{{"a.txt", "60 3\n"}}, "geog2grid a.txt missing.txt", "", 2, "cannot open missing.txt"},
+        // A datum is found by its whole listed name, letter case and all; a special one too.
+        {{{"p.txt", "0 0 0\n"}}, "geog2cart --datum 'NGO - 1948' p.txt", "6377492.0180 0.0000 0.0000\n"},
+        {{}, "geog2cart --datum 'wgs84 - world geodetic system 1984'", "", 2, "no datum named \"wgs84"},
+        {{}, "geog2cart --datum 'EUROPEAN 1950'", "", 2, "no datum named \"EUROPEAN 1950\" in the catalogue"},
         {{{"a.txt", "60 3\n"}}, "geog2grid a.txt -o a.txt", "", 2, "the output file a.txt is also an input", {"a.txt", "60 3\n"}},
         // Degree texts in, the sheet's texts out.
         {{{"p.txt", "60 30 15.5N 5 30 W 100\n60\u00B030'15.5\"N,5d30'W,100\n60.504305555555556 -5.5 100\n60 70 00N 5 100\n"}},
